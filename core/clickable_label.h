@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that acts as a link: hand pointer, and clicked() on a press and
+// release inside it with the left button.
+class ClickableLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit ClickableLabel(const QString &text, QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};

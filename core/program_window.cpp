@@ -1,0 +1,218 @@
+#include "core/program_window.h"
+
+#include "core/clickable_label.h"
+#include "core/fonts.h"
+#include "core/messages.h"
+#include "core/program_host.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor kBrandOrange(0xFF, 0x80, 0x00);
+
+void Paint(QWidget *widget, const QColor &background, const QColor &text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+ProgramWindow::ProgramWindow(ProgramHost &host, const QString &programName,
+                             const QString &windowName, WindowRole role)
+    : m_host(host), m_programName(programName), m_role(role)
+{
+    setObjectName(windowName);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Orla ") + programName);
+
+    m_content = new QWidget;
+    m_content->setFont(StarboxFont(8.25));
+    auto *layout = new QVBoxLayout(m_content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(createBanner());
+
+    auto *bodyWidget = new QWidget;
+    m_body = new QVBoxLayout(bodyWidget);
+    m_body->setContentsMargins(12, 10, 12, 10);
+    m_body->setSpacing(8);
+    layout->addWidget(bodyWidget, 1);
+    layout->addWidget(createBrandFrame());
+    setWidget(m_content);
+}
+
+QString ProgramWindow::BannerText()
+{
+    return QStringLiteral("Velmora, the liveliest discussion board on the esoteric arts. "
+                          "Come and join us!");
+}
+
+QString ProgramWindow::FullBrandText()
+{
+    return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                          "money online. Get this software fully branded for your website. "
+                          "Click here for more details.");
+}
+
+QString ProgramWindow::CoBrandText()
+{
+    return QStringLiteral("Co-brand this software for your site. Put your name and your web "
+                          "address on every window. Click Here for more info on co-branding.");
+}
+
+ClickableLabel *ProgramWindow::createBanner()
+{
+    auto *banner = new ClickableLabel(BannerText());
+    banner->setObjectName(QStringLiteral("Label61"));
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setFont(StarboxFont(8.25, true));
+    banner->setMargin(4);
+    Paint(banner, Qt::white, kBrandOrange);
+    connect(banner, &ClickableLabel::clicked, this, [this] { m_host.openLink(WebLink::HomePage); });
+    return banner;
+}
+
+QFrame *ProgramWindow::createBrandFrame()
+{
+    auto *frame = new QFrame;
+    frame->setObjectName(QStringLiteral("fraFullBrand"));
+    Paint(frame, Qt::black, kBrandOrange);
+    auto *grid = new QGridLayout(frame);
+    grid->setContentsMargins(8, 4, 8, 4);
+
+    // Two offers at one place: the full-brand offer lies on top and covers
+    // the co-brand one, so a click there reaches the full-brand page.
+    auto *coBrand = new ClickableLabel(CoBrandText());
+    coBrand->setObjectName(QStringLiteral("lblCobrand"));
+    auto *fullBrand = new ClickableLabel(FullBrandText());
+    fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
+    for (ClickableLabel *label : {coBrand, fullBrand}) {
+        label->setAlignment(Qt::AlignCenter);
+        label->setWordWrap(true);
+        label->setFont(StarboxFont(8.25, true));
+        Paint(label, Qt::black, kBrandOrange);
+        grid->addWidget(label, 0, 0);
+    }
+    fullBrand->raise();
+    connect(fullBrand, &ClickableLabel::clicked, this,
+            [this] { m_host.openLink(WebLink::FullBrandPage); });
+    connect(coBrand, &ClickableLabel::clicked, this,
+            [this] { m_host.openLink(WebLink::CoBrandPage); });
+    return frame;
+}
+
+QAction *ProgramWindow::makeCommand(const QString &caption, const QString &name)
+{
+    auto *action = new QAction(caption, this);
+    action->setObjectName(name);
+    return action;
+}
+
+void ProgramWindow::createMenuBar(const QList<QAction *> &fileCommands,
+                                  UpdateCaption updateCaption)
+{
+    auto *bar = new QMenuBar(m_content);
+    bar->setNativeMenuBar(false);
+
+    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    for (QAction *action : fileCommands) {
+        if (action)
+            file->addAction(action);
+        else
+            file->addSeparator();
+    }
+    file->addAction(command(QStringLiteral("E&xit"), QStringLiteral("mnuExit"),
+                            &ProgramWindow::close));
+
+    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    help->addAction(command(QStringLiteral("&Online Help"), QStringLiteral("mnuOnline"),
+                            [this] { m_host.openLink(WebLink::OnlineHelp); }));
+    help->addAction(command(QStringLiteral("&Visit Us Online"), QStringLiteral("mnuVisit"),
+                            [this] { m_host.openLink(WebLink::HomePage); }));
+    help->addSeparator();
+    const QString update = updateCaption == UpdateCaption::UpdateMnemonic
+                               ? QStringLiteral("Check for Software &Update")
+                               : QStringLiteral("&Check for Software Update");
+    help->addAction(command(update, QStringLiteral("mnuUpdate"),
+                            [this] { m_host.openLink(WebLink::DownloadPage); }));
+    help->addSeparator();
+    help->addAction(command(QStringLiteral("&About Software"), QStringLiteral("mnuAbout"),
+                            [this] { m_host.showAbout(this); }));
+
+    // Present, but it cannot be chosen.
+    QAction *money = command(QStringLiteral("Make Money &Online"), QStringLiteral("mkmoney"),
+                             [this] { m_host.openLink(WebLink::FullBrandPage); });
+    money->setEnabled(false);
+    bar->addAction(money);
+
+    m_content->layout()->setMenuBar(bar);
+}
+
+void ProgramWindow::open()
+{
+    QMdiArea *area = m_host.programArea();
+    if (mdiArea() != area)
+        area->addSubWindow(this);
+    resize(sizeHint().expandedTo(minimumSizeHint()));
+    placeAtTopCentre();
+    show();
+}
+
+void ProgramWindow::placeAtTopCentre()
+{
+    QMdiArea *area = mdiArea() ? mdiArea() : m_host.programArea();
+    const int areaWidth = area ? area->viewport()->width() : width();
+    move(std::max(0, (areaWidth - width()) / 2), 0);
+}
+
+bool ProgramWindow::passes(const std::optional<DetailsProblem> &problem,
+                           const std::function<QWidget *(DetailsField)> &focusFor)
+{
+    if (!problem)
+        return true;
+    ShowMessage(this, problem->message, problem->icon);
+    if (QWidget *target = focusFor(problem->focus))
+        target->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+void ProgramWindow::showReading(ProgramWindow *display)
+{
+    display->open();
+    hide();
+    m_host.setSelectorVisible(false);
+}
+
+void ProgramWindow::backTo(ProgramWindow *input)
+{
+    if (input) {
+        input->show();
+        input->placeAtTopCentre();
+    }
+    m_closingForBack = true;
+    close();
+    m_host.setSelectorVisible(false);
+}
+
+void ProgramWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_role != WindowRole::Report && !m_closingForBack)
+        m_host.setSelectorVisible(true);
+    QMdiSubWindow::closeEvent(event);
+}

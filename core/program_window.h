@@ -1,0 +1,106 @@
+#pragma once
+
+// The frame every program window shares: caption "Orla <program>", placement
+// centred at the top of the program area, the menu bar with the common Help
+// commands, the banner and brand labels, and the moves between the input
+// window, the display window and the selector.
+//
+// A program window is an MDI child of the main window. Subclasses fill
+// body() and state their File menu commands; everything else is here.
+
+#include "core/details_check.h"
+
+#include <QList>
+#include <QMdiSubWindow>
+#include <QPointer>
+
+#include <functional>
+#include <optional>
+
+class ProgramHost;
+class QAction;
+class QFrame;
+class QLabel;
+class QMenuBar;
+class QVBoxLayout;
+class ClickableLabel;
+
+enum class WindowRole { Input, Display, Report };
+
+// The two captions in use for the update command of the Help menu.
+enum class UpdateCaption {
+    UpdateMnemonic, // "Check for Software &Update"
+    CheckMnemonic   // "&Check for Software Update"
+};
+
+class ProgramWindow : public QMdiSubWindow
+{
+    Q_OBJECT
+public:
+    ProgramWindow(ProgramHost &host, const QString &programName, const QString &windowName,
+                  WindowRole role);
+
+    const QString &programName() const { return m_programName; }
+    WindowRole role() const { return m_role; }
+
+    // Shows the window in the host's program area, centred at the top.
+    void open();
+
+    // Left = (area width - window width) / 2, Top = 0.
+    void placeAtTopCentre();
+
+    // The slogan of the banner label shared by program windows.
+    static QString BannerText();
+    static QString FullBrandText();
+    static QString CoBrandText();
+
+protected:
+    ProgramHost &host() const { return m_host; }
+
+    // The area between the banner and the brand frame.
+    QVBoxLayout *body() const { return m_body; }
+
+    // Builds the menu bar: File with the given commands (a null entry is a
+    // separator) and then "E&xit"; Help; and the unavailable
+    // "Make Money &Online".
+    void createMenuBar(const QList<QAction *> &fileCommands, UpdateCaption updateCaption);
+
+    // A File menu command with its objectName, run by the given slot.
+    template <typename Slot>
+    QAction *command(const QString &caption, const QString &name, Slot slot)
+    {
+        QAction *action = makeCommand(caption, name);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    }
+
+    // The end of an input window's check: true when there is no problem;
+    // otherwise shows the problem's message and moves the focus to the
+    // control that focusFor names (null leaves the focus where it is).
+    bool passes(const std::optional<DetailsProblem> &problem,
+                const std::function<QWidget *(DetailsField)> &focusFor);
+
+    // Proceed's last step: show the display window, hide this input window
+    // (which keeps its entries) and the selector.
+    void showReading(ProgramWindow *display);
+
+    // Back: show the input window again, close this display window, and keep
+    // the selector hidden.
+    void backTo(ProgramWindow *input);
+
+    // Form_Unload: a closing input or display window brings the selector back,
+    // except when the display window closes through Back.
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QAction *makeCommand(const QString &caption, const QString &name);
+    ClickableLabel *createBanner();
+    QFrame *createBrandFrame();
+
+    ProgramHost &m_host;
+    QString m_programName;
+    WindowRole m_role;
+    QWidget *m_content = nullptr;
+    QVBoxLayout *m_body = nullptr;
+    bool m_closingForBack = false;
+};

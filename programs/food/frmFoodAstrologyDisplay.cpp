@@ -1,0 +1,109 @@
+#include "programs/food/frmFoodAstrologyDisplay.h"
+
+#include "core/fonts.h"
+#include "core/reading_widgets.h"
+#include "programs/food/food_reading.h"
+#include "programs/food/frmFoodAstrologyMain.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+frmFoodAstrologyDisplay::frmFoodAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
+    : ProgramWindow(host, frmFoodAstrologyMain::ProgramName(),
+                    QStringLiteral("frmFoodAstrologyDisplay"), WindowRole::Display),
+      m_input(input)
+{
+    createMenuBar({command(QStringLiteral("Back"), QStringLiteral("mnuBack"),
+                           [this] { cmdBack_Click(); })},
+                  UpdateCaption::UpdateMnemonic);
+
+    m_tabs = new QTabWidget;
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->addTab(createProfileTab(), QStringLiteral("Food Astrology Profile"));
+    m_tabs->addTab(createEatingHabitsTab(), QStringLiteral("Eating Habits"));
+    m_tabs->addTab(createRecipeTab(), QStringLiteral("Astrology Recipes"));
+    m_tabs->setMinimumSize(600, 360);
+    body()->addWidget(m_tabs, 1);
+
+    auto *back = new QPushButton(QStringLiteral("&Back"));
+    back->setObjectName(QStringLiteral("cmdBack"));
+    connect(back, &QPushButton::clicked, this, &frmFoodAstrologyDisplay::cmdBack_Click);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(back);
+    buttons->addStretch(1);
+    body()->addLayout(buttons);
+}
+
+QWidget *frmFoodAstrologyDisplay::createProfileTab()
+{
+    auto *tab = new QWidget;
+    auto *form = new QFormLayout(tab);
+    form->setVerticalSpacing(14);
+    form->setLabelAlignment(Qt::AlignLeft);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    m_pizza = ReadingValue(QStringLiteral("lblPizza"));
+    m_snacks = ReadingValue(QStringLiteral("lblSnacks"));
+    m_cocktails = ReadingValue(QStringLiteral("lblCocktails"));
+    m_iceCream = ReadingValue(QStringLiteral("lblIceCream"));
+    m_foodForSoul = ReadingValue(QStringLiteral("lblFoodForSoul"));
+    form->addRow(ReadingCaption(QStringLiteral("Pizza")), m_pizza);
+    form->addRow(ReadingCaption(QStringLiteral("Snacks")), m_snacks);
+    form->addRow(ReadingCaption(QStringLiteral("Cocktails")), m_cocktails);
+    form->addRow(ReadingCaption(QStringLiteral("Ice Creams")), m_iceCream);
+    form->addRow(ReadingCaption(QStringLiteral("Food for the Soul")), m_foodForSoul);
+    return tab;
+}
+
+QWidget *frmFoodAstrologyDisplay::createEatingHabitsTab()
+{
+    auto *tab = new QWidget;
+    auto *column = new QVBoxLayout(tab);
+    column->addWidget(ReadingCaption(QStringLiteral("Eating Habits")));
+    m_eatingHabits = ReadingValue(QStringLiteral("lblEatingHabits"));
+    m_eatingHabits->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    column->addWidget(m_eatingHabits, 1);
+    return tab;
+}
+
+QWidget *frmFoodAstrologyDisplay::createRecipeTab()
+{
+    auto *tab = new QWidget;
+    auto *column = new QVBoxLayout(tab);
+    auto *recipeRow = new QHBoxLayout;
+    recipeRow->addWidget(ReadingCaption(QStringLiteral("Recipe for Your Sun Sign")));
+    m_recipe = ReadingValue(QStringLiteral("lblRecipe"));
+    recipeRow->addWidget(m_recipe, 1);
+    column->addLayout(recipeRow);
+    column->addWidget(ReadingCaption(QStringLiteral("Ingredients")));
+    m_ingredients = ReadingTextBox(QStringLiteral("txtIngredient"));
+    m_ingredients->setFixedHeight(m_ingredients->fontMetrics().lineSpacing() * 4 + 12);
+    column->addWidget(m_ingredients);
+    column->addWidget(ReadingCaption(QStringLiteral("Preparation")));
+    m_preparation = ReadingTextBox(QStringLiteral("txtPreparation"));
+    column->addWidget(m_preparation, 1);
+    return tab;
+}
+
+void frmFoodAstrologyDisplay::showReading(const FoodReading &reading)
+{
+    m_pizza->setText(reading.pizza);
+    m_snacks->setText(reading.snacks);
+    m_cocktails->setText(reading.cocktails);
+    m_iceCream->setText(reading.iceCream);
+    m_foodForSoul->setText(reading.foodForSoul);
+    m_eatingHabits->setText(reading.eatingHabits);
+    m_recipe->setText(reading.recipeName);
+    m_ingredients->setPlainText(reading.ingredients);
+    m_preparation->setPlainText(reading.preparation);
+}
+
+void frmFoodAstrologyDisplay::cmdBack_Click()
+{
+    backTo(m_input);
+}

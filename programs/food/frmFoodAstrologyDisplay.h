@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/program_window.h"
+
+struct FoodReading;
+class QLabel;
+class QPlainTextEdit;
+class QTabWidget;
+
+// Food Astrology's display window: the reading on three tabs.
+class frmFoodAstrologyDisplay : public ProgramWindow
+{
+    Q_OBJECT
+public:
+    frmFoodAstrologyDisplay(ProgramHost &host, ProgramWindow *input);
+
+    void showReading(const FoodReading &reading);
+
+public slots:
+    void cmdBack_Click();
+
+private:
+    QWidget *createProfileTab();
+    QWidget *createEatingHabitsTab();
+    QWidget *createRecipeTab();
+
+    QPointer<ProgramWindow> m_input;
+    QTabWidget *m_tabs = nullptr;
+    QLabel *m_pizza = nullptr;
+    QLabel *m_snacks = nullptr;
+    QLabel *m_cocktails = nullptr;
+    QLabel *m_iceCream = nullptr;
+    QLabel *m_foodForSoul = nullptr;
+    QLabel *m_eatingHabits = nullptr;
+    QLabel *m_recipe = nullptr;
+    QPlainTextEdit *m_ingredients = nullptr;
+    QPlainTextEdit *m_preparation = nullptr;
+};

@@ -1,0 +1,67 @@
+#include "programs/food/frmFoodAstrologyMain.h"
+
+#include "core/fonts.h"
+#include "core/messages.h"
+#include "core/name_filter.h"
+#include "programs/food/food_reading.h"
+#include "programs/food/frmFoodAstrologyDisplay.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmFoodAstrologyMain::frmFoodAstrologyMain(ProgramHost &host)
+    : ProgramWindow(host, ProgramName(), QStringLiteral("frmFoodAstrologyMain"), WindowRole::Input)
+{
+    createMenuBar({command(QStringLiteral("Get My Food Astrology Reading"),
+                           QStringLiteral("mnuNext"), [this] { cmdNext_Click(); })},
+                  UpdateCaption::CheckMnemonic);
+
+    auto *intro = new QLabel(QStringLiteral(
+        "What kind of food do you prefer? A Pizza or some green vegetables? Know more about "
+        "the kind of food you like or dislike from the astrology point of view!"));
+    intro->setWordWrap(true);
+    intro->setFont(StarboxFont(9.75, true));
+    body()->addWidget(intro);
+
+    m_names = CreateThreeNameFrame(OnlyAlphabetMessage());
+    body()->addWidget(m_names.frame);
+    m_date = CreateBirthDayFrame();
+    body()->addWidget(m_date.frame);
+
+    auto *next = new QPushButton(QStringLiteral("Get My &Food Astrology Reading"));
+    next->setObjectName(QStringLiteral("cmdNext"));
+    next->setDefault(true);
+    connect(next, &QPushButton::clicked, this, &frmFoodAstrologyMain::cmdNext_Click);
+    auto *exit = new QPushButton(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("cmdExit"));
+    connect(exit, &QPushButton::clicked, this, &frmFoodAstrologyMain::close);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(next);
+    buttons->addWidget(exit);
+    buttons->addStretch(1);
+    body()->addLayout(buttons);
+    body()->addStretch(1);
+}
+
+bool frmFoodAstrologyMain::ValidateFoodDetails()
+{
+    return passes(ValidateThreeNameDetails(EnteredDetails(m_names, m_date)),
+                  [this](DetailsField field) { return FocusTarget(field, m_names, m_date); });
+}
+
+void frmFoodAstrologyMain::cmdNext_Click()
+{
+    if (!ValidateFoodDetails())
+        return;
+    const BirthDetails details = EnteredDetails(m_names, m_date).details();
+    const SunSign sign = SunSignFor(details.month, details.day, kFoodCuspTable);
+    if (!m_display)
+        m_display = new frmFoodAstrologyDisplay(host(), this);
+    m_display->showReading(BuildFoodReading(sign));
+    showReading(m_display);
+}

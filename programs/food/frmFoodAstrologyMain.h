@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/details_widgets.h"
+#include "core/program_window.h"
+
+class frmFoodAstrologyDisplay;
+
+// Food Astrology's input window: three names and a date of birth.
+class frmFoodAstrologyMain : public ProgramWindow
+{
+    Q_OBJECT
+public:
+    explicit frmFoodAstrologyMain(ProgramHost &host);
+
+    static QString ProgramName() { return QStringLiteral("Food Astrology"); }
+
+public slots:
+    void cmdNext_Click();
+
+private:
+    bool ValidateFoodDetails();
+
+    ThreeNameBoxes m_names;
+    DateLists m_date;
+    QPointer<frmFoodAstrologyDisplay> m_display;
+};

@@ -1,0 +1,381 @@
+#include "shell/frmMDI.h"
+
+#include "core/clickable_label.h"
+#include "core/fonts.h"
+#include "core/pictures.h"
+#include "core/program_window.h"
+#include "shell/frmAbout.h"
+#include "shell/links.h"
+#include "shell/reading_programs.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor kStripColour(0xC0, 0xC0, 0xFF);
+
+void Paint(QWidget *widget, const QColor &background, const QColor &text = Qt::black)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QString ButtonPicture(ReadingProgram program)
+{
+    switch (program) {
+    case ReadingProgram::Fashion: return QStringLiteral(":/buttons/fashion.svg");
+    case ReadingProgram::Food: return QStringLiteral(":/buttons/food.svg");
+    case ReadingProgram::Travel: return QStringLiteral(":/buttons/travel.svg");
+    case ReadingProgram::Gift: return QStringLiteral(":/buttons/gift.svg");
+    case ReadingProgram::Flower: return QStringLiteral(":/buttons/flower.svg");
+    case ReadingProgram::Fruit: return QStringLiteral(":/buttons/fruit.svg");
+    default: return {};
+    }
+}
+
+} // namespace
+
+frmMDI::frmMDI(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMDI"));
+    setWindowTitle(QStringLiteral("Starbox v1.15"));
+    setFont(StarboxFont(8.25));
+    createMenus();
+
+    // The program area and the selector area share one place; the selector
+    // covers the program area whenever it is shown.
+    m_area = new QMdiArea;
+    m_area->setObjectName(QStringLiteral("mdiArea"));
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QWidget *selector = createSelectorArea();
+    auto *middle = new QGridLayout;
+    middle->addWidget(m_area, 0, 0);
+    middle->addWidget(selector, 0, 0);
+    selector->raise();
+
+    auto *central = new QWidget;
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(createBannerStrip());
+    layout->addWidget(createButtonPanel());
+    layout->addLayout(middle, 1);
+    layout->addWidget(createBottomStrip());
+    setCentralWidget(central);
+
+    // Designed for a client area of 11880 by 11210 twips; smaller screens
+    // get what fits.
+    QSize size(Twips(11880) + 8, Twips(560 + 1275 + 8640 + 735) + menuBar()->sizeHint().height());
+    if (const QScreen *screen = this->screen())
+        size = size.boundedTo(screen->availableSize() - QSize(16, 48));
+    resize(size);
+}
+
+QString frmMDI::BannerText()
+{
+    return QStringLiteral("Velmora, the most popular forum on the esoteric. Visit us today!");
+}
+
+void frmMDI::createMenus()
+{
+    const auto add = [this](QMenu *menu, const char16_t *caption, const char16_t *name,
+                            auto slot) {
+        auto *action = new QAction(QString::fromUtf16(caption), this);
+        action->setObjectName(QString::fromUtf16(name));
+        connect(action, &QAction::triggered, this, slot);
+        if (menu)
+            menu->addAction(action);
+        return action;
+    };
+    QMenuBar *bar = menuBar();
+    bar->setNativeMenuBar(false);
+    QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    add(file, u"E&xit", u"mnuExit", &frmMDI::close);
+
+    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    add(help, u"&Online Help", u"mnuOnline", [this] { openLink(WebLink::OnlineHelp); });
+    add(help, u"&Visit Us Online", u"mnuVisit", [this] { openLink(WebLink::HomePage); });
+    help->addSeparator();
+    add(help, u"Check for Software &Update", u"mnuUpdate",
+        [this] { openLink(WebLink::DownloadPage); });
+    help->addSeparator();
+    add(help, u"&About Software", u"mnuAbout", [this] { showAbout(this); });
+
+    QAction *money = add(nullptr, u"Make Money &Online", u"mkmoney",
+                         [this] { openLink(WebLink::FullBrandPage); });
+    money->setEnabled(false); // present, but it cannot be chosen
+    bar->addAction(money);
+}
+
+QWidget *frmMDI::createBannerStrip()
+{
+    auto *strip = new ClickableLabel(QString());
+    strip->setObjectName(QStringLiteral("Picture6"));
+    strip->setFixedHeight(Twips(560));
+    Paint(strip, kStripColour);
+    connect(strip, &ClickableLabel::clicked, this, [this] { openLink(WebLink::HomePage); });
+
+    auto *banner = new ClickableLabel(BannerText());
+    banner->setObjectName(QStringLiteral("lblVelmoraBanner"));
+    banner->setFont(StarboxFont(9.75, true, true));
+    banner->setMargin(3);
+    Paint(banner, Qt::white, Qt::black);
+    connect(banner, &ClickableLabel::clicked, this, [this] { openLink(WebLink::HomePage); });
+
+    auto *row = new QHBoxLayout(strip);
+    row->setContentsMargins(8, 0, 8, 0);
+    row->addWidget(banner, 0, Qt::AlignCenter);
+    return strip;
+}
+
+QWidget *frmMDI::createButtonPanel()
+{
+    auto *panel = new QWidget;
+    panel->setObjectName(QStringLiteral("picButtonContainer"));
+    panel->setFixedHeight(Twips(1275));
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(18);
+    grid->setVerticalSpacing(8);
+
+    const QSize buttonSize(Twips(2610), Twips(495));
+    for (int index = 0; index < kReadingProgramCount; ++index) {
+        auto *button = new QPushButton(ReadingProgramAt(index).name, panel);
+        button->setObjectName(QStringLiteral("cmdSelectOption"));
+        button->setProperty("index", index);
+        button->setFont(StarboxFont(8.25, true));
+        button->setFixedSize(buttonSize);
+        button->setStyleSheet(QStringLiteral("QPushButton { background-color: #C0C0C0; }"));
+        button->setVisible(ReadingProgramAt(index).shown);
+        connect(button, &QPushButton::clicked, this, [this, index] { cmdSelectOption_Click(index); });
+        m_buttons[static_cast<std::size_t>(index)] = button;
+    }
+
+    int position = 0;
+    for (ReadingProgram program : SelectorOrder()) {
+        const int index = static_cast<int>(program);
+        auto *picture = new QLabel(panel);
+        picture->setObjectName(QStringLiteral("imgSelectOption"));
+        picture->setProperty("index", index);
+        ShowSvg(picture, ButtonPicture(program), QSize(32, 32));
+        const int row = position / 3;
+        const int column = (position % 3) * 2;
+        grid->addWidget(picture, row, column);
+        grid->addWidget(m_buttons[static_cast<std::size_t>(index)], row, column + 1);
+        ++position;
+    }
+
+    auto *centred = new QHBoxLayout(panel);
+    centred->addStretch(1);
+    centred->addLayout(grid);
+    centred->addStretch(1);
+    return panel;
+}
+
+QWidget *frmMDI::createSelectorArea()
+{
+    m_picMain = new QWidget;
+    m_picMain->setObjectName(QStringLiteral("picMain"));
+    Paint(m_picMain, Qt::black);
+    m_picMain->setMouseTracking(true);
+    m_picMain->installEventFilter(this);
+
+    struct Heading { const char16_t *text; QRgb colour; qreal size; };
+    const Heading headings[] = {
+        {u"Welcome to Starbox", 0x00FFFF, 12},
+        {u"Starbox can bring joy in your lives with its simple and heartwarming programs. "
+         u"Try out each of them and have a great time.", 0xFF0000, 8.25},
+        {u"Starbox includes the following programs", 0x00FFFF, 12},
+    };
+    for (int index = 0; index < 12; ++index) {
+        QString text;
+        QColor colour;
+        qreal size = 12;
+        if (index < kCaptionOffset) {
+            text = QString::fromUtf16(headings[index].text);
+            colour = QColor::fromRgb(headings[index].colour);
+            size = headings[index].size;
+        } else {
+            const ReadingProgramEntry &entry = ReadingProgramAt(index - kCaptionOffset);
+            text = entry.name;
+            colour = entry.captionColour;
+        }
+        auto *caption = new ClickableLabel(text, m_picMain);
+        caption->setObjectName(QStringLiteral("lblCaption"));
+        caption->setProperty("index", index);
+        caption->setFont(StarboxFont(size, true));
+        caption->setAlignment(Qt::AlignCenter);
+        caption->setMouseTracking(true);
+        caption->installEventFilter(this);
+        QPalette palette = caption->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        caption->setPalette(palette);
+        if (index >= kCaptionOffset)
+            caption->setVisible(ReadingProgramAt(index - kCaptionOffset).shown);
+        else
+            caption->setCursor(Qt::ArrowCursor);
+        connect(caption, &ClickableLabel::clicked, this, [this, index] { lblCaption_Click(index); });
+        m_captions[static_cast<std::size_t>(index)] = caption;
+    }
+    ClickableLabel *intro = m_captions[1];
+    intro->setWordWrap(true);
+    intro->setFixedWidth(Twips(7200));
+    intro->setMinimumHeight(intro->heightForWidth(intro->width()));
+
+    auto *column = new QVBoxLayout(m_picMain);
+    column->setContentsMargins(0, 16, 0, 16);
+    column->setSpacing(10);
+    for (int index = 0; index < kCaptionOffset; ++index)
+        column->addWidget(m_captions[static_cast<std::size_t>(index)], 0, Qt::AlignHCenter);
+    column->addSpacing(10);
+    for (ReadingProgram program : SelectorOrder()) {
+        const int index = static_cast<int>(program) + kCaptionOffset;
+        column->addWidget(m_captions[static_cast<std::size_t>(index)], 0, Qt::AlignHCenter);
+    }
+    column->addStretch(1);
+    return m_picMain;
+}
+
+QWidget *frmMDI::createBottomStrip()
+{
+    auto *strip = new QWidget;
+    strip->setObjectName(QStringLiteral("PicCoBrand"));
+    strip->setFixedHeight(Twips(735));
+    Paint(strip, kStripColour);
+
+    auto *offer = new ClickableLabel(ProgramWindow::FullBrandText());
+    offer->setObjectName(QStringLiteral("Label7"));
+    offer->setFont(StarboxFont(8.25, true, true));
+    offer->setWordWrap(true);
+    connect(offer, &ClickableLabel::clicked, this, [this] { openLink(WebLink::FullBrandPage); });
+
+    auto *exit = new QPushButton(QStringLiteral("&Exit"));
+    exit->setObjectName(QStringLiteral("cmdMdiExit"));
+    connect(exit, &QPushButton::clicked, this, &frmMDI::close);
+
+    auto *row = new QHBoxLayout(strip);
+    row->setContentsMargins(12, 2, Twips(120), 2);
+    row->addWidget(offer, 1);
+    row->addSpacing(12);
+    row->addWidget(exit);
+    return strip;
+}
+
+void frmMDI::setSelectorVisible(bool visible)
+{
+    m_picMain->setVisible(visible);
+}
+
+void frmMDI::openLink(WebLink link)
+{
+    OpenLink(link);
+}
+
+void frmMDI::showAbout(QWidget *parent)
+{
+    frmAbout about(*this, parent ? parent : this);
+    about.exec();
+}
+
+void frmMDI::cmdSelectOption_Click(int index)
+{
+    OpenReadingProgram(index);
+}
+
+void frmMDI::lblCaption_Click(int index)
+{
+    if (index < kCaptionOffset) {
+        CloseAllProgramWindows();
+        return;
+    }
+    OpenReadingProgram(index - kCaptionOffset);
+}
+
+void frmMDI::lblCaption_MouseMove(int index)
+{
+    if (index < kCaptionOffset || index >= 12)
+        return;
+    ClickableLabel *caption = m_captions[static_cast<std::size_t>(index)];
+    QFont font = caption->font();
+    font.setUnderline(true);
+    caption->setFont(font);
+}
+
+void frmMDI::picMain_MouseMove()
+{
+    for (ClickableLabel *caption : m_captions) {
+        QFont font = caption->font();
+        font.setUnderline(false);
+        caption->setFont(font);
+    }
+}
+
+void frmMDI::OpenReadingProgram(int index)
+{
+    if (index < 0 || index >= kReadingProgramCount)
+        return;
+    CloseAllProgramWindows();
+    setSelectorVisible(false);
+    ProgramWindow *input = ReadingProgramAt(index).openInput(*this);
+    input->open();
+}
+
+void frmMDI::CloseAllProgramWindows()
+{
+    const auto windowsOf = [this](const QString &program, WindowRole role) {
+        QList<ProgramWindow *> found;
+        for (QMdiSubWindow *sub : m_area->subWindowList()) {
+            auto *window = qobject_cast<ProgramWindow *>(sub);
+            if (window && window->programName() == program && window->role() == role)
+                found.append(window);
+        }
+        return found;
+    };
+    const auto closeAll = [](const QList<ProgramWindow *> &windows) {
+        for (ProgramWindow *window : windows)
+            window->close();
+    };
+    for (const ReadingProgramEntry &entry : ReadingPrograms()) {
+        for (WindowRole role : {WindowRole::Display, WindowRole::Input, WindowRole::Report})
+            closeAll(windowsOf(entry.name, role));
+    }
+    // A closing report window shows its display window again.
+    for (const ReadingProgramEntry &entry : ReadingPrograms())
+        closeAll(windowsOf(entry.name, WindowRole::Display));
+}
+
+void frmMDI::closeEvent(QCloseEvent *event)
+{
+    CloseAllProgramWindows();
+    QMainWindow::closeEvent(event);
+}
+
+bool frmMDI::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == m_picMain) {
+            picMain_MouseMove();
+            return false;
+        }
+        if (auto *caption = qobject_cast<ClickableLabel *>(watched);
+            caption && caption->parent() == m_picMain) {
+            lblCaption_MouseMove(caption->property("index").toInt());
+            return true; // the pointer is on a caption, not on the background
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+// The main window: banner strip, program buttons, the selector area picMain
+// with its coloured captions, and the bottom strip. Program windows open in
+// its program area, one program at a time.
+
+#include "core/program_host.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class ClickableLabel;
+class QMdiArea;
+class QPushButton;
+
+class frmMDI : public QMainWindow, public ProgramHost
+{
+    Q_OBJECT
+public:
+    explicit frmMDI(QWidget *parent = nullptr);
+
+    // ProgramHost
+    QMdiArea *programArea() const override { return m_area; }
+    void setSelectorVisible(bool visible) override;
+    void openLink(WebLink link) override;
+    void showAbout(QWidget *parent) override;
+
+    // Closes whatever program is open, then opens the program's input window
+    // centred at the top of the program area.
+    void OpenReadingProgram(int index);
+    // Closes every program window, hidden ones included.
+    void CloseAllProgramWindows();
+
+    static QString BannerText();
+
+public slots:
+    void cmdSelectOption_Click(int index);
+    void lblCaption_Click(int index);
+    void lblCaption_MouseMove(int index);
+    void picMain_MouseMove();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createMenus();
+    QWidget *createBannerStrip();
+    QWidget *createButtonPanel();
+    QWidget *createSelectorArea();
+    QWidget *createBottomStrip();
+
+    QMdiArea *m_area = nullptr;
+    QWidget *m_picMain = nullptr;
+    std::array<QPushButton *, 9> m_buttons{};
+    std::array<ClickableLabel *, 12> m_captions{};
+};

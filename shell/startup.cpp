@@ -1,0 +1,57 @@
+#include "shell/startup.h"
+
+#include "core/messages.h"
+#include "shell/app_settings.h"
+#include "shell/frmMDI.h"
+#include "shell/links.h"
+#include "shell/single_instance.h"
+#include "shell/update_reminder.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QIcon>
+
+bool DisplayAvailable()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland"))
+        return true; // offscreen, vnc and the like need no desktop
+    return !qEnvironmentVariableIsEmpty("DISPLAY")
+           || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+QString NoDisplayMessage()
+{
+    return QStringLiteral("Starbox needs a graphical desktop, but no display was found "
+                          "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                          "Start it from a desktop session, or under xvfb-run.");
+}
+
+void EndProgram()
+{
+    QApplication::closeAllWindows();
+    QCoreApplication::exit(0);
+}
+
+int RunStarbox()
+{
+    QApplication::setApplicationName(QStringLiteral("starbox"));
+    QApplication::setApplicationDisplayName(ApplicationTitle());
+    QApplication::setApplicationVersion(QStringLiteral(STARBOX_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/starbox.svg")));
+
+    SingleInstance instance;
+    if (!instance.tryAcquire()) {
+        ShowMessage(nullptr, QStringLiteral("Application is already running"),
+                    MessageIcon::Information);
+        EndProgram();
+        return 0;
+    }
+
+    AppSettings settings;
+    RemindAboutUpdate(settings, QDate::currentDate(), nullptr, &OpenDownloadPage);
+
+    frmMDI main;
+    main.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+// Start and end of a Starbox run.
+
+#include <QString>
+
+// Whether a graphical desktop is there to show windows on. Checked before
+// the application object exists, so a missing display gives a message
+// instead of an abort inside the toolkit.
+bool DisplayAvailable();
+QString NoDisplayMessage();
+
+// The run after the application object exists: refuse a second instance,
+// remind about updates, open the main window and run until it closes.
+// Returns the exit code.
+int RunStarbox();
+
+// Closes every window that is still open, each running its own closing
+// steps, and ends the run.
+void EndProgram();

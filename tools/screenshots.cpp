@@ -1,0 +1,67 @@
+// Walks through the main window and every finished program window and saves
+// a picture of each state, so that the look can be reviewed by eye.
+
+#include "shell/frmMDI.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+QDir g_out;
+
+void Save(QWidget *window, const QString &name)
+{
+    QTest::qWait(150);
+    const QString file = g_out.filePath(name + QStringLiteral(".png"));
+    window->grab().save(file);
+    std::printf("%s\n", qPrintable(file));
+}
+
+template <typename T>
+T *Find(QWidget *root, const char *name)
+{
+    T *found = root->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    g_out = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
+    g_out.mkpath(QStringLiteral("."));
+
+    frmMDI main;
+    main.show();
+    if (!QTest::qWaitForWindowExposed(&main))
+        qWarning("main window not exposed");
+    Save(&main, QStringLiteral("main"));
+
+    main.OpenReadingProgram(2); // Food
+    auto *input = Find<QWidget>(&main, "frmFoodAstrologyMain");
+    Save(&main, QStringLiteral("food-input"));
+    QTest::keyClicks(Find<QLineEdit>(input, "txtFirstName"), QStringLiteral("anna"));
+    QTest::keyClicks(Find<QLineEdit>(input, "txtLastName"), QStringLiteral("berg"));
+    Find<QComboBox>(input, "cboDate")->setCurrentIndex(6);
+    Find<QComboBox>(input, "cboMonth")->setCurrentIndex(2);
+    Find<QComboBox>(input, "cboYear")->setCurrentIndex(80);
+    Save(&main, QStringLiteral("food-input-filled"));
+    Find<QPushButton>(input, "cmdNext")->click();
+    auto *display = Find<QWidget>(&main, "frmFoodAstrologyDisplay");
+    auto *tabs = Find<QTabWidget>(display, "SSTab1");
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        Save(&main, QStringLiteral("food-display-tab%1").arg(tab + 1));
+    }
+    return 0;
+}
