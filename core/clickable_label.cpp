@@ -3,10 +3,9 @@
 #include <QMouseEvent>
 
 ClickableLabel::ClickableLabel(const QString &text, QWidget *parent)
-    : QLabel(text, parent)
+    : TextLabel(text, parent)
 {
     setCursor(Qt::PointingHandCursor);
-    setTextFormat(Qt::PlainText);
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent *event)

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QLabel>
+#include "core/text_label.h"
 
 // A label that acts as a link: hand pointer, and clicked() on a press and
 // release inside it with the left button.
-class ClickableLabel : public QLabel
+class ClickableLabel : public TextLabel
 {
     Q_OBJECT
 public:

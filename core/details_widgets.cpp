@@ -2,6 +2,7 @@
 
 #include "core/fonts.h"
 #include "core/name_key_validator.h"
+#include "core/text_label.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -27,6 +28,9 @@ QComboBox *PickList(const QString &name)
     list->setObjectName(name);
     list->setEditable(false);
     list->setMaxVisibleItems(12);
+    // Sized for the longest month name, without measuring every entry.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(name == QStringLiteral("cboMonth") ? 9 : 4);
     return list;
 }
 
@@ -42,14 +46,14 @@ ThreeNameBoxes CreateThreeNameFrame(const QString &refusalMessage)
     boxes.last = NameBox(QStringLiteral("txtLastName"), refusalMessage);
 
     auto *grid = new QGridLayout(boxes.frame);
-    auto *name = new QLabel(QStringLiteral("Name"));
+    auto *name = new TextLabel(QStringLiteral("Name"));
     name->setFont(StarboxFont(8.25, true));
     grid->addWidget(name, 1, 0);
     const struct { const char16_t *caption; QLineEdit *box; } columns[] = {
         {u" First Name", boxes.first}, {u"Middle Name", boxes.middle}, {u" Last Name", boxes.last}};
     int column = 1;
     for (const auto &c : columns) {
-        auto *caption = new QLabel(QString::fromUtf16(c.caption));
+        auto *caption = new TextLabel(QString::fromUtf16(c.caption));
         caption->setBuddy(c.box);
         grid->addWidget(caption, 0, column);
         grid->addWidget(c.box, 1, column);

@@ -37,10 +37,8 @@ ProgramWindow::ProgramWindow(ProgramHost &host, const QString &programName,
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Orla ") + programName);
 
     m_content = new QWidget;
-    m_content->setFont(StarboxFont(8.25));
     auto *layout = new QVBoxLayout(m_content);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -167,18 +165,34 @@ void ProgramWindow::createMenuBar(const QList<QAction *> &fileCommands,
 void ProgramWindow::open()
 {
     QMdiArea *area = m_host.programArea();
-    if (mdiArea() != area)
+    if (mdiArea() != area) {
+        // Size and place before joining the area: each later change of
+        // geometry makes the area lay the title bar out again.
+        const QSize size = sizeHint().expandedTo(minimumSizeHint());
+        setGeometry(QRect(TopCentre(area, size.width()), size));
         area->addSubWindow(this);
-    resize(sizeHint().expandedTo(minimumSizeHint()));
+    }
     placeAtTopCentre();
     show();
+    // The caption comes last: the area lays the title bar out again on every
+    // change of geometry while a window settles, and an empty caption is cheap.
+    setWindowTitle(caption());
+}
+
+QString ProgramWindow::caption() const
+{
+    return QStringLiteral("Orla ") + m_programName;
+}
+
+QPoint ProgramWindow::TopCentre(const QMdiArea *area, int windowWidth)
+{
+    return {std::max(0, (area->viewport()->width() - windowWidth) / 2), 0};
 }
 
 void ProgramWindow::placeAtTopCentre()
 {
-    QMdiArea *area = mdiArea() ? mdiArea() : m_host.programArea();
-    const int areaWidth = area ? area->viewport()->width() : width();
-    move(std::max(0, (areaWidth - width()) / 2), 0);
+    if (QMdiArea *area = mdiArea())
+        move(TopCentre(area, width()));
 }
 
 bool ProgramWindow::passes(const std::optional<DetailsProblem> &problem,

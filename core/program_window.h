@@ -21,6 +21,7 @@ class ProgramHost;
 class QAction;
 class QFrame;
 class QLabel;
+class QMdiArea;
 class QMenuBar;
 class QVBoxLayout;
 class ClickableLabel;
@@ -41,6 +42,8 @@ public:
                   WindowRole role);
 
     const QString &programName() const { return m_programName; }
+    // "Orla " and the program's name; the window shows it once opened.
+    QString caption() const;
     WindowRole role() const { return m_role; }
 
     // Shows the window in the host's program area, centred at the top.
@@ -93,6 +96,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    static QPoint TopCentre(const QMdiArea *area, int windowWidth);
     QAction *makeCommand(const QString &caption, const QString &name);
     ClickableLabel *createBanner();
     QFrame *createBrandFrame();

@@ -1,25 +1,23 @@
 #include "core/reading_widgets.h"
 
 #include "core/fonts.h"
+#include "core/text_label.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 
 QLabel *ReadingCaption(const QString &text)
 {
-    auto *caption = new QLabel(text);
+    auto *caption = new TextLabel(text);
     caption->setFont(StarboxFont(8.25, true, true));
-    caption->setTextFormat(Qt::PlainText);
     return caption;
 }
 
 QLabel *ReadingValue(const QString &objectName)
 {
-    auto *value = new QLabel;
+    auto *value = new TextLabel;
     value->setObjectName(objectName);
-    value->setTextFormat(Qt::PlainText);
     value->setWordWrap(true);
-    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return value;
 }
 

@@ -51,7 +51,6 @@ frmMDI::frmMDI(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("Starbox v1.15"));
-    setFont(StarboxFont(8.25));
     createMenus();
 
     // The program area and the selector area share one place; the selector
@@ -159,7 +158,9 @@ QWidget *frmMDI::createButtonPanel()
         button->setProperty("index", index);
         button->setFont(StarboxFont(8.25, true));
         button->setFixedSize(buttonSize);
-        button->setStyleSheet(QStringLiteral("QPushButton { background-color: #C0C0C0; }"));
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::Button, QColor(0xC0, 0xC0, 0xC0));
+        button->setPalette(palette);
         button->setVisible(ReadingProgramAt(index).shown);
         connect(button, &QPushButton::clicked, this, [this, index] { cmdSelectOption_Click(index); });
         m_buttons[static_cast<std::size_t>(index)] = button;

@@ -1,5 +1,6 @@
 #include "shell/startup.h"
 
+#include "core/fonts.h"
 #include "core/messages.h"
 #include "shell/app_settings.h"
 #include "shell/frmMDI.h"
@@ -33,12 +34,18 @@ void EndProgram()
     QCoreApplication::exit(0);
 }
 
-int RunStarbox()
+void ConfigureApplication()
 {
     QApplication::setApplicationName(QStringLiteral("starbox"));
     QApplication::setApplicationDisplayName(ApplicationTitle());
     QApplication::setApplicationVersion(QStringLiteral(STARBOX_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/starbox.svg")));
+    QApplication::setFont(StarboxFont(8.25));
+}
+
+int RunStarbox()
+{
+    ConfigureApplication();
 
     SingleInstance instance;
     if (!instance.tryAcquire()) {

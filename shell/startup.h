@@ -10,6 +10,10 @@
 bool DisplayAvailable();
 QString NoDisplayMessage();
 
+// Names, icon and face of the application; run once the application object
+// exists, before any window.
+void ConfigureApplication();
+
 // The run after the application object exists: refuse a second instance,
 // remind about updates, open the main window and run until it closes.
 // Returns the exit code.

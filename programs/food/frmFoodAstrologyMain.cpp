@@ -3,6 +3,7 @@
 #include "core/fonts.h"
 #include "core/messages.h"
 #include "core/name_filter.h"
+#include "core/text_label.h"
 #include "programs/food/food_reading.h"
 #include "programs/food/frmFoodAstrologyDisplay.h"
 
@@ -19,7 +20,7 @@ frmFoodAstrologyMain::frmFoodAstrologyMain(ProgramHost &host)
                            QStringLiteral("mnuNext"), [this] { cmdNext_Click(); })},
                   UpdateCaption::CheckMnemonic);
 
-    auto *intro = new QLabel(QStringLiteral(
+    auto *intro = new TextLabel(QStringLiteral(
         "What kind of food do you prefer? A Pizza or some green vegetables? Know more about "
         "the kind of food you like or dislike from the astrology point of view!"));
     intro->setWordWrap(true);
