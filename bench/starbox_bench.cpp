@@ -1,7 +1,15 @@
-// Prints Starbox's speed and memory figures from one run: the start-up
-// floor of a bare MDI main window against the real main window, the median
-// reading cycle of each finished program, and resident memory before and
-// after a thousand cycles.
+// Prints Starbox's speed and memory figures from one run:
+//
+// - start-up: a bare QMainWindow holding a QMdiArea (the floor) against
+//   frmMDI, each constructed, shown and painted; once cold, in a fresh
+//   process as a user starts it, and once warm, again and again in one
+//   process;
+// - the median Food reading cycle (open the program, fill the details,
+//   Proceed until the display window is shown and filled, Back, Exit), with
+//   and without painting the display window;
+// - resident memory before and after a thousand cycles.
+//
+//   QT_QPA_PLATFORM=offscreen build/bench/starbox_bench
 
 #include "core/program_window.h"
 #include "shell/frmMDI.h"
@@ -12,18 +20,28 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QProcess>
 #include <QPushButton>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <functional>
+#include <memory>
 #include <unistd.h>
 #include <vector>
 
 namespace {
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
 
 void Settle()
 {
@@ -42,8 +60,7 @@ double MedianMs(int runs, const std::function<void()> &run)
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
         Settle();
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Median(times);
 }
 
 double ResidentMiB()
@@ -65,9 +82,62 @@ T *Find(QWidget *root, const char *name)
     return found;
 }
 
+std::unique_ptr<QWidget> BareWindow()
+{
+    auto window = std::make_unique<QMainWindow>();
+    window->setCentralWidget(new QMdiArea);
+    window->resize(800, 780);
+    return window;
+}
+
+// The floor with one line of text, so that it also pays for loading the
+// font database, as any window with text must.
+std::unique_ptr<QWidget> BareWindowWithText()
+{
+    std::unique_ptr<QWidget> window = BareWindow();
+    static_cast<QMainWindow *>(window.get())->setMenuWidget(new QLabel(QStringLiteral("Starbox")));
+    return window;
+}
+
+// Construct, show and paint one window.
+void ShowAndPaint(QWidget &window)
+{
+    window.show();
+    QCoreApplication::processEvents();
+}
+
+// A child run: from the start of main() to the first window painted.
+enum class Start { Floor, FloorWithText, Main };
+
+int ColdStart(int argc, char *argv[], Start start)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QApplication app(argc, argv);
+    ConfigureApplication();
+    std::unique_ptr<QWidget> window = start == Start::Floor           ? BareWindow()
+                                      : start == Start::FloorWithText ? BareWindowWithText()
+                                                                      : std::make_unique<frmMDI>();
+    ShowAndPaint(*window);
+    std::printf("%.3f\n", double(timer.nsecsElapsed()) / 1e6);
+    return 0;
+}
+
+double MedianColdStart(const QString &self, const char *which, int runs)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QProcess child;
+        child.start(self, {QStringLiteral("--cold-start"), QString::fromLatin1(which)});
+        child.waitForFinished(30000);
+        times.push_back(child.readAllStandardOutput().trimmed().toDouble());
+    }
+    return Median(times);
+}
+
 // Open Food, fill the details, proceed to the shown and filled display
 // window, go back, and exit the input window.
-void FoodCycle(frmMDI &main)
+void FoodCycle(frmMDI &main, bool paint)
 {
     main.OpenReadingProgram(int(ReadingProgram::Food));
     auto *input = Find<ProgramWindow>(&main, "frmFoodAstrologyMain");
@@ -78,7 +148,8 @@ void FoodCycle(frmMDI &main)
     Find<QComboBox>(input, "cboYear")->setCurrentIndex(80);
     Find<QPushButton>(input, "cmdNext")->click();
     auto *display = Find<ProgramWindow>(&main, "frmFoodAstrologyDisplay");
-    QCoreApplication::processEvents();
+    if (paint)
+        QCoreApplication::processEvents();
     Find<QPushButton>(display, "cmdBack")->click();
     Find<QPushButton>(input, "cmdExit")->click();
 }
@@ -87,38 +158,50 @@ void FoodCycle(frmMDI &main)
 
 int main(int argc, char *argv[])
 {
+    if (argc == 3 && std::strcmp(argv[1], "--cold-start") == 0)
+        return ColdStart(argc, argv,
+                         std::strcmp(argv[2], "floor") == 0  ? Start::Floor
+                         : std::strcmp(argv[2], "text") == 0 ? Start::FloorWithText
+                                                             : Start::Main);
+
     QApplication app(argc, argv);
     ConfigureApplication();
-    constexpr int kStartRuns = 30;
+    const QString self = QCoreApplication::applicationFilePath();
 
-    const double floor = MedianMs(kStartRuns, [] {
-        QMainWindow window;
-        window.setCentralWidget(new QMdiArea);
-        window.resize(800, 780);
-        window.show();
-        QCoreApplication::processEvents();
-    });
-    const double mainWindow = MedianMs(kStartRuns, [] {
+    constexpr int kColdRuns = 15;
+    const double coldFloor = MedianColdStart(self, "floor", kColdRuns);
+    const double coldText = MedianColdStart(self, "text", kColdRuns);
+    const double coldMain = MedianColdStart(self, "main", kColdRuns);
+    std::printf("start-up, cold (fresh process to first frame, median of %d): floor %.2f ms, "
+                "frmMDI %.2f ms, ratio %.2f; floor with one label %.2f ms, ratio %.2f\n",
+                kColdRuns, coldFloor, coldMain, coldMain / coldFloor, coldText,
+                coldMain / coldText);
+
+    constexpr int kWarmRuns = 30;
+    const double warmFloor = MedianMs(kWarmRuns, [] { ShowAndPaint(*BareWindow()); });
+    const double warmMain = MedianMs(kWarmRuns, [] {
         frmMDI window;
-        window.show();
-        QCoreApplication::processEvents();
+        ShowAndPaint(window);
     });
-    std::printf("start-up: bare QMainWindow+QMdiArea %.2f ms, frmMDI %.2f ms, ratio %.2f\n",
-                floor, mainWindow, mainWindow / floor);
+    std::printf("start-up, warm (again in one process, median of %d): floor %.2f ms, "
+                "frmMDI %.2f ms, ratio %.2f\n",
+                kWarmRuns, warmFloor, warmMain, warmMain / warmFloor);
 
     frmMDI main;
     main.show();
     Settle();
     for (int i = 0; i < 50; ++i) { // warm caches, fonts and pictures first
-        FoodCycle(main);
+        FoodCycle(main, true);
         Settle();
     }
-    std::printf("Food reading cycle: median %.3f ms over 200\n",
-                MedianMs(200, [&] { FoodCycle(main); }));
+    std::printf("Food reading cycle: median %.3f ms, %.3f ms with the display's first paint "
+                "(200 cycles each)\n",
+                MedianMs(200, [&] { FoodCycle(main, false); }),
+                MedianMs(200, [&] { FoodCycle(main, true); }));
 
     const double before = ResidentMiB();
     for (int i = 0; i < 1000; ++i) {
-        FoodCycle(main);
+        FoodCycle(main, true);
         Settle();
     }
     const double after = ResidentMiB();

@@ -166,13 +166,13 @@ void ProgramWindow::open()
 {
     QMdiArea *area = m_host.programArea();
     if (mdiArea() != area) {
-        // Size and place before joining the area: each later change of
-        // geometry makes the area lay the title bar out again.
+        // The title bar and frame count only once the window is in the area.
+        area->addSubWindow(this);
         const QSize size = sizeHint().expandedTo(minimumSizeHint());
         setGeometry(QRect(TopCentre(area, size.width()), size));
-        area->addSubWindow(this);
+    } else {
+        placeAtTopCentre();
     }
-    placeAtTopCentre();
     show();
     // The caption comes last: the area lays the title bar out again on every
     // change of geometry while a window settles, and an empty caption is cheap.

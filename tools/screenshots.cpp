@@ -2,6 +2,7 @@
 // a picture of each state, so that the look can be reviewed by eye.
 
 #include "shell/frmMDI.h"
+#include "shell/startup.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -38,6 +40,7 @@ T *Find(QWidget *root, const char *name)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    ConfigureApplication();
     g_out = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
     g_out.mkpath(QStringLiteral("."));
 
@@ -63,5 +66,17 @@ int main(int argc, char *argv[])
         tabs->setCurrentIndex(tab);
         Save(&main, QStringLiteral("food-display-tab%1").arg(tab + 1));
     }
+
+    // The About box is modal: take its picture from inside its own loop.
+    QTimer::singleShot(300, [] {
+        if (QWidget *about = QApplication::activeModalWidget()) {
+            Save(about, QStringLiteral("about"));
+            about->close();
+        }
+    });
+    main.showAbout(&main);
+
+    main.OpenReadingProgram(8); // Travel, still to come
+    Save(&main, QStringLiteral("pending-program"));
     return 0;
 }
