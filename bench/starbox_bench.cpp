@@ -13,6 +13,7 @@
 
 #include "core/program_window.h"
 #include "shell/frmMDI.h"
+#include "tools/find_control.h"
 #include "shell/reading_programs.h"
 #include "shell/startup.h"
 
@@ -73,14 +74,6 @@ double ResidentMiB()
                              : -1;
 }
 
-template <typename T>
-T *Find(QWidget *root, const char *name)
-{
-    T *found = root->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
 
 std::unique_ptr<QWidget> BareWindow()
 {
@@ -140,18 +133,18 @@ double MedianColdStart(const QString &self, const char *which, int runs)
 void FoodCycle(frmMDI &main, bool paint)
 {
     main.OpenReadingProgram(int(ReadingProgram::Food));
-    auto *input = Find<ProgramWindow>(&main, "frmFoodAstrologyMain");
-    Find<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANNA"));
-    Find<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("BERG"));
-    Find<QComboBox>(input, "cboDate")->setCurrentIndex(6);
-    Find<QComboBox>(input, "cboMonth")->setCurrentIndex(2);
-    Find<QComboBox>(input, "cboYear")->setCurrentIndex(80);
-    Find<QPushButton>(input, "cmdNext")->click();
-    auto *display = Find<ProgramWindow>(&main, "frmFoodAstrologyDisplay");
+    auto *input = FindControl<ProgramWindow>(&main, "frmFoodAstrologyMain");
+    FindControl<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANNA"));
+    FindControl<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("BERG"));
+    FindControl<QComboBox>(input, "cboDate")->setCurrentIndex(6);
+    FindControl<QComboBox>(input, "cboMonth")->setCurrentIndex(2);
+    FindControl<QComboBox>(input, "cboYear")->setCurrentIndex(80);
+    FindControl<QPushButton>(input, "cmdNext")->click();
+    auto *display = FindControl<ProgramWindow>(&main, "frmFoodAstrologyDisplay");
     if (paint)
         QCoreApplication::processEvents();
-    Find<QPushButton>(display, "cmdBack")->click();
-    Find<QPushButton>(input, "cmdExit")->click();
+    FindControl<QPushButton>(display, "cmdBack")->click();
+    FindControl<QPushButton>(input, "cmdExit")->click();
 }
 
 } // namespace

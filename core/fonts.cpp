@@ -1,6 +1,8 @@
 #include "core/fonts.h"
 
 #include <QHash>
+#include <QPalette>
+#include <QWidget>
 #include <QStringList>
 
 QFont StarboxFont(qreal pointSize, bool bold, bool underline)
@@ -20,4 +22,15 @@ QFont StarboxFont(qreal pointSize, bool bold, bool underline)
     font.setUnderline(underline);
     fonts.insert(key, font);
     return font;
+}
+
+void Paint(QWidget *widget, const QColor &text, const QColor &background)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    if (background.isValid()) {
+        palette.setColor(QPalette::Window, background);
+        widget->setAutoFillBackground(true);
+    }
+    widget->setPalette(palette);
 }

@@ -1,9 +1,19 @@
 #pragma once
 
+// The look shared by every window: the face, the twips of the classic
+// layout, and colouring a widget.
+
+#include <QColor>
 #include <QFont>
+
+class QWidget;
 
 // The face of every window: Verdana, or DejaVu Sans where Verdana is absent.
 QFont StarboxFont(qreal pointSize, bool bold = false, bool underline = false);
 
 // Sizes in the classic twips: 15 twips to a logical pixel.
 constexpr int Twips(int twips) { return twips / 15; }
+
+// Sets a widget's text colour and, when a background is given, fills its
+// background with it.
+void Paint(QWidget *widget, const QColor &text, const QColor &background = QColor());

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,15 +18,6 @@
 namespace {
 
 const QColor kBrandOrange(0xFF, 0x80, 0x00);
-
-void Paint(QWidget *widget, const QColor &background, const QColor &text)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 } // namespace
 
@@ -79,7 +71,7 @@ ClickableLabel *ProgramWindow::createBanner()
     banner->setAlignment(Qt::AlignCenter);
     banner->setFont(StarboxFont(8.25, true));
     banner->setMargin(4);
-    Paint(banner, Qt::white, kBrandOrange);
+    Paint(banner, kBrandOrange, Qt::white);
     connect(banner, &ClickableLabel::clicked, this, [this] { m_host.openLink(WebLink::HomePage); });
     return banner;
 }
@@ -88,7 +80,7 @@ QFrame *ProgramWindow::createBrandFrame()
 {
     auto *frame = new QFrame;
     frame->setObjectName(QStringLiteral("fraFullBrand"));
-    Paint(frame, Qt::black, kBrandOrange);
+    Paint(frame, kBrandOrange, Qt::black);
     auto *grid = new QGridLayout(frame);
     grid->setContentsMargins(8, 4, 8, 4);
 
@@ -102,7 +94,7 @@ QFrame *ProgramWindow::createBrandFrame()
         label->setAlignment(Qt::AlignCenter);
         label->setWordWrap(true);
         label->setFont(StarboxFont(8.25, true));
-        Paint(label, Qt::black, kBrandOrange);
+        Paint(label, kBrandOrange, Qt::black);
         grid->addWidget(label, 0, 0);
     }
     fullBrand->raise();
@@ -118,6 +110,23 @@ QAction *ProgramWindow::makeCommand(const QString &caption, const QString &name)
     auto *action = new QAction(caption, this);
     action->setObjectName(name);
     return action;
+}
+
+QPushButton *ProgramWindow::makeButton(const QString &caption, const QString &name)
+{
+    auto *created = new QPushButton(caption);
+    created->setObjectName(name);
+    return created;
+}
+
+void ProgramWindow::addButtonRow(const QList<QPushButton *> &buttons)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton *b : buttons)
+        row->addWidget(b);
+    row->addStretch(1);
+    m_body->addLayout(row);
 }
 
 void ProgramWindow::createMenuBar(const QList<QAction *> &fileCommands,

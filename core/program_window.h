@@ -13,8 +13,10 @@
 #include <QList>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QPushButton>
 
 #include <functional>
+#include <type_traits>
 #include <optional>
 
 class ProgramHost;
@@ -73,7 +75,7 @@ protected:
     QAction *command(const QString &caption, const QString &name, Slot slot)
     {
         QAction *action = makeCommand(caption, name);
-        connect(action, &QAction::triggered, this, slot);
+        connectToThis(action, &QAction::triggered, slot);
         return action;
     }
 
@@ -82,6 +84,18 @@ protected:
     // control that focusFor names (null leaves the focus where it is).
     bool passes(const std::optional<DetailsProblem> &problem,
                 const std::function<QWidget *(DetailsField)> &focusFor);
+
+    // A push button with its objectName, run by the given slot.
+    template <typename Slot>
+    QPushButton *button(const QString &caption, const QString &name, Slot slot)
+    {
+        QPushButton *created = makeButton(caption, name);
+        connectToThis(created, &QPushButton::clicked, slot);
+        return created;
+    }
+
+    // A row of buttons, centred, at the end of the body.
+    void addButtonRow(const QList<QPushButton *> &buttons);
 
     // Proceed's last step: show the display window, hide this input window
     // (which keeps its entries) and the selector.
@@ -96,8 +110,25 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    template <typename T> struct MemberOf;
+    template <typename R, typename C, typename... A> struct MemberOf<R (C::*)(A...)>
+    {
+        using type = C;
+    };
+
+    // A slot of this window: a lambda, or a member of this window's own class.
+    template <typename Sender, typename Signal, typename Slot>
+    void connectToThis(Sender *sender, Signal signal, Slot slot)
+    {
+        if constexpr (std::is_member_function_pointer_v<Slot>)
+            connect(sender, signal, static_cast<typename MemberOf<Slot>::type *>(this), slot);
+        else
+            connect(sender, signal, this, slot);
+    }
+
     static QPoint TopCentre(const QMdiArea *area, int windowWidth);
     QAction *makeCommand(const QString &caption, const QString &name);
+    QPushButton *makeButton(const QString &caption, const QString &name);
     ClickableLabel *createBanner();
     QFrame *createBrandFrame();
 

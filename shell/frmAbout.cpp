@@ -18,9 +18,7 @@ ClickableLabel *LinkLabel(const QString &text, const QString &name)
     auto *label = new ClickableLabel(text);
     label->setObjectName(name);
     label->setFont(StarboxFont(8.25, true, true));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0xC0));
-    label->setPalette(palette);
+    Paint(label, QColor(0x00, 0x00, 0xC0));
     return label;
 }
 

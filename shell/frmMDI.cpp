@@ -22,15 +22,6 @@ namespace {
 
 const QColor kStripColour(0xC0, 0xC0, 0xFF);
 
-void Paint(QWidget *widget, const QColor &background, const QColor &text = Qt::black)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 QString ButtonPicture(ReadingProgram program)
 {
     switch (program) {
@@ -126,14 +117,14 @@ QWidget *frmMDI::createBannerStrip()
     auto *strip = new ClickableLabel(QString());
     strip->setObjectName(QStringLiteral("Picture6"));
     strip->setFixedHeight(Twips(560));
-    Paint(strip, kStripColour);
+    Paint(strip, Qt::black, kStripColour);
     connect(strip, &ClickableLabel::clicked, this, [this] { openLink(WebLink::HomePage); });
 
     auto *banner = new ClickableLabel(BannerText());
     banner->setObjectName(QStringLiteral("lblVelmoraBanner"));
     banner->setFont(StarboxFont(9.75, true, true));
     banner->setMargin(3);
-    Paint(banner, Qt::white, Qt::black);
+    Paint(banner, Qt::black, Qt::white);
     connect(banner, &ClickableLabel::clicked, this, [this] { openLink(WebLink::HomePage); });
 
     auto *row = new QHBoxLayout(strip);
@@ -191,7 +182,7 @@ QWidget *frmMDI::createSelectorArea()
 {
     m_picMain = new QWidget;
     m_picMain->setObjectName(QStringLiteral("picMain"));
-    Paint(m_picMain, Qt::black);
+    Paint(m_picMain, Qt::white, Qt::black);
     m_picMain->setMouseTracking(true);
     m_picMain->installEventFilter(this);
 
@@ -222,9 +213,7 @@ QWidget *frmMDI::createSelectorArea()
         caption->setAlignment(Qt::AlignCenter);
         caption->setMouseTracking(true);
         caption->installEventFilter(this);
-        QPalette palette = caption->palette();
-        palette.setColor(QPalette::WindowText, colour);
-        caption->setPalette(palette);
+        Paint(caption, colour);
         if (index >= kCaptionOffset)
             caption->setVisible(ReadingProgramAt(index - kCaptionOffset).shown);
         else
@@ -256,7 +245,7 @@ QWidget *frmMDI::createBottomStrip()
     auto *strip = new QWidget;
     strip->setObjectName(QStringLiteral("PicCoBrand"));
     strip->setFixedHeight(Twips(735));
-    Paint(strip, kStripColour);
+    Paint(strip, Qt::black, kStripColour);
 
     auto *offer = new ClickableLabel(ProgramWindow::FullBrandText());
     offer->setObjectName(QStringLiteral("Label7"));

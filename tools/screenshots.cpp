@@ -2,6 +2,7 @@
 // a picture of each state, so that the look can be reviewed by eye.
 
 #include "shell/frmMDI.h"
+#include "tools/find_control.h"
 #include "shell/startup.h"
 
 #include <QApplication>
@@ -26,14 +27,6 @@ void Save(QWidget *window, const QString &name)
     std::printf("%s\n", qPrintable(file));
 }
 
-template <typename T>
-T *Find(QWidget *root, const char *name)
-{
-    T *found = root->findChild<T *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
 
 } // namespace
 
@@ -51,17 +44,17 @@ int main(int argc, char *argv[])
     Save(&main, QStringLiteral("main"));
 
     main.OpenReadingProgram(2); // Food
-    auto *input = Find<QWidget>(&main, "frmFoodAstrologyMain");
+    auto *input = FindControl<QWidget>(&main, "frmFoodAstrologyMain");
     Save(&main, QStringLiteral("food-input"));
-    QTest::keyClicks(Find<QLineEdit>(input, "txtFirstName"), QStringLiteral("anna"));
-    QTest::keyClicks(Find<QLineEdit>(input, "txtLastName"), QStringLiteral("berg"));
-    Find<QComboBox>(input, "cboDate")->setCurrentIndex(6);
-    Find<QComboBox>(input, "cboMonth")->setCurrentIndex(2);
-    Find<QComboBox>(input, "cboYear")->setCurrentIndex(80);
+    QTest::keyClicks(FindControl<QLineEdit>(input, "txtFirstName"), QStringLiteral("anna"));
+    QTest::keyClicks(FindControl<QLineEdit>(input, "txtLastName"), QStringLiteral("berg"));
+    FindControl<QComboBox>(input, "cboDate")->setCurrentIndex(6);
+    FindControl<QComboBox>(input, "cboMonth")->setCurrentIndex(2);
+    FindControl<QComboBox>(input, "cboYear")->setCurrentIndex(80);
     Save(&main, QStringLiteral("food-input-filled"));
-    Find<QPushButton>(input, "cmdNext")->click();
-    auto *display = Find<QWidget>(&main, "frmFoodAstrologyDisplay");
-    auto *tabs = Find<QTabWidget>(display, "SSTab1");
+    FindControl<QPushButton>(input, "cmdNext")->click();
+    auto *display = FindControl<QWidget>(&main, "frmFoodAstrologyDisplay");
+    auto *tabs = FindControl<QTabWidget>(display, "SSTab1");
     for (int tab = 0; tab < tabs->count(); ++tab) {
         tabs->setCurrentIndex(tab);
         Save(&main, QStringLiteral("food-display-tab%1").arg(tab + 1));

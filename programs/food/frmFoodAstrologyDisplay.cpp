@@ -19,7 +19,7 @@ frmFoodAstrologyDisplay::frmFoodAstrologyDisplay(ProgramHost &host, ProgramWindo
       m_input(input)
 {
     createMenuBar({command(QStringLiteral("Back"), QStringLiteral("mnuBack"),
-                           [this] { cmdBack_Click(); })},
+                           &frmFoodAstrologyDisplay::cmdBack_Click)},
                   UpdateCaption::UpdateMnemonic);
 
     m_tabs = new QTabWidget;
@@ -30,14 +30,8 @@ frmFoodAstrologyDisplay::frmFoodAstrologyDisplay(ProgramHost &host, ProgramWindo
     m_tabs->setMinimumSize(600, 360);
     body()->addWidget(m_tabs, 1);
 
-    auto *back = new QPushButton(QStringLiteral("&Back"));
-    back->setObjectName(QStringLiteral("cmdBack"));
-    connect(back, &QPushButton::clicked, this, &frmFoodAstrologyDisplay::cmdBack_Click);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(back);
-    buttons->addStretch(1);
-    body()->addLayout(buttons);
+    addButtonRow({button(QStringLiteral("&Back"), QStringLiteral("cmdBack"),
+                         &frmFoodAstrologyDisplay::cmdBack_Click)});
 }
 
 QWidget *frmFoodAstrologyDisplay::createProfileTab()

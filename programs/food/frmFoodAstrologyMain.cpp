@@ -8,7 +8,6 @@
 #include "programs/food/frmFoodAstrologyDisplay.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,7 +16,7 @@ frmFoodAstrologyMain::frmFoodAstrologyMain(ProgramHost &host)
     : ProgramWindow(host, ProgramName(), QStringLiteral("frmFoodAstrologyMain"), WindowRole::Input)
 {
     createMenuBar({command(QStringLiteral("Get My Food Astrology Reading"),
-                           QStringLiteral("mnuNext"), [this] { cmdNext_Click(); })},
+                           QStringLiteral("mnuNext"), &frmFoodAstrologyMain::cmdNext_Click)},
                   UpdateCaption::CheckMnemonic);
 
     auto *intro = new TextLabel(QStringLiteral(
@@ -32,20 +31,11 @@ frmFoodAstrologyMain::frmFoodAstrologyMain(ProgramHost &host)
     m_date = CreateBirthDayFrame();
     body()->addWidget(m_date.frame);
 
-    auto *next = new QPushButton(QStringLiteral("Get My &Food Astrology Reading"));
-    next->setObjectName(QStringLiteral("cmdNext"));
+    QPushButton *next = button(QStringLiteral("Get My &Food Astrology Reading"),
+                               QStringLiteral("cmdNext"), &frmFoodAstrologyMain::cmdNext_Click);
     next->setDefault(true);
-    connect(next, &QPushButton::clicked, this, &frmFoodAstrologyMain::cmdNext_Click);
-    auto *exit = new QPushButton(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("cmdExit"));
-    connect(exit, &QPushButton::clicked, this, &frmFoodAstrologyMain::close);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(next);
-    buttons->addWidget(exit);
-    buttons->addStretch(1);
-    body()->addLayout(buttons);
+    addButtonRow({next, button(QStringLiteral("E&xit"), QStringLiteral("cmdExit"),
+                               &frmFoodAstrologyMain::close)});
     body()->addStretch(1);
 }
 
