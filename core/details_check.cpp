@@ -61,7 +61,7 @@ BirthDetails ThreeNameEntry::details() const
     return details;
 }
 
-std::optional<DetailsProblem> ValidateThreeNameDetails(const ThreeNameEntry &entry)
+std::optional<DetailsProblem> ValidateDetails(const ThreeNameEntry &entry)
 {
     const struct {
         const QString &text;

@@ -71,4 +71,4 @@ struct ThreeNameEntry
 // present (a name of blanks counts as present; the middle name is never
 // tested), the three lists not empty, then the date must exist. Every
 // message has the information icon.
-std::optional<DetailsProblem> ValidateThreeNameDetails(const ThreeNameEntry &entry);
+std::optional<DetailsProblem> ValidateDetails(const ThreeNameEntry &entry);

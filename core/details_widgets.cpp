@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -36,22 +37,19 @@ QComboBox *PickList(const QString &name)
 
 } // namespace
 
-ThreeNameBoxes CreateThreeNameFrame(const QString &refusalMessage)
+ThreeNameBoxes CreateThreeNameBoxes(const QString &refusalMessage)
 {
     ThreeNameBoxes boxes;
-    boxes.frame = new QGroupBox(QStringLiteral("Please Fill In The Below Details:"));
-    boxes.frame->setObjectName(QStringLiteral("fraName"));
+    boxes.row = new QWidget;
     boxes.first = NameBox(QStringLiteral("txtFirstName"), refusalMessage);
     boxes.middle = NameBox(QStringLiteral("txtMiddleName"), refusalMessage);
     boxes.last = NameBox(QStringLiteral("txtLastName"), refusalMessage);
 
-    auto *grid = new QGridLayout(boxes.frame);
-    auto *name = new TextLabel(QStringLiteral("Name"));
-    name->setFont(StarboxFont(8.25, true));
-    grid->addWidget(name, 1, 0);
+    auto *grid = new QGridLayout(boxes.row);
+    grid->setContentsMargins(0, 0, 0, 0);
     const struct { const char16_t *caption; QLineEdit *box; } columns[] = {
         {u" First Name", boxes.first}, {u"Middle Name", boxes.middle}, {u" Last Name", boxes.last}};
-    int column = 1;
+    int column = 0;
     for (const auto &c : columns) {
         auto *caption = new TextLabel(QString::fromUtf16(c.caption));
         caption->setBuddy(c.box);
@@ -62,7 +60,7 @@ ThreeNameBoxes CreateThreeNameFrame(const QString &refusalMessage)
     return boxes;
 }
 
-DateLists CreateBirthDayFrame(int lastYear)
+DateLists CreateBirthDayFrame(DateOrder order, int lastYear)
 {
     DateLists lists;
     lists.frame = new QGroupBox(QStringLiteral("Date Of Birth"));
@@ -73,11 +71,36 @@ DateLists CreateBirthDayFrame(int lastYear)
     FillDateLists(lists.day, lists.month, lists.year, lastYear);
 
     auto *row = new QHBoxLayout(lists.frame);
-    row->addWidget(lists.day);
-    row->addWidget(lists.month);
+    if (order == DateOrder::DayMonthYear) {
+        row->addWidget(lists.day);
+        row->addWidget(lists.month);
+    } else {
+        row->addWidget(lists.month);
+        row->addWidget(lists.day);
+    }
     row->addWidget(lists.year);
     row->addStretch(1);
     return lists;
+}
+
+DetailsFrame CreateDetailsFrame(const QString &refusalMessage)
+{
+    DetailsFrame details;
+    details.frame = new QGroupBox(QStringLiteral("Please Fill In The Below Details:"));
+    details.frame->setObjectName(QStringLiteral("fraName"));
+    details.names = CreateThreeNameBoxes(refusalMessage);
+    auto *nameFrame = new QGroupBox(QStringLiteral("Name"));
+    nameFrame->setObjectName(QStringLiteral("Frame1"));
+    auto *nameLayout = new QVBoxLayout(nameFrame);
+    nameLayout->addWidget(details.names.row);
+    details.date = CreateBirthDayFrame(DateOrder::MonthDayYear);
+
+    details.row = new QHBoxLayout;
+    details.row->addWidget(details.date.frame);
+    auto *column = new QVBoxLayout(details.frame);
+    column->addWidget(nameFrame);
+    column->addLayout(details.row);
+    return details;
 }
 
 ThreeNameEntry EnteredDetails(const ThreeNameBoxes &names, const DateLists &date)

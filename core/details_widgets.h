@@ -8,21 +8,25 @@
 
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
 class QWidget;
 
 struct ThreeNameBoxes
 {
-    QGroupBox *frame = nullptr; // fraName
-    QLineEdit *first = nullptr; // txtFirstName
+    QWidget *row = nullptr;      // the three boxes side by side, each under its caption
+    QLineEdit *first = nullptr;  // txtFirstName
     QLineEdit *middle = nullptr; // txtMiddleName
-    QLineEdit *last = nullptr;  // txtLastName
+    QLineEdit *last = nullptr;   // txtLastName
 };
 
-// "Please Fill In The Below Details:" with the label "Name" and the first,
-// middle and last name boxes, each held to the name key rule with the
+// The first, middle and last name boxes under the captions " First Name",
+// "Middle Name" and " Last Name", each held to the name key rule with the
 // given refusal message.
-ThreeNameBoxes CreateThreeNameFrame(const QString &refusalMessage);
+ThreeNameBoxes CreateThreeNameBoxes(const QString &refusalMessage);
+
+// The order of the three date lists from left to right.
+enum class DateOrder { DayMonthYear, MonthDayYear };
 
 struct DateLists
 {
@@ -34,7 +38,22 @@ struct DateLists
 
 // "Date Of Birth" with the day, month and year lists, filled and set to
 // 1 January 1900.
-DateLists CreateBirthDayFrame(int lastYear = kDefaultLastYear);
+DateLists CreateBirthDayFrame(DateOrder order = DateOrder::DayMonthYear,
+                              int lastYear = kDefaultLastYear);
+
+// The details frame of the Gift and Fashion input windows: fraName, "Please
+// Fill In The Below Details:", holding the frame "Name" (Frame1) with the
+// three name boxes above a row that starts with the date frame (month,
+// day, year); the window adds its own controls to that row.
+struct DetailsFrame
+{
+    QGroupBox *frame = nullptr; // fraName
+    ThreeNameBoxes names;
+    DateLists date;
+    QHBoxLayout *row = nullptr;
+};
+
+DetailsFrame CreateDetailsFrame(const QString &refusalMessage);
 
 // What the boxes and lists hold now.
 ThreeNameEntry EnteredDetails(const ThreeNameBoxes &names, const DateLists &date);

@@ -83,6 +83,8 @@ QFrame *ProgramWindow::createBrandFrame()
     Paint(frame, kBrandOrange, Qt::black);
     auto *grid = new QGridLayout(frame);
     grid->setContentsMargins(8, 4, 8, 4);
+    grid->setColumnStretch(0, 1);
+    m_brandGrid = grid;
 
     // Two offers at one place: the full-brand offer lies on top and covers
     // the co-brand one, so a click there reaches the full-brand page.
@@ -127,6 +129,11 @@ void ProgramWindow::addButtonRow(const QList<QPushButton *> &buttons)
         row->addWidget(b);
     row->addStretch(1);
     m_body->addLayout(row);
+}
+
+void ProgramWindow::addToBottomStrip(QWidget *widget)
+{
+    m_brandGrid->addWidget(widget, 0, 1, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void ProgramWindow::createMenuBar(const QList<QAction *> &fileCommands,
@@ -176,8 +183,9 @@ void ProgramWindow::open()
     QMdiArea *area = m_host.programArea();
     if (mdiArea() != area) {
         // The title bar and frame count only once the window is in the area.
+        // The window takes the room it would like, as far as the area has it.
         area->addSubWindow(this);
-        const QSize size = sizeHint().expandedTo(minimumSizeHint());
+        const QSize size = sizeHint().boundedTo(area->viewport()->size()).expandedTo(minimumSizeHint());
         setGeometry(QRect(TopCentre(area, size.width()), size));
     } else {
         placeAtTopCentre();

@@ -22,6 +22,7 @@
 class ProgramHost;
 class QAction;
 class QFrame;
+class QGridLayout;
 class QLabel;
 class QMdiArea;
 class QMenuBar;
@@ -97,6 +98,10 @@ protected:
     // A row of buttons, centred, at the end of the body.
     void addButtonRow(const QList<QPushButton *> &buttons);
 
+    // Puts a control at the right end of the bottom strip, beside the brand
+    // offers.
+    void addToBottomStrip(QWidget *widget);
+
     // Proceed's last step: show the display window, hide this input window
     // (which keeps its entries) and the selector.
     void showReading(ProgramWindow *display);
@@ -137,5 +142,6 @@ private:
     WindowRole m_role;
     QWidget *m_content = nullptr;
     QVBoxLayout *m_body = nullptr;
+    QGridLayout *m_brandGrid = nullptr;
     bool m_closingForBack = false;
 };

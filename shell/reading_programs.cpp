@@ -1,7 +1,9 @@
 #include "shell/reading_programs.h"
 
 #include "core/program_window.h"
+#include "programs/fashion/frmFashionAstrologyMain.h"
 #include "programs/food/frmFoodAstrologyMain.h"
+#include "programs/gift/frmGiftAstrologyMain.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -61,6 +63,8 @@ const std::array<ReadingProgramEntry, kReadingProgramCount> &ReadingPrograms()
             Entry(u"Travel Astrology", u"frmTravelAstrologyMain", 0xFF00FF, true),
         }};
         t[static_cast<int>(ReadingProgram::Food)].openInput = Opens<frmFoodAstrologyMain>();
+        t[static_cast<int>(ReadingProgram::Gift)].openInput = Opens<frmGiftAstrologyMain>();
+        t[static_cast<int>(ReadingProgram::Fashion)].openInput = Opens<frmFashionAstrologyMain>();
         return t;
     }();
     return table;

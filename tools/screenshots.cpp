@@ -2,8 +2,9 @@
 // a picture of each state, so that the look can be reviewed by eye.
 
 #include "shell/frmMDI.h"
-#include "tools/find_control.h"
+#include "shell/reading_programs.h"
 #include "shell/startup.h"
+#include "tools/find_control.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -27,6 +29,29 @@ void Save(QWidget *window, const QString &name)
     std::printf("%s\n", qPrintable(file));
 }
 
+// Opens a three-name program, enters ANNA BERG born on the given date, takes
+// the input window, proceeds and takes every tab of the display window.
+void WalkReading(frmMDI &main, ReadingProgram program, const QString &prefix, int day, int month,
+                 int yearIndex, const char *displayName)
+{
+    main.OpenReadingProgram(int(program));
+    auto *input = FindControl<QWidget>(&main, qPrintable(ReadingProgramAt(int(program)).inputWindow));
+    QTest::keyClicks(FindControl<QLineEdit>(input, "txtFirstName"), QStringLiteral("anna"));
+    QTest::keyClicks(FindControl<QLineEdit>(input, "txtLastName"), QStringLiteral("berg"));
+    FindControl<QComboBox>(input, "cboDate")->setCurrentIndex(day - 1);
+    FindControl<QComboBox>(input, "cboMonth")->setCurrentIndex(month - 1);
+    FindControl<QComboBox>(input, "cboYear")->setCurrentIndex(yearIndex);
+    if (auto *female = input->findChild<QRadioButton *>(QStringLiteral("optFemale")))
+        female->setChecked(true);
+    Save(&main, prefix + QStringLiteral("-input"));
+    FindControl<QPushButton>(input, "cmdNext")->click();
+    auto *display = FindControl<QWidget>(&main, displayName);
+    auto *tabs = FindControl<QTabWidget>(display, "SSTab1");
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        Save(&main, prefix + QStringLiteral("-display-tab%1").arg(tab + 1));
+    }
+}
 
 } // namespace
 
@@ -43,22 +68,12 @@ int main(int argc, char *argv[])
         qWarning("main window not exposed");
     Save(&main, QStringLiteral("main"));
 
-    main.OpenReadingProgram(2); // Food
-    auto *input = FindControl<QWidget>(&main, "frmFoodAstrologyMain");
-    Save(&main, QStringLiteral("food-input"));
-    QTest::keyClicks(FindControl<QLineEdit>(input, "txtFirstName"), QStringLiteral("anna"));
-    QTest::keyClicks(FindControl<QLineEdit>(input, "txtLastName"), QStringLiteral("berg"));
-    FindControl<QComboBox>(input, "cboDate")->setCurrentIndex(6);
-    FindControl<QComboBox>(input, "cboMonth")->setCurrentIndex(2);
-    FindControl<QComboBox>(input, "cboYear")->setCurrentIndex(80);
-    Save(&main, QStringLiteral("food-input-filled"));
-    FindControl<QPushButton>(input, "cmdNext")->click();
-    auto *display = FindControl<QWidget>(&main, "frmFoodAstrologyDisplay");
-    auto *tabs = FindControl<QTabWidget>(display, "SSTab1");
-    for (int tab = 0; tab < tabs->count(); ++tab) {
-        tabs->setCurrentIndex(tab);
-        Save(&main, QStringLiteral("food-display-tab%1").arg(tab + 1));
-    }
+    WalkReading(main, ReadingProgram::Food, QStringLiteral("food"), 7, 3, 80,
+                "frmFoodAstrologyDisplay");
+    WalkReading(main, ReadingProgram::Gift, QStringLiteral("gift"), 19, 2, 90,
+                "frmGiftAstrologyDisplay");
+    WalkReading(main, ReadingProgram::Fashion, QStringLiteral("fashion"), 22, 7, 85,
+                "frmFashionAstrologyDisplay");
 
     // The About box is modal: take its picture from inside its own loop.
     QTimer::singleShot(300, [] {
@@ -69,7 +84,7 @@ int main(int argc, char *argv[])
     });
     main.showAbout(&main);
 
-    main.OpenReadingProgram(8); // Travel, still to come
+    main.OpenReadingProgram(int(ReadingProgram::Travel)); // still to come
     Save(&main, QStringLiteral("pending-program"));
     return 0;
 }

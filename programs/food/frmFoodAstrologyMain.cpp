@@ -8,6 +8,7 @@
 #include "programs/food/frmFoodAstrologyDisplay.h"
 
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -26,8 +27,16 @@ frmFoodAstrologyMain::frmFoodAstrologyMain(ProgramHost &host)
     intro->setFont(StarboxFont(9.75, true));
     body()->addWidget(intro);
 
-    m_names = CreateThreeNameFrame(OnlyAlphabetMessage());
-    body()->addWidget(m_names.frame);
+    // The three name boxes sit in fraName beside the caption "Name".
+    auto *details = new QGroupBox(QStringLiteral("Please Fill In The Below Details:"));
+    details->setObjectName(QStringLiteral("fraName"));
+    m_names = CreateThreeNameBoxes(OnlyAlphabetMessage());
+    auto *nameCaption = new TextLabel(QStringLiteral("Name"));
+    nameCaption->setFont(StarboxFont(8.25, true));
+    auto *nameRow = new QHBoxLayout(details);
+    nameRow->addWidget(nameCaption, 0, Qt::AlignBottom);
+    nameRow->addWidget(m_names.row, 1);
+    body()->addWidget(details);
     m_date = CreateBirthDayFrame();
     body()->addWidget(m_date.frame);
 
@@ -41,7 +50,7 @@ frmFoodAstrologyMain::frmFoodAstrologyMain(ProgramHost &host)
 
 bool frmFoodAstrologyMain::ValidateFoodDetails()
 {
-    return passes(ValidateThreeNameDetails(EnteredDetails(m_names, m_date)),
+    return passes(ValidateDetails(EnteredDetails(m_names, m_date)),
                   [this](DetailsField field) { return FocusTarget(field, m_names, m_date); });
 }
 

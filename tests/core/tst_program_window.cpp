@@ -182,8 +182,8 @@ private slots:
     void nameBoxTakesCapitals()
     {
         MessageWatcher messages;
-        ThreeNameBoxes boxes = CreateThreeNameFrame(OnlyAlphabetMessage());
-        std::unique_ptr<QGroupBox> frame(boxes.frame);
+        ThreeNameBoxes boxes = CreateThreeNameBoxes(OnlyAlphabetMessage());
+        std::unique_ptr<QWidget> frame(boxes.row);
         frame->show();
         QTest::keyClicks(boxes.first, u"ann lee"_s);
         QCOMPARE(boxes.first->text(), u"ANN LEE"_s);
@@ -207,8 +207,8 @@ private slots:
     {
         QFETCH(QString, typed);
         MessageWatcher messages;
-        ThreeNameBoxes boxes = CreateThreeNameFrame(OnlyAlphabetMessage());
-        std::unique_ptr<QGroupBox> frame(boxes.frame);
+        ThreeNameBoxes boxes = CreateThreeNameBoxes(OnlyAlphabetMessage());
+        std::unique_ptr<QWidget> frame(boxes.row);
         frame->show();
         QTest::keyClicks(boxes.last, u"Lee"_s);
         // A key event of its own: the test's ASCII key table has no accents.
@@ -224,8 +224,8 @@ private slots:
     void pasteIsHeldToTheSameRule()
     {
         MessageWatcher messages;
-        ThreeNameBoxes boxes = CreateThreeNameFrame(OnlyLettersMessage());
-        std::unique_ptr<QGroupBox> frame(boxes.frame);
+        ThreeNameBoxes boxes = CreateThreeNameBoxes(OnlyLettersMessage());
+        std::unique_ptr<QWidget> frame(boxes.row);
         frame->show();
         QApplication::clipboard()->setText(u"mary ann"_s);
         boxes.middle->paste();
@@ -238,7 +238,7 @@ private slots:
 
     void dateListsStartAtFirstEntries()
     {
-        DateLists lists = CreateBirthDayFrame(2022);
+        DateLists lists = CreateBirthDayFrame(DateOrder::DayMonthYear, 2022);
         std::unique_ptr<QGroupBox> frame(lists.frame);
         QCOMPARE(lists.day->count(), 31);
         QCOMPARE(lists.day->itemText(30), u"31"_s);

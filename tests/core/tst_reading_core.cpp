@@ -194,7 +194,7 @@ private slots:
         QFETCH(ThreeNameEntry, entry);
         QFETCH(QString, message);
         QFETCH(int, focus);
-        const auto problem = ValidateThreeNameDetails(entry);
+        const auto problem = ValidateDetails(entry);
         QCOMPARE(problem.has_value(), !message.isEmpty());
         if (problem) {
             QCOMPARE(problem->message, message);

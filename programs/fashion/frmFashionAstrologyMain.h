@@ -1,0 +1,21 @@
+#pragma once
+
+#include "programs/gift/profile_input_window.h"
+
+class frmFashionAstrologyDisplay;
+
+// Fashion Astrology's input window: three names and a date of birth.
+class frmFashionAstrologyMain : public ProfileInputWindow
+{
+    Q_OBJECT
+public:
+    explicit frmFashionAstrologyMain(ProgramHost &host);
+
+    static QString ProgramName() { return QStringLiteral("Fashion Astrology"); }
+
+public slots:
+    void cmdNext_Click() override;
+
+private:
+    QPointer<frmFashionAstrologyDisplay> m_display;
+};

@@ -1,0 +1,49 @@
+#include "programs/gift/frmGiftAstrologyDisplay.h"
+
+#include "core/reading_widgets.h"
+#include "programs/gift/frmGiftAstrologyMain.h"
+#include "programs/gift/gift_reading.h"
+
+#include <QLabel>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+frmGiftAstrologyDisplay::frmGiftAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
+    : ProfileDisplayWindow(host, input, frmGiftAstrologyMain::ProgramName(),
+                           QStringLiteral("frmGiftAstrologyDisplay"), TraitsLayout::SideBySide)
+{
+    addProgramTab(createGiftTab(), QStringLiteral("Gift Profile"));
+}
+
+QWidget *frmGiftAstrologyDisplay::createGiftTab()
+{
+    auto *tab = new QWidget;
+    auto *column = new QVBoxLayout(tab);
+    QLabel *ideasCaption = ReadingCaption(QStringLiteral("Gift Ideas"));
+    ideasCaption->setAlignment(Qt::AlignCenter);
+    column->addWidget(ideasCaption);
+    column->addSpacing(6);
+    for (std::size_t i = 0; i < m_ideas.size(); ++i) {
+        QLabel *idea = ReadingValue(QStringLiteral("lblGiftIdeas"));
+        idea->setProperty("index", int(i));
+        idea->setAlignment(Qt::AlignCenter);
+        idea->setWordWrap(false);
+        column->addWidget(idea);
+        m_ideas[i] = idea;
+    }
+    column->addSpacing(16);
+    column->addWidget(ReadingCaption(QStringLiteral("Gift Personality")));
+    m_personality = ReadingValue(QStringLiteral("lblMoreAboutSunSign"));
+    m_personality->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    column->addWidget(m_personality, 1);
+    return tab;
+}
+
+void frmGiftAstrologyDisplay::showReading(const GiftReading &reading)
+{
+    profileTab()->showProfile(reading.profile);
+    for (std::size_t i = 0; i < m_ideas.size(); ++i)
+        m_ideas[i]->setText(reading.giftIdeas.value(qsizetype(i)));
+    m_personality->setText(reading.giftPersonality);
+    tabs()->setCurrentIndex(1); // every reading opens on "Gift Profile"
+}

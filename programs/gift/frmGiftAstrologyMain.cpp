@@ -1,0 +1,40 @@
+#include "programs/gift/frmGiftAstrologyMain.h"
+
+#include "programs/gift/frmGiftAstrologyDisplay.h"
+#include "programs/gift/gift_reading.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QRadioButton>
+
+frmGiftAstrologyMain::frmGiftAstrologyMain(ProgramHost &host)
+    : ProfileInputWindow(host,
+                         {ProgramName(), QStringLiteral("frmGiftAstrologyMain"),
+                          QStringLiteral("Get My Gift Astrology Reading"),
+                          QStringLiteral("Are you worrying about what you would like to gift your "
+                                         "partner or friend? Here is the solution. Let Orla Gift "
+                                         "Astrology help you find the best astrology based gifts.")})
+{
+    auto *gender = new QGroupBox(QStringLiteral("Enter Gender"));
+    gender->setObjectName(QStringLiteral("Frame3"));
+    m_male = new QRadioButton(QStringLiteral("Male"));
+    m_male->setObjectName(QStringLiteral("optMale"));
+    m_female = new QRadioButton(QStringLiteral("Female"));
+    m_female->setObjectName(QStringLiteral("optFemale"));
+    m_male->setChecked(true);
+    auto *row = new QHBoxLayout(gender);
+    row->addWidget(m_male);
+    row->addWidget(m_female);
+    addToDetailsRow(gender);
+}
+
+void frmGiftAstrologyMain::cmdNext_Click()
+{
+    if (!ValidateDetails())
+        return;
+    const Gender gender = m_female->isChecked() ? Gender::Female : Gender::Male;
+    if (!m_display)
+        m_display = new frmGiftAstrologyDisplay(host(), this);
+    m_display->showReading(BuildGiftReading(EnteredSign(), gender));
+    showReading(m_display);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "programs/gift/profile_input_window.h"
+
+class frmGiftAstrologyDisplay;
+class QRadioButton;
+
+// Gift Astrology's input window: three names, a gender and a date of birth.
+class frmGiftAstrologyMain : public ProfileInputWindow
+{
+    Q_OBJECT
+public:
+    explicit frmGiftAstrologyMain(ProgramHost &host);
+
+    static QString ProgramName() { return QStringLiteral("Gift Astrology"); }
+
+public slots:
+    void cmdNext_Click() override;
+
+private:
+    QRadioButton *m_male = nullptr;
+    QRadioButton *m_female = nullptr;
+    QPointer<frmGiftAstrologyDisplay> m_display;
+};

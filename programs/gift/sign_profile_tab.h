@@ -1,0 +1,33 @@
+#pragma once
+
+// The "Sun Sign Profile" tab that Gift and Fashion Astrology share: sign,
+// element, birthstone, the sign picture, lucky number and day,
+// compatibility, and the two trait boxes.
+
+#include <QWidget>
+
+struct SignProfile;
+class QLabel;
+class QPlainTextEdit;
+
+enum class TraitsLayout { SideBySide, Stacked };
+
+class SignProfileTab : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SignProfileTab(TraitsLayout traits, QWidget *parent = nullptr);
+
+    void showProfile(const SignProfile &profile);
+
+private:
+    QLabel *m_sign = nullptr;
+    QLabel *m_element = nullptr;
+    QLabel *m_birthstone = nullptr;
+    QLabel *m_picture = nullptr;
+    QLabel *m_number = nullptr;
+    QLabel *m_day = nullptr;
+    QLabel *m_compatibility = nullptr;
+    QPlainTextEdit *m_positive = nullptr;
+    QPlainTextEdit *m_negative = nullptr;
+};
