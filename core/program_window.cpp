@@ -225,6 +225,9 @@ bool ProgramWindow::passes(const std::optional<DetailsProblem> &problem,
 
 void ProgramWindow::showReading(ProgramWindow *display)
 {
+    if (m_display && m_display != display)
+        m_display->close();
+    m_display = display;
     display->open();
     hide();
     m_host.setSelectorVisible(false);

@@ -102,8 +102,9 @@ protected:
     // offers.
     void addToBottomStrip(QWidget *widget);
 
-    // Proceed's last step: show the display window, hide this input window
-    // (which keeps its entries) and the selector.
+    // Proceed's last step: show a new display window, hide this input window
+    // (which keeps its entries) and the selector. Every reading has a display
+    // window of its own; one still open from before is closed first.
     void showReading(ProgramWindow *display);
 
     // Back: show the input window again, close this display window, and keep
@@ -144,4 +145,5 @@ private:
     QVBoxLayout *m_body = nullptr;
     QGridLayout *m_brandGrid = nullptr;
     bool m_closingForBack = false;
+    QPointer<ProgramWindow> m_display; // an input window's current display window
 };

@@ -18,8 +18,7 @@ void frmFashionAstrologyMain::cmdNext_Click()
 {
     if (!ValidateDetails())
         return;
-    if (!m_display)
-        m_display = new frmFashionAstrologyDisplay(host(), this);
-    m_display->showReading(BuildFashionReading(EnteredSign()));
-    showReading(m_display);
+    auto *display = new frmFashionAstrologyDisplay(host(), this);
+    display->showReading(BuildFashionReading(EnteredSign()));
+    showReading(display);
 }

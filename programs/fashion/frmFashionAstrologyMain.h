@@ -2,7 +2,6 @@
 
 #include "programs/gift/profile_input_window.h"
 
-class frmFashionAstrologyDisplay;
 
 // Fashion Astrology's input window: three names and a date of birth.
 class frmFashionAstrologyMain : public ProfileInputWindow
@@ -17,5 +16,4 @@ public slots:
     void cmdNext_Click() override;
 
 private:
-    QPointer<frmFashionAstrologyDisplay> m_display;
 };

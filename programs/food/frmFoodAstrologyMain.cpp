@@ -60,8 +60,7 @@ void frmFoodAstrologyMain::cmdNext_Click()
         return;
     const BirthDetails details = EnteredDetails(m_names, m_date).details();
     const SunSign sign = SunSignFor(details.month, details.day, kFoodCuspTable);
-    if (!m_display)
-        m_display = new frmFoodAstrologyDisplay(host(), this);
-    m_display->showReading(BuildFoodReading(sign));
-    showReading(m_display);
+    auto *display = new frmFoodAstrologyDisplay(host(), this);
+    display->showReading(BuildFoodReading(sign));
+    showReading(display);
 }

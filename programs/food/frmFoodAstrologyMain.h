@@ -3,7 +3,6 @@
 #include "core/details_widgets.h"
 #include "core/program_window.h"
 
-class frmFoodAstrologyDisplay;
 
 // Food Astrology's input window: three names and a date of birth.
 class frmFoodAstrologyMain : public ProgramWindow
@@ -22,5 +21,4 @@ private:
 
     ThreeNameBoxes m_names;
     DateLists m_date;
-    QPointer<frmFoodAstrologyDisplay> m_display;
 };

@@ -33,8 +33,7 @@ void frmGiftAstrologyMain::cmdNext_Click()
     if (!ValidateDetails())
         return;
     const Gender gender = m_female->isChecked() ? Gender::Female : Gender::Male;
-    if (!m_display)
-        m_display = new frmGiftAstrologyDisplay(host(), this);
-    m_display->showReading(BuildGiftReading(EnteredSign(), gender));
-    showReading(m_display);
+    auto *display = new frmGiftAstrologyDisplay(host(), this);
+    display->showReading(BuildGiftReading(EnteredSign(), gender));
+    showReading(display);
 }

@@ -2,7 +2,6 @@
 
 #include "programs/gift/profile_input_window.h"
 
-class frmGiftAstrologyDisplay;
 class QRadioButton;
 
 // Gift Astrology's input window: three names, a gender and a date of birth.
@@ -20,5 +19,4 @@ public slots:
 private:
     QRadioButton *m_male = nullptr;
     QRadioButton *m_female = nullptr;
-    QPointer<frmGiftAstrologyDisplay> m_display;
 };

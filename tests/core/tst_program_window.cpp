@@ -179,6 +179,27 @@ private slots:
         QVERIFY(host.selectorVisible);
     }
 
+    // A new reading right after Back, before the old display window is gone,
+    // and a reading while one is still open, each leave one display window.
+    void everyReadingHasItsOwnDisplayWindow()
+    {
+        FakeHost host;
+        auto *input = new SampleWindow(host, WindowRole::Input);
+        input->open();
+        QPointer<SampleWindow> first = new SampleWindow(host, WindowRole::Display);
+        input->proceedTo(first);
+        first->back(input);
+        QPointer<SampleWindow> second = new SampleWindow(host, WindowRole::Display);
+        input->proceedTo(second);
+        QVERIFY(second->isVisible());
+        QPointer<SampleWindow> third = new SampleWindow(host, WindowRole::Display);
+        input->proceedTo(third);
+        QVERIFY(third->isVisible());
+        QVERIFY(!host.selectorVisible);
+        QTRY_VERIFY(first.isNull() && second.isNull());
+        QVERIFY(third);
+    }
+
     void nameBoxTakesCapitals()
     {
         MessageWatcher messages;

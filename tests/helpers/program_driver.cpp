@@ -1,0 +1,74 @@
+#include "helpers/program_driver.h"
+
+#include "core/program_window.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTest>
+
+ProgramDriver::ProgramDriver(ReadingProgram program)
+    : m_program(program), m_inputName(ReadingProgramAt(int(program)).inputWindow),
+      m_main(std::make_unique<frmMDI>())
+{
+    m_main->show();
+    if (!QTest::qWaitForWindowExposed(m_main.get()))
+        qWarning("main window not exposed");
+    QApplication::setActiveWindow(m_main.get());
+    m_main->OpenReadingProgram(int(program));
+}
+
+ProgramWindow *ProgramDriver::input() const
+{
+    return m_main->findChild<ProgramWindow *>(m_inputName);
+}
+
+ProgramWindow *ProgramDriver::display() const
+{
+    for (QMdiSubWindow *sub : m_main->programArea()->subWindowList()) {
+        auto *window = qobject_cast<ProgramWindow *>(sub);
+        if (window && window->role() == WindowRole::Display && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
+bool ProgramDriver::selectorVisible() const
+{
+    return m_main->findChild<QWidget *>(QStringLiteral("picMain"))->isVisible();
+}
+
+void ProgramDriver::reopen()
+{
+    m_main->OpenReadingProgram(int(m_program));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void ProgramDriver::enterNames(const QString &first, const QString &middle, const QString &last)
+{
+    inInput<QLineEdit>("txtFirstName")->setText(first);
+    inInput<QLineEdit>("txtMiddleName")->setText(middle);
+    inInput<QLineEdit>("txtLastName")->setText(last);
+}
+
+void ProgramDriver::enterDate(int day, const QString &month, int year)
+{
+    inInput<QComboBox>("cboDate")->setCurrentText(QString::number(day));
+    inInput<QComboBox>("cboMonth")->setCurrentText(month);
+    inInput<QComboBox>("cboYear")->setCurrentText(QString::number(year));
+}
+
+void ProgramDriver::proceed()
+{
+    inInput<QPushButton>("cmdNext")->click();
+}
+
+QString ProgramDriver::shown(const char *name) const
+{
+    if (auto *label = inDisplay<QLabel>(name))
+        return label->text();
+    if (auto *box = inDisplay<QPlainTextEdit>(name))
+        return box->toPlainText();
+    qWarning("no label or box %s on the display window", name);
+    return {};
+}

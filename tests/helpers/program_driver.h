@@ -1,0 +1,55 @@
+#pragma once
+
+// Drives a reading program through the real main window: opens it, fills
+// its input window's controls by objectName and reads the display window.
+
+#include "shell/frmMDI.h"
+#include "shell/reading_programs.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <memory>
+
+class ProgramWindow;
+
+class ProgramDriver
+{
+public:
+    // A shown, active main window with the program's input window open.
+    explicit ProgramDriver(ReadingProgram program);
+
+    frmMDI &main() { return *m_main; }
+    ProgramWindow *input() const;
+    // The program's display window when it is on screen, else null.
+    ProgramWindow *display() const;
+    bool selectorVisible() const;
+
+    // Reopens the program from the selector, as a user would.
+    void reopen();
+
+    template <typename T = QWidget>
+    T *inInput(const char *name) const { return find<T>(input(), name); }
+    template <typename T = QWidget>
+    T *inDisplay(const char *name) const { return find<T>(display(), name); }
+
+    void enterNames(const QString &first, const QString &middle, const QString &last);
+    void enterDate(int day, const QString &month, int year);
+    void proceed(); // clicks cmdNext
+    // The text of a label, or of a multi-line box, in the display window.
+    QString shown(const char *name) const;
+
+private:
+    template <typename T>
+    static T *find(QWidget *root, const char *name)
+    {
+        return root ? root->findChild<T *>(QString::fromLatin1(name)) : nullptr;
+    }
+
+    ReadingProgram m_program;
+    QString m_inputName;
+    std::unique_ptr<frmMDI> m_main;
+};
