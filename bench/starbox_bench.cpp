@@ -4,10 +4,10 @@
 //   frmMDI, each constructed, shown and painted; once cold, in a fresh
 //   process as a user starts it, and once warm, again and again in one
 //   process;
-// - the median Food reading cycle (open the program, fill the details,
-//   Proceed until the display window is shown and filled, Back, Exit), with
-//   and without painting the display window;
-// - resident memory before and after a thousand cycles.
+// - the median reading cycle of each finished program (open the program,
+//   fill the details, Proceed until the display window is shown and filled,
+//   Back, Exit), with and without painting the display window;
+// - resident memory before and after a thousand cycles of each.
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/starbox_bench
 
@@ -128,19 +128,33 @@ double MedianColdStart(const QString &self, const char *which, int runs)
     return Median(times);
 }
 
-// Open Food, fill the details, proceed to the shown and filled display
-// window, go back, and exit the input window.
-void FoodCycle(frmMDI &main, bool paint)
+// Open a three-name program, fill the details, proceed to the shown and
+// filled display window, go back, and exit the input window.
+struct CycleProgram
 {
-    main.OpenReadingProgram(int(ReadingProgram::Food));
-    auto *input = FindControl<ProgramWindow>(&main, "frmFoodAstrologyMain");
+    const char *name;
+    ReadingProgram program;
+    const char *inputWindow;
+    const char *displayWindow;
+};
+
+constexpr CycleProgram kCyclePrograms[] = {
+    {"Food", ReadingProgram::Food, "frmFoodAstrologyMain", "frmFoodAstrologyDisplay"},
+    {"Gift", ReadingProgram::Gift, "frmGiftAstrologyMain", "frmGiftAstrologyDisplay"},
+    {"Fashion", ReadingProgram::Fashion, "frmFashionAstrologyMain", "frmFashionAstrologyDisplay"},
+};
+
+void ReadingCycle(frmMDI &main, const CycleProgram &cycle, bool paint)
+{
+    main.OpenReadingProgram(int(cycle.program));
+    auto *input = FindControl<ProgramWindow>(&main, cycle.inputWindow);
     FindControl<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANNA"));
     FindControl<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("BERG"));
     FindControl<QComboBox>(input, "cboDate")->setCurrentIndex(6);
     FindControl<QComboBox>(input, "cboMonth")->setCurrentIndex(2);
     FindControl<QComboBox>(input, "cboYear")->setCurrentIndex(80);
     FindControl<QPushButton>(input, "cmdNext")->click();
-    auto *display = FindControl<ProgramWindow>(&main, "frmFoodAstrologyDisplay");
+    auto *display = FindControl<ProgramWindow>(&main, cycle.displayWindow);
     if (paint)
         QCoreApplication::processEvents();
     FindControl<QPushButton>(display, "cmdBack")->click();
@@ -183,22 +197,27 @@ int main(int argc, char *argv[])
     frmMDI main;
     main.show();
     Settle();
-    for (int i = 0; i < 50; ++i) { // warm caches, fonts and pictures first
-        FoodCycle(main, true);
-        Settle();
+    for (const CycleProgram &cycle : kCyclePrograms) {
+        for (int i = 0; i < 50; ++i) { // warm caches, fonts and pictures first
+            ReadingCycle(main, cycle, true);
+            Settle();
+        }
+        const double bare = MedianMs(200, [&] { ReadingCycle(main, cycle, false); });
+        const double painted = MedianMs(200, [&] { ReadingCycle(main, cycle, true); });
+        std::printf("%s reading cycle: median %.3f ms, %.3f ms with the display's first paint "
+                    "(200 cycles each)\n",
+                    cycle.name, bare, painted);
     }
-    std::printf("Food reading cycle: median %.3f ms, %.3f ms with the display's first paint "
-                "(200 cycles each)\n",
-                MedianMs(200, [&] { FoodCycle(main, false); }),
-                MedianMs(200, [&] { FoodCycle(main, true); }));
 
-    const double before = ResidentMiB();
-    for (int i = 0; i < 1000; ++i) {
-        FoodCycle(main, true);
-        Settle();
+    for (const CycleProgram &cycle : kCyclePrograms) {
+        const double before = ResidentMiB();
+        for (int i = 0; i < 1000; ++i) {
+            ReadingCycle(main, cycle, true);
+            Settle();
+        }
+        const double after = ResidentMiB();
+        std::printf("resident memory: %.2f MiB before, %.2f MiB after 1000 %s cycles (%+.2f MiB)\n",
+                    before, after, cycle.name, after - before);
     }
-    const double after = ResidentMiB();
-    std::printf("resident memory: %.2f MiB before, %.2f MiB after 1000 Food cycles (%+.2f MiB)\n",
-                before, after, after - before);
     return 0;
 }

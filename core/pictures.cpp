@@ -2,10 +2,22 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 QPixmap SvgPixmap(const QString &resource, const QSize &logicalSize, qreal devicePixelRatio)
 {
+    // Each picture is drawn once per size and scale, then shared from the
+    // pixmap cache, which keeps its memory bounded.
+    const QString key = QStringLiteral("svg:%1:%2x%3@%4")
+                            .arg(resource)
+                            .arg(logicalSize.width())
+                            .arg(logicalSize.height())
+                            .arg(devicePixelRatio);
+    QPixmap cached;
+    if (QPixmapCache::find(key, &cached))
+        return cached;
+
     QPixmap pixmap(logicalSize * devicePixelRatio);
     pixmap.fill(Qt::transparent);
     QSvgRenderer renderer(resource);
@@ -15,6 +27,7 @@ QPixmap SvgPixmap(const QString &resource, const QSize &logicalSize, qreal devic
         renderer.render(&painter);
     }
     pixmap.setDevicePixelRatio(devicePixelRatio);
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 

@@ -13,11 +13,30 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QVBoxLayout>
 
 namespace {
 
 const QColor kBrandOrange(0xFF, 0x80, 0x00);
+
+// A frame filled with one colour by painting, not by a palette of its own:
+// buttons inside it keep the window's palette, so the style's cached button
+// pictures are shared by every window instead of made anew for each.
+class SolidFrame : public QFrame
+{
+public:
+    explicit SolidFrame(const QColor &colour) : m_colour(colour)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), m_colour); }
+
+private:
+    QColor m_colour;
+};
 
 } // namespace
 
@@ -78,9 +97,8 @@ ClickableLabel *ProgramWindow::createBanner()
 
 QFrame *ProgramWindow::createBrandFrame()
 {
-    auto *frame = new QFrame;
+    auto *frame = new SolidFrame(Qt::black);
     frame->setObjectName(QStringLiteral("fraFullBrand"));
-    Paint(frame, kBrandOrange, Qt::black);
     auto *grid = new QGridLayout(frame);
     grid->setContentsMargins(8, 4, 8, 4);
     grid->setColumnStretch(0, 1);
