@@ -2,6 +2,7 @@
 
 #include "core/program_window.h"
 #include "helpers/modal_watcher.h"
+#include "helpers/program_driver.h"
 #include "programs/food/food_reading.h"
 #include "shell/frmMDI.h"
 #include "shell/reading_programs.h"
@@ -26,15 +27,12 @@ private slots:
 
     void init()
     {
-        m_main = std::make_unique<frmMDI>();
-        m_main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
-        QApplication::setActiveWindow(m_main.get());
-        m_main->OpenReadingProgram(int(ReadingProgram::Food));
-        m_input = m_main->findChild<ProgramWindow *>(u"frmFoodAstrologyMain"_s);
+        m_food = std::make_unique<ProgramDriver>(ReadingProgram::Food);
+        m_main = &m_food->main();
+        m_input = m_food->input();
         QVERIFY(m_input);
     }
-    void cleanup() { m_main.reset(); }
+    void cleanup() { m_food.reset(); }
 
     void inputWindow()
     {
@@ -268,24 +266,17 @@ private:
     {
         return m_input->findChild<QComboBox *>(QString::fromLatin1(name));
     }
-    QWidget *display() const
-    {
-        auto *shown = m_main->findChild<QWidget *>(u"frmFoodAstrologyDisplay"_s);
-        return shown && shown->isVisible() ? shown : nullptr;
-    }
+    QWidget *display() const { return m_food->display(); }
 
     void enter(const QString &first, const QString &middle, const QString &last, int day,
                const QString &month, int year)
     {
-        box("txtFirstName")->setText(first);
-        box("txtMiddleName")->setText(middle);
-        box("txtLastName")->setText(last);
-        list("cboDate")->setCurrentText(QString::number(day));
-        list("cboMonth")->setCurrentText(month);
-        list("cboYear")->setCurrentText(QString::number(year));
+        m_food->enterNames(first, middle, last);
+        m_food->enterDate(day, month, year);
     }
 
-    std::unique_ptr<frmMDI> m_main;
+    std::unique_ptr<ProgramDriver> m_food;
+    frmMDI *m_main = nullptr;
     ProgramWindow *m_input = nullptr;
 };
 
