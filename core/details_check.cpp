@@ -41,11 +41,19 @@ std::optional<DetailsProblem> CheckBirthDate(const BirthDetails &details,
     return std::nullopt;
 }
 
+std::optional<DetailsProblem> CheckName(const QString &name, const NameRule &rule)
+{
+    const bool empty = rule.blanksAreEmpty ? name.trimmed().isEmpty() : name.isEmpty();
+    if (empty)
+        return DetailsProblem{rule.message, rule.icon, DetailsField::Name};
+    return std::nullopt;
+}
+
 std::optional<DetailsProblem> ValidateDetails(const BirthDetails &details,
                                               const ValidationTexts &texts)
 {
-    if (details.name.trimmed().isEmpty())
-        return DetailsProblem{texts.emptyName, MessageIcon::Stop, DetailsField::Name};
+    if (auto problem = CheckName(details.name, texts.name))
+        return problem;
     return CheckBirthDate(details, texts);
 }
 

@@ -38,11 +38,22 @@ DateFault CheckDayOfMonth(int day, int monthIndex, int year);
 QString WrongFebruaryMessage();    // "Please Enter Correct Date Or Month!"
 QString WrongThirtyFirstMessage(); // "Please Enter Correct Date Or Month !"
 
-// The common check of a single-name input window: the name (trimmed) must
-// not be empty, then the date must exist.
+// How a single-name input window judges its name box: the message for an
+// empty name, its icon, and whether a name of blanks counts as empty.
+struct NameRule
+{
+    QString message = QStringLiteral("Please Enter Your Name");
+    MessageIcon icon = MessageIcon::Stop;
+    bool blanksAreEmpty = true;
+};
+
+std::optional<DetailsProblem> CheckName(const QString &name, const NameRule &rule = {});
+
+// The common check of a single-name input window: the name must not be
+// empty, then the date must exist.
 struct ValidationTexts
 {
-    QString emptyName = QStringLiteral("Please Enter Your Name");
+    NameRule name;
     QString wrongFebruary = WrongFebruaryMessage();
     QString wrongThirtyFirst = WrongThirtyFirstMessage();
 };

@@ -60,15 +60,21 @@ ThreeNameBoxes CreateThreeNameBoxes(const QString &refusalMessage)
     return boxes;
 }
 
-DateLists CreateBirthDayFrame(DateOrder order, int lastYear)
+DateLists CreateDateLists(int lastYear)
 {
     DateLists lists;
-    lists.frame = new QGroupBox(QStringLiteral("Date Of Birth"));
-    lists.frame->setObjectName(QStringLiteral("fraBirthDay"));
     lists.day = PickList(QStringLiteral("cboDate"));
     lists.month = PickList(QStringLiteral("cboMonth"));
     lists.year = PickList(QStringLiteral("cboYear"));
     FillDateLists(lists.day, lists.month, lists.year, lastYear);
+    return lists;
+}
+
+DateLists CreateBirthDayFrame(DateOrder order, int lastYear)
+{
+    DateLists lists = CreateDateLists(lastYear);
+    lists.frame = new QGroupBox(QStringLiteral("Date Of Birth"));
+    lists.frame->setObjectName(QStringLiteral("fraBirthDay"));
 
     auto *row = new QHBoxLayout(lists.frame);
     if (order == DateOrder::DayMonthYear) {
@@ -101,6 +107,18 @@ DetailsFrame CreateDetailsFrame(const QString &refusalMessage)
     column->addWidget(nameFrame);
     column->addLayout(details.row);
     return details;
+}
+
+void SelectDateEntries(const DateLists &date, const QString &day, const QString &month,
+                       const QString &year)
+{
+    const struct { QComboBox *list; const QString &text; } entries[] = {
+        {date.day, day}, {date.month, month}, {date.year, year}};
+    for (const auto &entry : entries) {
+        const int index = entry.list->findText(entry.text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (index >= 0)
+            entry.list->setCurrentIndex(index);
+    }
 }
 
 ThreeNameEntry EnteredDetails(const ThreeNameBoxes &names, const DateLists &date)

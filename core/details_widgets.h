@@ -30,14 +30,18 @@ enum class DateOrder { DayMonthYear, MonthDayYear };
 
 struct DateLists
 {
-    QGroupBox *frame = nullptr; // fraBirthDay
+    QGroupBox *frame = nullptr; // fraBirthDay, where the lists have a frame of their own
     QComboBox *day = nullptr;   // cboDate
     QComboBox *month = nullptr; // cboMonth
     QComboBox *year = nullptr;  // cboYear
 };
 
-// "Date Of Birth" with the day, month and year lists, filled and set to
-// 1 January 1900.
+// The day, month and year lists, filled, pick-only and set to 1 January
+// 1900, for a window to place as it needs.
+DateLists CreateDateLists(int lastYear = kDefaultLastYear);
+
+// "Date Of Birth" with the day, month and year lists in a row, filled and
+// set to 1 January 1900.
 DateLists CreateBirthDayFrame(DateOrder order = DateOrder::DayMonthYear,
                               int lastYear = kDefaultLastYear);
 
@@ -54,6 +58,11 @@ struct DetailsFrame
 };
 
 DetailsFrame CreateDetailsFrame(const QString &refusalMessage);
+
+// Selects the entries with exactly these texts; a text that is no entry of
+// its list leaves that list as it was.
+void SelectDateEntries(const DateLists &date, const QString &day, const QString &month,
+                       const QString &year);
 
 // What the boxes and lists hold now.
 ThreeNameEntry EnteredDetails(const ThreeNameBoxes &names, const DateLists &date);

@@ -5,10 +5,13 @@
 #include "core/pictures.h"
 #include "core/program_window.h"
 #include "shell/frmAbout.h"
+#include "shell/app_settings.h"
 #include "shell/links.h"
+#include "shell/update_reminder.h"
 #include "shell/reading_programs.h"
 
 #include <QCloseEvent>
+#include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMdiArea>
@@ -273,6 +276,17 @@ void frmMDI::setSelectorVisible(bool visible)
 void frmMDI::openLink(WebLink link)
 {
     OpenLink(link);
+}
+
+void frmMDI::openAddress(const QUrl &address)
+{
+    OpenUrl(address);
+}
+
+void frmMDI::remindAboutUpdate(QWidget *parent)
+{
+    AppSettings settings;
+    RemindAboutUpdate(settings, QDate::currentDate(), parent, &OpenDownloadPage);
 }
 
 void frmMDI::showAbout(QWidget *parent)

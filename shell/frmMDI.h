@@ -24,7 +24,9 @@ public:
     QMdiArea *programArea() const override { return m_area; }
     void setSelectorVisible(bool visible) override;
     void openLink(WebLink link) override;
+    void openAddress(const QUrl &address) override;
     void showAbout(QWidget *parent) override;
+    void remindAboutUpdate(QWidget *parent) override;
 
     // Closes whatever program is open, then opens the program's input window
     // centred at the top of the program area.

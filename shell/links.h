@@ -1,17 +1,12 @@
 #pragma once
 
-// The web pages Starbox opens in the user's browser. The three hosts are the
-// one place to change where the links lead.
+// The web pages Starbox opens in the user's browser; their hosts are set in
+// core/web_addresses.h.
 
 #include "core/program_host.h"
+#include "core/web_addresses.h"
 
 #include <QUrl>
-
-namespace WebEndpoints {
-inline constexpr char16_t kMakerMainSite[] = u"https://www.velmora.example";
-inline constexpr char16_t kMakerHelpSite[] = u"https://help.velmora.example";
-inline constexpr char16_t kProductSite[] = u"https://www.starbox.example";
-} // namespace WebEndpoints
 
 // The address a link operation opens.
 QUrl LinkAddress(WebLink link);

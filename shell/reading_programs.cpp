@@ -2,8 +2,10 @@
 
 #include "core/program_window.h"
 #include "programs/fashion/frmFashionAstrologyMain.h"
+#include "programs/flower/frmFlowerAstrologyMain.h"
 #include "programs/food/frmFoodAstrologyMain.h"
 #include "programs/gift/frmGiftAstrologyMain.h"
+#include "programs/travel/frmTravelAstrologyMain.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -65,6 +67,8 @@ const std::array<ReadingProgramEntry, kReadingProgramCount> &ReadingPrograms()
         t[static_cast<int>(ReadingProgram::Food)].openInput = Opens<frmFoodAstrologyMain>();
         t[static_cast<int>(ReadingProgram::Gift)].openInput = Opens<frmGiftAstrologyMain>();
         t[static_cast<int>(ReadingProgram::Fashion)].openInput = Opens<frmFashionAstrologyMain>();
+        t[static_cast<int>(ReadingProgram::Travel)].openInput = Opens<frmTravelAstrologyMain>();
+        t[static_cast<int>(ReadingProgram::Flower)].openInput = Opens<frmFlowerAstrologyMain>();
         return t;
     }();
     return table;

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QMdiArea>
+#include <QUrl>
 
 class FakeHost : public ProgramHost
 {
@@ -15,11 +16,15 @@ public:
     QMdiArea *programArea() const override { return m_area.get(); }
     void setSelectorVisible(bool visible) override { selectorVisible = visible; }
     void openLink(WebLink link) override { links.append(link); }
+    void openAddress(const QUrl &address) override { addresses.append(address); }
     void showAbout(QWidget *) override { ++aboutShown; }
+    void remindAboutUpdate(QWidget *) override { ++reminders; }
 
     bool selectorVisible = true;
     QList<WebLink> links;
+    QList<QUrl> addresses;
     int aboutShown = 0;
+    int reminders = 0;
 
 private:
     std::unique_ptr<QMdiArea> m_area;

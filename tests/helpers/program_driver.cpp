@@ -1,6 +1,7 @@
 #include "helpers/program_driver.h"
 
 #include "core/program_window.h"
+#include "helpers/isolation.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -9,7 +10,7 @@
 
 ProgramDriver::ProgramDriver(ReadingProgram program)
     : m_program(program), m_inputName(ReadingProgramAt(int(program)).inputWindow),
-      m_main(std::make_unique<frmMDI>())
+      m_main((IsolateUserFiles(), std::make_unique<frmMDI>()))
 {
     m_main->show();
     if (!QTest::qWaitForWindowExposed(m_main.get()))

@@ -2,6 +2,7 @@
 // hover underlines, opening and closing programs, menus and the About box.
 
 #include "core/program_window.h"
+#include "helpers/isolation.h"
 #include "helpers/modal_watcher.h"
 #include "helpers/url_catcher.h"
 #include "shell/frmMDI.h"
@@ -54,6 +55,8 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { IsolateUserFiles(); }
+
     void init()
     {
         m_main = std::make_unique<frmMDI>();

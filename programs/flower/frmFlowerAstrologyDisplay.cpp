@@ -1,0 +1,158 @@
+#include "programs/flower/frmFlowerAstrologyDisplay.h"
+
+#include "core/clickable_label.h"
+#include "core/fonts.h"
+#include "core/program_host.h"
+#include "core/reading_widgets.h"
+#include "core/sign_pictures.h"
+#include "programs/flower/frmFlowerAstrologyMain.h"
+#include "programs/flower/frmFlowerAstrologySave.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor kPanel(0xC0, 0xC0, 0xFF);
+const QColor kPeriwinkle(0x80, 0x80, 0xFF);
+const QColor kDarkRed(0x40, 0x00, 0x00);
+const QSize kFlowerPictureSize(Twips(2100), Twips(1560));
+
+QLabel *Caption(const QString &text)
+{
+    QLabel *caption = ReadingCaption(text);
+    caption->setFont(StarboxFont(8.25, true));
+    caption->setAlignment(Qt::AlignCenter);
+    return caption;
+}
+
+// A long text in dark red on periwinkle.
+QLabel *Paragraph(const QString &name, int heightTwips)
+{
+    QLabel *label = ReadingValue(name);
+    Paint(label, kDarkRed, kPeriwinkle);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setMargin(4);
+    label->setMinimumHeight(Twips(heightTwips));
+    return label;
+}
+
+// A periwinkle strip with a caption and its centred value under it.
+QWidget *Strip(const QString &caption, QLabel *value)
+{
+    auto *strip = new QWidget;
+    Paint(strip, Qt::black, kPeriwinkle);
+    auto *column = new QVBoxLayout(strip);
+    column->setContentsMargins(6, 3, 6, 3);
+    column->setSpacing(1);
+    column->addWidget(Caption(caption));
+    column->addWidget(value);
+    return strip;
+}
+
+} // namespace
+
+frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
+    : ProgramWindow(host, frmFlowerAstrologyMain::ProgramName(),
+                    QStringLiteral("frmFlowerAstrologyDisplay"), WindowRole::Display),
+      m_input(input)
+{
+    createMenuBar({command(QStringLiteral("Print"), QStringLiteral("mnuPrint"),
+                           &frmFlowerAstrologyDisplay::cmdPrint_Click),
+                   command(QStringLiteral("&Back"), QStringLiteral("mnuFileBack"),
+                           &frmFlowerAstrologyDisplay::cmdBack_Click)},
+                  UpdateCaption::CheckMnemonic);
+
+    m_sign = ReadingValue(QStringLiteral("lblSunSignYourSunSign"));
+    m_sign->setFont(StarboxFont(9.75, true));
+    m_sign->setAlignment(Qt::AlignCenter);
+    Paint(m_sign, QColor(0xFF, 0xFF, 0x00));
+    m_positive = Paragraph(QStringLiteral("lblPositiveTraits"), 1935);
+    m_negative = Paragraph(QStringLiteral("lblNegativeTraits"), 1335);
+    m_luckyFlower = ReadingValue(QStringLiteral("lblLuckyFlower"));
+    m_luckyPlants = ReadingValue(QStringLiteral("lblLuckyPlants"));
+    for (QLabel *value : {m_luckyFlower, m_luckyPlants}) {
+        value->setFont(StarboxFont(8.25, true));
+        value->setAlignment(Qt::AlignCenter);
+        Paint(value, kDarkRed);
+    }
+    m_description = Paragraph(QStringLiteral("lblFlowerPlantDesc"), 1815);
+    m_picture = new QLabel;
+    m_picture->setObjectName(QStringLiteral("picFlower"));
+    m_picture->setFixedSize(kFlowerPictureSize);
+
+    auto *area = new QWidget;
+    Paint(area, Qt::black, kPanel);
+    auto *column = new QVBoxLayout(area);
+    column->setSpacing(4);
+    column->addWidget(Strip(QStringLiteral("Sun Sign"), m_sign));
+    column->addWidget(Caption(QStringLiteral("Positive Traits")));
+    column->addWidget(m_positive);
+    column->addWidget(Caption(QStringLiteral("Negative Traits")));
+    column->addWidget(m_negative);
+    column->addWidget(Strip(QStringLiteral("Lucky Flower"), m_luckyFlower));
+    column->addWidget(Strip(QStringLiteral("Lucky Plants"), m_luckyPlants));
+    auto *lower = new QHBoxLayout;
+    lower->addWidget(m_description, 1);
+    lower->addWidget(m_picture, 0, Qt::AlignTop);
+    column->addLayout(lower);
+    body()->addWidget(area, 1);
+
+    auto *invitation = new ClickableLabel(QStringLiteral("Learn more about Flower Astrology at Velmora"));
+    invitation->setObjectName(QStringLiteral("Label7"));
+    invitation->setFont(StarboxFont(8.25, true));
+    invitation->setMargin(4);
+    Paint(invitation, QColor(0xFF, 0xFF, 0x00), QColor(0x80, 0x00, 0x00));
+    connect(invitation, &ClickableLabel::clicked, this, [this] { this->host().openLink(WebLink::HomePage); });
+
+    auto *commands = new QWidget;
+    auto *row = new QHBoxLayout(commands);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(invitation);
+    const struct { const char16_t *caption; const char16_t *name; void (frmFlowerAstrologyDisplay::*slot)(); }
+        buttons[] = {{u"&Print", u"cmdPrint", &frmFlowerAstrologyDisplay::cmdPrint_Click},
+                     {u"&Back", u"cmdBack", &frmFlowerAstrologyDisplay::cmdBack_Click},
+                     {u"&Exit", u"cmdExit", &frmFlowerAstrologyDisplay::cmdExit_Click}};
+    for (const auto &b : buttons) {
+        QPushButton *created = button(QString::fromUtf16(b.caption), QString::fromUtf16(b.name), b.slot);
+        created->setFont(StarboxFont(8.25, true));
+        created->setMinimumSize(Twips(1140), Twips(465));
+        row->addWidget(created);
+    }
+    addToBottomStrip(commands);
+    setMinimumWidth(Twips(11265));
+}
+
+void frmFlowerAstrologyDisplay::showReading(const FlowerReading &reading,
+                                            const LastFlowerDetails &details,
+                                            const QString &dateShown)
+{
+    m_details = details;
+    m_dateShown = dateShown;
+    m_sign->setText(reading.sunSign);
+    m_positive->setText(reading.positiveTraits);
+    m_negative->setText(reading.negativeTraits);
+    m_luckyFlower->setText(reading.luckyFlower);
+    m_luckyPlants->setText(reading.luckyPlants);
+    m_description->setText(reading.flowerPlantDescription);
+    FlowerPictures().show(m_picture, reading.pictureIndex, kFlowerPictureSize);
+}
+
+void frmFlowerAstrologyDisplay::cmdPrint_Click()
+{
+    auto *report = new frmFlowerAstrologySave(host(), this);
+    report->present();
+}
+
+void frmFlowerAstrologyDisplay::cmdBack_Click()
+{
+    backTo(m_input);
+}
+
+void frmFlowerAstrologyDisplay::cmdExit_Click()
+{
+    close();
+}

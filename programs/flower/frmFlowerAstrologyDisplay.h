@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/program_window.h"
+#include "programs/flower/flower_reading.h"
+
+class QLabel;
+
+// Flower Astrology's display window: the reading with its flower picture,
+// and Print, Back and Exit.
+class frmFlowerAstrologyDisplay : public ProgramWindow
+{
+    Q_OBJECT
+public:
+    frmFlowerAstrologyDisplay(ProgramHost &host, ProgramWindow *input);
+
+    // Fills the window; the details and the date as the input window shows
+    // it are kept for the report and for saving.
+    void showReading(const FlowerReading &reading, const LastFlowerDetails &details,
+                     const QString &dateShown);
+
+    const LastFlowerDetails &lastDetails() const { return m_details; }
+    const QString &dateShown() const { return m_dateShown; }
+
+public slots:
+    void cmdPrint_Click();
+    void cmdBack_Click();
+    void cmdExit_Click();
+
+private:
+    QPointer<ProgramWindow> m_input;
+    LastFlowerDetails m_details;
+    QString m_dateShown;
+    QLabel *m_sign = nullptr;
+    QLabel *m_positive = nullptr;
+    QLabel *m_negative = nullptr;
+    QLabel *m_luckyFlower = nullptr;
+    QLabel *m_luckyPlants = nullptr;
+    QLabel *m_description = nullptr;
+    QLabel *m_picture = nullptr;
+};

@@ -1,0 +1,156 @@
+#include "programs/flower/frmFlowerAstrologyMain.h"
+
+#include "core/fonts.h"
+#include "core/name_key_validator.h"
+#include "core/name_filter.h"
+#include "core/program_host.h"
+#include "core/text_label.h"
+#include "programs/flower/flower_reading.h"
+#include "programs/flower/frmFlowerAstrologyDisplay.h"
+#include "reports/report_files.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPushButton>
+
+namespace {
+
+const QColor kPanel(0xC0, 0xC0, 0xFF);
+const QColor kPeriwinkle(0x80, 0x80, 0xFF);
+const QColor kDarkRed(0x40, 0x00, 0x00);
+
+// Entry fields show yellow text on periwinkle.
+void PaintEntry(QWidget *entry)
+{
+    QPalette palette = entry->palette();
+    palette.setColor(QPalette::Base, kPeriwinkle);
+    palette.setColor(QPalette::Text, QColor(0xFF, 0xFF, 0x00));
+    palette.setColor(QPalette::Button, kPeriwinkle);
+    palette.setColor(QPalette::ButtonText, QColor(0xFF, 0xFF, 0x00));
+    entry->setPalette(palette);
+}
+
+TextLabel *FieldCaption(const QString &text)
+{
+    auto *caption = new TextLabel(text);
+    caption->setFont(StarboxFont(8.25, true));
+    return caption;
+}
+
+} // namespace
+
+frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
+    : ProgramWindow(host, ProgramName(), QStringLiteral("frmFlowerAstrologyMain"), WindowRole::Input)
+{
+    createMenuBar({command(QStringLiteral("&Get My Flower Astrology Report"), QStringLiteral("mnuGetMyReport"),
+                           &frmFlowerAstrologyMain::ShowFlowerReading),
+                   command(QStringLiteral("Open Previously Saved Flower Astrology Report"),
+                           QStringLiteral("mnuOpen"), &frmFlowerAstrologyMain::cmdOpen_Click)},
+                  UpdateCaption::UpdateMnemonic);
+
+    auto *panel = new QWidget;
+    Paint(panel, Qt::black, kPanel);
+    auto *panelLayout = new QVBoxLayout(panel);
+    auto *intro = new TextLabel(QStringLiteral(
+        "Orla Flower Astrology is an interesting and a user-friendly software which helps you find "
+        "your lucky flower and plants based on your date of birth. The program generates a detailed "
+        "reading for a person giving an insight into his personality based on his personal details "
+        "(Name and Date of Birth)."));
+    intro->setObjectName(QStringLiteral("Label3"));
+    intro->setWordWrap(true);
+    Paint(intro, kDarkRed);
+    panelLayout->addWidget(intro);
+
+    QPushButton *open = button(QStringLiteral("Click Here To Open Previously Saved Flower Astrology Report"),
+                               QStringLiteral("cmdOpen"), &frmFlowerAstrologyMain::cmdOpen_Click);
+    open->setFont(StarboxFont(8.25, true));
+    open->setMinimumSize(Twips(2700), Twips(1300));
+    // A tall button: its caption wraps over several lines.
+    open->setText(QStringLiteral("Click Here To Open\nPreviously Saved\nFlower Astrology Report"));
+    open->setAccessibleName(QStringLiteral("Click Here To Open Previously Saved Flower Astrology Report"));
+
+    auto *details = new QGroupBox(QStringLiteral("Enter Your Personal Details"));
+    details->setObjectName(QStringLiteral("Frame1"));
+    Paint(details, kDarkRed);
+    m_name = new QLineEdit;
+    m_name->setObjectName(QStringLiteral("txtName"));
+    InstallNameKeyFilter(m_name, OnlyLettersMessage());
+    m_date = CreateDateLists();
+    for (QWidget *entry : {static_cast<QWidget *>(m_name), static_cast<QWidget *>(m_date.day),
+                           static_cast<QWidget *>(m_date.month), static_cast<QWidget *>(m_date.year)})
+        PaintEntry(entry);
+    auto *grid = new QGridLayout(details);
+    grid->addWidget(FieldCaption(QStringLiteral("Name")), 0, 0);
+    grid->addWidget(m_name, 0, 1, 1, 3);
+    grid->addWidget(FieldCaption(QStringLiteral("Date")), 1, 1);
+    grid->addWidget(FieldCaption(QStringLiteral("Month")), 1, 2);
+    grid->addWidget(FieldCaption(QStringLiteral("Year")), 1, 3);
+    grid->addWidget(FieldCaption(QStringLiteral("Date Of Birth")), 2, 0);
+    grid->addWidget(m_date.day, 2, 1);
+    grid->addWidget(m_date.month, 2, 2);
+    grid->addWidget(m_date.year, 2, 3);
+    setTabOrder(m_name, m_date.day);
+    setTabOrder(m_date.day, m_date.month);
+    setTabOrder(m_date.month, m_date.year);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(open);
+    row->addWidget(details, 1);
+    panelLayout->addLayout(row);
+    body()->addWidget(panel);
+
+    QPushButton *proceed = button(QStringLiteral("&Get My Flower Astrology Report"), QStringLiteral("cmdProceed"),
+                                  &frmFlowerAstrologyMain::ShowFlowerReading);
+    proceed->setFont(StarboxFont(9, true));
+    proceed->setDefault(true);
+    body()->addWidget(proceed);
+    body()->addStretch(1);
+
+    setMinimumWidth(Twips(7020));
+    // Loading the window runs the update reminder.
+    host.remindAboutUpdate(host.programArea() ? host.programArea()->window() : nullptr);
+}
+
+bool frmFlowerAstrologyMain::ValidateDetails()
+{
+    BirthDetails details;
+    details.name = m_name->text();
+    details.day = m_date.day->currentText().toInt();
+    details.month = m_date.month->currentText();
+    details.year = m_date.year->currentText().toInt();
+    ValidationTexts texts;
+    texts.name = {QStringLiteral("Please Enter  Your Name !"), MessageIcon::Information, false};
+    return passes(::ValidateDetails(details, texts), [this](DetailsField) { return m_name; });
+}
+
+void frmFlowerAstrologyMain::ShowFlowerReading()
+{
+    if (!ValidateDetails())
+        return;
+    LastFlowerDetails last;
+    last.name = m_name->text().trimmed();
+    last.year = qint16(m_date.year->currentText().toInt());
+    last.month = m_date.month->currentText().trimmed();
+    last.day = qint16(m_date.day->currentText().toInt());
+    const QString dateShown = m_date.month->currentText() + QLatin1Char('/') + m_date.day->currentText()
+                              + QLatin1Char('/') + m_date.year->currentText();
+    const SunSign sign = SunSignFor(last.month, last.day, kFlowerCuspTable);
+
+    auto *display = new frmFlowerAstrologyDisplay(host(), this);
+    display->showReading(BuildFlowerReading(sign), last, dateShown);
+    showReading(display);
+}
+
+void frmFlowerAstrologyMain::cmdOpen_Click()
+{
+    const std::optional<SavedDetails> saved = OpenSavedReading(this, FlowerFiles());
+    if (!saved)
+        return;
+    m_name->setText(saved->name);
+    SelectDateEntries(m_date, saved->day, saved->month, saved->year);
+    ShowFlowerReading();
+}

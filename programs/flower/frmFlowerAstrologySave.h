@@ -1,0 +1,24 @@
+#pragma once
+
+#include "reports/report_window.h"
+
+class frmFlowerAstrologyDisplay;
+
+// Flower Astrology's report window: the displayed reading read back from the
+// display window's labels, black bold headings and red values; Save writes
+// name, day, month and year.
+class frmFlowerAstrologySave : public ReportWindow
+{
+    Q_OBJECT
+public:
+    frmFlowerAstrologySave(ProgramHost &host, frmFlowerAstrologyDisplay *display);
+
+protected:
+    void compose(QTextCursor &cursor) override;
+    SavedDetails savedDetails() const override;
+
+private:
+    QString shown(const char *label) const;
+
+    const frmFlowerAstrologyDisplay *m_display;
+};

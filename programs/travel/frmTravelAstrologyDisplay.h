@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/program_window.h"
+#include "programs/travel/travel_reading.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QTabWidget;
+
+// Travel Astrology's display window: "Sun Sign Traits" and "Travel Traits",
+// with Print, Back and Exit.
+class frmTravelAstrologyDisplay : public ProgramWindow
+{
+    Q_OBJECT
+public:
+    frmTravelAstrologyDisplay(ProgramHost &host, ProgramWindow *input);
+
+    // Fills every control from the reading.
+    void ShowTravelReading(const TravelReading &reading);
+    const TravelReading &reading() const { return m_reading; }
+
+public slots:
+    void cmdBack_Click();
+    void cmdExit_Click();
+    void cmdPrint_Click();
+
+private:
+    QWidget *createSunSignFrame();
+    QWidget *createTravelFrame();
+
+    QPointer<ProgramWindow> m_input;
+    TravelReading m_reading;
+    QTabWidget *m_tabs = nullptr;
+    QLabel *m_picture = nullptr;
+    QLabel *m_sign = nullptr;
+    QLabel *m_element = nullptr;
+    QLabel *m_rulingPlanet = nullptr;
+    QLabel *m_luckyNumber = nullptr;
+    QLabel *m_luckyColor = nullptr;
+    QLabel *m_luckyDay = nullptr;
+    QLabel *m_birthStone = nullptr;
+    QLabel *m_quality = nullptr;
+    QLabel *m_compatibility = nullptr;
+    QLabel *m_famousPersons = nullptr;
+    QPlainTextEdit *m_positive = nullptr;
+    QPlainTextEdit *m_negative = nullptr;
+    QLabel *m_travelKind = nullptr;
+    QLabel *m_travelProfile = nullptr;
+};

@@ -1,0 +1,77 @@
+#include "programs/travel/frmTravelAstrologyMain.h"
+
+#include "core/fonts.h"
+#include "core/text_label.h"
+#include "programs/travel/frmTravelAstrologyDisplay.h"
+#include "programs/travel/travel_reading.h"
+#include "reports/report_files.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+
+frmTravelAstrologyMain::frmTravelAstrologyMain(ProgramHost &host)
+    : ProgramWindow(host, ProgramName(), QStringLiteral("frmTravelAstrologyMain"), WindowRole::Input)
+{
+    createMenuBar({}, UpdateCaption::UpdateMnemonic);
+
+    for (const char16_t *text :
+         {u"Let Orla Travel Astrology help you find your preferred holiday locations and make your "
+          u"travel profile!",
+          u"Are do you prefer the beach or the mountains? Or may be the forest ranch? If you are "
+          u"worrying about where to go for your next vacation, your worries are over! "}) {
+        auto *intro = new TextLabel(QString::fromUtf16(text));
+        intro->setWordWrap(true);
+        intro->setFont(StarboxFont(9.75, true));
+        body()->addWidget(intro);
+    }
+
+    auto *details = new QGroupBox(QStringLiteral("Personal Details"));
+    details->setObjectName(QStringLiteral("fraDetails"));
+    m_name = new QLineEdit;
+    m_name->setObjectName(QStringLiteral("txtName"));
+    m_date = CreateDateLists();
+    auto *grid = new QGridLayout(details);
+    auto *nameCaption = new TextLabel(QStringLiteral("Name"));
+    nameCaption->setBuddy(m_name);
+    grid->addWidget(nameCaption, 0, 0);
+    grid->addWidget(m_name, 0, 1, 1, 3);
+    grid->addWidget(new TextLabel(QStringLiteral("Birth Day")), 1, 0);
+    grid->addWidget(m_date.day, 1, 1);
+    grid->addWidget(m_date.month, 1, 2);
+    grid->addWidget(m_date.year, 1, 3);
+    grid->setColumnStretch(2, 1);
+    body()->addWidget(details);
+
+    QPushButton *proceed = button(QStringLiteral("&Find My Astro Travel Traits"),
+                                  QStringLiteral("cmdProceed"), &frmTravelAstrologyMain::cmdProceed_Click);
+    proceed->setDefault(true);
+    addButtonRow({proceed, button(QStringLiteral("&Open Previously Saved Reading"),
+                                  QStringLiteral("cmdOpen"), &frmTravelAstrologyMain::cmdOpen_Click)});
+    body()->addStretch(1);
+}
+
+void frmTravelAstrologyMain::cmdProceed_Click()
+{
+    // The name as typed: only an empty box is refused; the date is not checked.
+    const NameRule rule{QStringLiteral("Please enter your name"), MessageIcon::Stop, false};
+    if (!passes(CheckName(m_name->text(), rule), [this](DetailsField) { return m_name; }))
+        return;
+    auto *display = new frmTravelAstrologyDisplay(host(), this);
+    display->ShowTravelReading(TravelReadingFor(m_name->text(), m_date.day->currentText(),
+                                                m_date.month->currentText(),
+                                                m_date.year->currentText()));
+    showReading(display);
+}
+
+void frmTravelAstrologyMain::cmdOpen_Click()
+{
+    const std::optional<SavedDetails> saved = OpenSavedReading(this, TravelFiles());
+    if (!saved)
+        return;
+    m_name->setText(saved->name);
+    SelectDateEntries(m_date, saved->day, saved->month, saved->year);
+    cmdProceed_Click();
+}

@@ -1,0 +1,51 @@
+#include "reports/print_report.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextBrowser>
+#include <QTextDocumentFragment>
+
+#include <memory>
+
+bool PrintReport(QTextBrowser *box, PrintForm form, QWidget *parent, QPrinter *printer)
+{
+    std::unique_ptr<QPrinter> own;
+    if (!printer) {
+        if (form == PrintForm::DefaultPrinter) {
+            const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+            if (info.isNull())
+                return false;
+            own = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        } else {
+            own = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        }
+        printer = own.get();
+    }
+
+    if (form == PrintForm::DefaultPrinter) {
+        QTextCursor cursor = box->textCursor();
+        cursor.clearSelection();
+        box->setTextCursor(cursor);
+        box->document()->print(printer);
+        return true;
+    }
+
+    const bool selection = box->textCursor().hasSelection();
+    QPrintDialog dialog(printer, parent);
+    dialog.setObjectName(QStringLiteral("dlgPrint"));
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, selection);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setPrintRange(selection ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (printer->printRange() == QPrinter::Selection && selection) {
+        QTextDocument part;
+        part.setDefaultFont(box->document()->defaultFont());
+        QTextCursor(&part).insertFragment(box->textCursor().selection());
+        part.print(printer);
+    } else {
+        box->document()->print(printer);
+    }
+    return true;
+}

@@ -1,0 +1,41 @@
+#include "reports/report_files.h"
+
+#include "core/messages.h"
+
+#include <QFileDialog>
+
+bool SaveReading(QWidget *parent, const SavedReadingKind &kind, const SavedDetails &details)
+{
+    QFileDialog dialog(parent, kind.saveTitle);
+    dialog.setObjectName(QStringLiteral("dlgSave"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(kind.saveFilter);
+    dialog.setDefaultSuffix(kind.extension);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    const QString path = dialog.selectedFiles().constFirst();
+    QString error;
+    if (WriteSavedReading(path, details, kind.order, &error))
+        return true;
+    ShowMessage(parent, SaveFailedMessage() + QLatin1Char('\n') + error, MessageIcon::Stop);
+    return false;
+}
+
+std::optional<SavedDetails> OpenSavedReading(QWidget *parent, const SavedReadingKind &kind)
+{
+    QFileDialog dialog(parent, OpenDialogTitle());
+    dialog.setObjectName(QStringLiteral("dlgOpen"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(kind.openFilter);
+    dialog.setDefaultSuffix(kind.extension);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
+    if (!HasExtension(path, kind.extension)) {
+        ShowMessage(parent, WrongFileMessage(), MessageIcon::Stop);
+        return std::nullopt;
+    }
+    return ReadSavedReading(path, kind.order);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+// The Save and Open commands of the report programs: their dialogs, the
+// wrong-extension refusal and a message when a save fails.
+
+#include "reports/saved_reading.h"
+
+#include <optional>
+
+class QWidget;
+
+// Asks where to save (the kind's title, filter and extension; an existing
+// file is replaced only after asking), then writes the details. Cancelling
+// is silent; a failed write says so. True when the file was written.
+bool SaveReading(QWidget *parent, const SavedReadingKind &kind, const SavedDetails &details);
+
+// Asks for a file of the kind, refuses one whose name does not end in the
+// kind's extension (capitals counting) with "Please Check The File.", and
+// reads its details. Nothing when cancelled, refused or unreadable.
+std::optional<SavedDetails> OpenSavedReading(QWidget *parent, const SavedReadingKind &kind);

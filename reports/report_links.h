@@ -1,0 +1,20 @@
+#pragma once
+
+// Web addresses in a report box become links that open in the browser;
+// only http, https and www. addresses are ever opened.
+
+#include <QUrl>
+
+#include <functional>
+
+class QTextBrowser;
+
+// Marks every http://, https:// and www. address in the box's text as a
+// link, and opens a clicked one through open.
+void EnableReportLinks(QTextBrowser *box, const std::function<void(const QUrl &)> &open);
+// Removes the links and stops opening them.
+void DisableReportLinks(QTextBrowser *box);
+
+// The address a link's text names, or an invalid one for anything else:
+// "www." gains "http://"; other schemes are refused.
+QUrl ReportLinkAddress(const QString &linkText);

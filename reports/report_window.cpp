@@ -1,0 +1,64 @@
+#include "reports/report_window.h"
+
+#include "core/fonts.h"
+#include "core/program_host.h"
+#include "reports/report_files.h"
+#include "reports/report_links.h"
+
+#include <QCloseEvent>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+ReportWindow::ReportWindow(ProgramHost &host, ProgramWindow *display, const QString &programName,
+                           const QString &windowName, const SavedReadingKind &files,
+                           PrintForm printForm)
+    : ProgramWindow(host, programName, windowName, WindowRole::Report),
+      m_display(display), m_files(files), m_printForm(printForm)
+{
+    m_above = new QVBoxLayout;
+    body()->addLayout(m_above);
+
+    m_box = new QTextBrowser;
+    m_box->setObjectName(QStringLiteral("RTB"));
+    m_box->setFont(StarboxFont(9.75));
+    m_box->document()->setDefaultFont(StarboxFont(9.75));
+    m_box->setMinimumSize(Twips(7665), Twips(6135));
+    body()->addWidget(m_box, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(button(QStringLiteral("&Save"), QStringLiteral("cmdSave"), &ReportWindow::cmdSave_Click));
+    buttons->addWidget(button(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), &ReportWindow::cmdPrint_Click));
+    body()->addLayout(buttons);
+}
+
+void ReportWindow::present()
+{
+    m_box->clear();
+    QTextCursor cursor(m_box->document());
+    compose(cursor);
+    EnableReportLinks(m_box, [this](const QUrl &address) { host().openAddress(address); });
+    m_box->moveCursor(QTextCursor::Start);
+    open();
+    if (m_display)
+        m_display->hide();
+}
+
+void ReportWindow::cmdSave_Click()
+{
+    SaveReading(this, m_files, savedDetails());
+}
+
+void ReportWindow::cmdPrint_Click()
+{
+    PrintReport(m_box, m_printForm, this, m_printer);
+}
+
+void ReportWindow::closeEvent(QCloseEvent *event)
+{
+    DisableReportLinks(m_box);
+    if (m_display)
+        m_display->show();
+    ProgramWindow::closeEvent(event);
+}

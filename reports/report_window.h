@@ -1,0 +1,54 @@
+#pragma once
+
+// The frame of every report window: the rich-text box RTB with the reading
+// composed into it, Save and Print, and the banner and brand labels. It
+// stands in for its display window while open and shows it again on
+// closing. Each program composes its own report and names the details that
+// Save writes.
+
+#include "core/program_window.h"
+#include "reports/print_report.h"
+#include "reports/saved_reading.h"
+
+class QPrinter;
+class QTextBrowser;
+class QTextCursor;
+
+class ReportWindow : public ProgramWindow
+{
+    Q_OBJECT
+public:
+    ReportWindow(ProgramHost &host, ProgramWindow *display, const QString &programName,
+                 const QString &windowName, const SavedReadingKind &files, PrintForm printForm);
+
+    // Form_Load: composes the report, turns its addresses into links and
+    // shows the window in place of the display window.
+    void present();
+
+    QTextBrowser *box() const { return m_box; }
+
+    // Prints to this printer instead of the default one or a fresh one for
+    // the print dialog (a PDF file, say). The window does not own it.
+    void setPrinter(QPrinter *printer) { m_printer = printer; }
+
+public slots:
+    void cmdSave_Click();
+    void cmdPrint_Click();
+
+protected:
+    virtual void compose(QTextCursor &cursor) = 0;
+    virtual SavedDetails savedDetails() const = 0;
+
+    // Where a program puts controls of its own above the box.
+    QVBoxLayout *aboveBox() const { return m_above; }
+
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QPointer<ProgramWindow> m_display;
+    const SavedReadingKind &m_files;
+    PrintForm m_printForm;
+    QTextBrowser *m_box = nullptr;
+    QVBoxLayout *m_above = nullptr;
+    QPrinter *m_printer = nullptr;
+};

@@ -1,0 +1,160 @@
+#include "reports/saved_reading.h"
+
+#include "core/line_encoding.h"
+
+#include <QFile>
+#include <QList>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int kLines = 4;
+constexpr int kLinesRead = 5;
+
+QList<QString> InFileOrder(const SavedDetails &d, LineOrder order)
+{
+    if (order == LineOrder::NameMonthDayYear)
+        return {d.name, d.month, d.day, d.year};
+    return {d.name, d.day, d.month, d.year};
+}
+
+SavedDetails FromFileOrder(const QList<QString> &lines, LineOrder order)
+{
+    const auto at = [&lines](int i) { return i < lines.size() ? lines.at(i) : QString(); };
+    if (order == LineOrder::NameMonthDayYear)
+        return {at(0), at(2), at(1), at(3)};
+    return {at(0), at(1), at(2), at(3)};
+}
+
+SavedReadingKind Kind(const char16_t *extension, LineOrder order, const char16_t *title,
+                      const char16_t *saveDescription, const char16_t *openDescription)
+{
+    const QString ext = QString::fromUtf16(extension);
+    const QString pattern = QStringLiteral(" (*.") + ext + QLatin1Char(')');
+    return {ext, order, QString::fromUtf16(title), QString::fromUtf16(saveDescription) + pattern,
+            QString::fromUtf16(openDescription) + pattern};
+}
+
+} // namespace
+
+const SavedReadingKind &FinancialFiles()
+{
+    static const SavedReadingKind kind =
+        Kind(u"zod", LineOrder::NameMonthDayYear, u"Save Your Zodiac Signs Result ....",
+             u"Rich Text Format", u"Orla Zodiac Signs");
+    return kind;
+}
+
+const SavedReadingKind &TravelFiles()
+{
+    static const SavedReadingKind kind =
+        Kind(u"tvl", LineOrder::NameMonthDayYear, u"Save Your Travel Astrology Result ....",
+             u"Rich Text Format", u"Orla Zodiac Signs");
+    return kind;
+}
+
+const SavedReadingKind &FlowerFiles()
+{
+    static const SavedReadingKind kind =
+        Kind(u"flo", LineOrder::NameDayMonthYear, u"Orla Flower Astrology",
+             u"Orla Flower Astrology", u"Orla Flower Astrology");
+    return kind;
+}
+
+const SavedReadingKind &HealthFiles()
+{
+    static const SavedReadingKind kind =
+        Kind(u"hel", LineOrder::NameDayMonthYear, u"Orla Health Astrology",
+             u"Orla Health Astrology", u"Orla Health Astrology");
+    return kind;
+}
+
+QString OpenDialogTitle()
+{
+    return QStringLiteral("Select the source file");
+}
+
+QString WrongFileMessage()
+{
+    return QStringLiteral("Please Check The File.");
+}
+
+QString SaveFailedMessage()
+{
+    return QStringLiteral("The file could not be saved.");
+}
+
+QByteArray EncodeSavedReading(const SavedDetails &details, LineOrder order)
+{
+    QByteArray content;
+    for (const QString &line : InFileOrder(details, order))
+        content += EncodeText(line) + "\r\n";
+    return content;
+}
+
+SavedDetails DecodeSavedReading(const QByteArray &content, LineOrder order)
+{
+    QList<QString> lines;
+    qsizetype start = 0;
+    while (lines.size() < kLinesRead && start < content.size()) {
+        qsizetype end = content.indexOf('\n', start);
+        if (end < 0)
+            end = content.size();
+        QByteArray line = content.mid(start, std::min(end - start, kMaxSavedLineBytes));
+        if (line.endsWith('\r'))
+            line.chop(1);
+        lines.append(DecodeText(line));
+        start = end + 1;
+    }
+    lines.resize(std::min<qsizetype>(lines.size(), kLines));
+    return FromFileOrder(lines, order);
+}
+
+bool HasExtension(const QString &path, const QString &extension)
+{
+    return path.size() >= extension.size() + 1 && path.endsWith(extension, Qt::CaseSensitive)
+           && path.at(path.size() - extension.size() - 1) == QLatin1Char('.');
+}
+
+bool WriteSavedReading(const QString &path, const SavedDetails &details, LineOrder order,
+                       QString *error)
+{
+    QSaveFile file(path);
+    const QByteArray content = EncodeSavedReading(details, order);
+    const bool saved = file.open(QIODevice::WriteOnly) && file.write(content) == content.size()
+                       && file.commit();
+    if (!saved && error)
+        *error = file.errorString();
+    return saved;
+}
+
+std::optional<SavedDetails> ReadSavedReading(const QString &path, LineOrder order)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // The rest of an overlong line is skipped, but only so far: a file that
+    // never ends a line ends the reading instead.
+    constexpr qint64 kMaxSkippedBytes = 64 * kMaxSavedLineBytes;
+    QByteArray content;
+    for (int line = 0; line < kLinesRead; ++line) {
+        QByteArray kept = file.readLine(kMaxSavedLineBytes + 1);
+        if (kept.isEmpty())
+            break; // the end, or a failure, which counts as the end
+        bool ended = kept.endsWith('\n');
+        qint64 skipped = 0;
+        while (!ended && skipped < kMaxSkippedBytes) {
+            const QByteArray rest = file.readLine(kMaxSavedLineBytes + 1);
+            if (rest.isEmpty())
+                break;
+            skipped += rest.size();
+            ended = rest.endsWith('\n');
+        }
+        if (kept.endsWith('\n'))
+            kept.chop(1);
+        content += kept.left(kMaxSavedLineBytes) + '\n';
+        if (!ended)
+            break;
+    }
+    return DecodeSavedReading(content, order);
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+// Saved-reading files: a person's details as four lines, each encoded with
+// EncodeLine and ended by CR LF. The reading is computed again when the file
+// is opened. Qt Core only.
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The details as the input window's boxes and lists hold them.
+struct SavedDetails
+{
+    QString name;
+    QString day;   // "7"
+    QString month; // "March"
+    QString year;  // "1980"
+
+    bool operator==(const SavedDetails &) const = default;
+};
+
+enum class LineOrder {
+    NameMonthDayYear, // Financial, Travel
+    NameDayMonthYear  // Flower, Health
+};
+
+// One program's kind of saved file and the texts of its dialogs.
+struct SavedReadingKind
+{
+    QString extension;  // "tvl", without the dot
+    LineOrder order;
+    QString saveTitle;
+    QString saveFilter; // as a file dialog takes it: "Description (*.tvl)"
+    QString openFilter;
+};
+
+const SavedReadingKind &FinancialFiles();
+const SavedReadingKind &TravelFiles();
+const SavedReadingKind &FlowerFiles();
+const SavedReadingKind &HealthFiles();
+
+// The title of every open dialog.
+QString OpenDialogTitle();           // "Select the source file"
+QString WrongFileMessage();          // "Please Check The File."
+QString SaveFailedMessage();         // shown when a save could not be completed
+
+// The file's bytes: four encoded lines in the kind's order, each with CR LF.
+QByteArray EncodeSavedReading(const SavedDetails &details, LineOrder order);
+
+// Up to five lines of a file's bytes: missing lines are empty, a fifth and
+// anything after it ignored. Bytes that do not decode are dropped.
+SavedDetails DecodeSavedReading(const QByteArray &content, LineOrder order);
+
+// Whether a path ends in the extension, capitals counting (".TVL" is not
+// "tvl").
+bool HasExtension(const QString &path, const QString &extension);
+
+// Writes through a temporary file that replaces the old one only when
+// complete, so a failed save never damages an existing file.
+bool WriteSavedReading(const QString &path, const SavedDetails &details, LineOrder order,
+                       QString *error = nullptr);
+
+// Reads at most what five reasonable lines take: a huge, binary or endless
+// file costs no more than that. Nothing when the file cannot be opened.
+std::optional<SavedDetails> ReadSavedReading(const QString &path, LineOrder order);
+
+// The most a line may hold before the rest of it is skipped.
+inline constexpr qsizetype kMaxSavedLineBytes = 1024;

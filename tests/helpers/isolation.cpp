@@ -1,0 +1,16 @@
+#include "helpers/isolation.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+void IsolateUserFiles()
+{
+    static QTemporaryDir folder;
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+}
