@@ -112,8 +112,7 @@ SavedDetails DecodeSavedReading(const QByteArray &content, LineOrder order)
 
 bool HasExtension(const QString &path, const QString &extension)
 {
-    return path.size() >= extension.size() + 1 && path.endsWith(extension, Qt::CaseSensitive)
-           && path.at(path.size() - extension.size() - 1) == QLatin1Char('.');
+    return path.endsWith(extension, Qt::CaseSensitive);
 }
 
 bool WriteSavedReading(const QString &path, const SavedDetails &details, LineOrder order,

@@ -52,8 +52,8 @@ QByteArray EncodeSavedReading(const SavedDetails &details, LineOrder order);
 // anything after it ignored. Bytes that do not decode are dropped.
 SavedDetails DecodeSavedReading(const QByteArray &content, LineOrder order);
 
-// Whether a path ends in the extension, capitals counting (".TVL" is not
-// "tvl").
+// Whether a path's last characters are the extension, capitals counting
+// (".TVL" is not "tvl").
 bool HasExtension(const QString &path, const QString &extension);
 
 // Writes through a temporary file that replaces the old one only when

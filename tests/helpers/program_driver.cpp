@@ -59,9 +59,19 @@ void ProgramDriver::enterDate(int day, const QString &month, int year)
     inInput<QComboBox>("cboYear")->setCurrentText(QString::number(year));
 }
 
-void ProgramDriver::proceed()
+void ProgramDriver::proceed(const char *button)
 {
-    inInput<QPushButton>("cmdNext")->click();
+    inInput<QPushButton>(button)->click();
+}
+
+ProgramWindow *ProgramDriver::report() const
+{
+    for (QMdiSubWindow *sub : m_main->programArea()->subWindowList()) {
+        auto *window = qobject_cast<ProgramWindow *>(sub);
+        if (window && window->role() == WindowRole::Report && window->isVisible())
+            return window;
+    }
+    return nullptr;
 }
 
 QString ProgramDriver::shown(const char *name) const

@@ -38,7 +38,9 @@ public:
 
     void enterNames(const QString &first, const QString &middle, const QString &last);
     void enterDate(int day, const QString &month, int year);
-    void proceed(); // clicks cmdNext
+    void proceed(const char *button = "cmdNext");
+    // The program's report window when it is open, else null.
+    ProgramWindow *report() const;
     // The text of a label, or of a multi-line box, in the display window.
     QString shown(const char *name) const;
 

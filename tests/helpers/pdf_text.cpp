@@ -1,0 +1,20 @@
+#include "helpers/pdf_text.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+
+bool CanReadPdf()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+}
+
+QString PdfText(const QString &pdf)
+{
+    QProcess convert;
+    convert.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!convert.waitForFinished(20000))
+        return {};
+    return QString::fromUtf8(convert.readAllStandardOutput())
+        .normalized(QString::NormalizationForm_KC)
+        .simplified();
+}

@@ -1,0 +1,209 @@
+// The saved-reading file: its bytes, its line orders, and reading files
+// that are short, long, binary or endless.
+
+#include "core/line_encoding.h"
+#include "reports/saved_reading.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const SavedDetails kAnna{u"ANNA"_s, u"7"_s, u"March"_s, u"1980"_s};
+
+QByteArray Lines(std::initializer_list<const char *> lines)
+{
+    QByteArray bytes;
+    for (const char *line : lines)
+        bytes += EncodeLine(line) + "\r\n";
+    return bytes;
+}
+
+} // namespace
+
+class TestSavedReading : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void fileBytes_data()
+    {
+        QTest::addColumn<int>("order");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("Travel and Financial: name, month, day, year")
+            << int(LineOrder::NameMonthDayYear) << Lines({"ANNA", "March", "7", "1980"});
+        QTest::newRow("Flower and Health: name, day, month, year")
+            << int(LineOrder::NameDayMonthYear) << Lines({"ANNA", "7", "March", "1980"});
+    }
+    void fileBytes()
+    {
+        QFETCH(int, order);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(EncodeSavedReading(kAnna, LineOrder(order)), bytes);
+        QCOMPARE(DecodeSavedReading(bytes, LineOrder(order)), kAnna);
+        // "A" is 65, stored as 150; the lines end in CR LF.
+        QVERIFY(bytes.startsWith("\x96\xa3\xa3\x96\r\n"));
+    }
+
+    void kinds_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<int>("order");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("saveFilter");
+        QTest::addColumn<QString>("openFilter");
+        QTest::newRow("Financial") << 0 << u"zod"_s << int(LineOrder::NameMonthDayYear)
+            << u"Save Your Zodiac Signs Result ...."_s << u"Rich Text Format (*.zod)"_s
+            << u"Orla Zodiac Signs (*.zod)"_s;
+        QTest::newRow("Travel") << 1 << u"tvl"_s << int(LineOrder::NameMonthDayYear)
+            << u"Save Your Travel Astrology Result ...."_s << u"Rich Text Format (*.tvl)"_s
+            << u"Orla Zodiac Signs (*.tvl)"_s;
+        QTest::newRow("Flower") << 2 << u"flo"_s << int(LineOrder::NameDayMonthYear)
+            << u"Orla Flower Astrology"_s << u"Orla Flower Astrology (*.flo)"_s
+            << u"Orla Flower Astrology (*.flo)"_s;
+        QTest::newRow("Health") << 3 << u"hel"_s << int(LineOrder::NameDayMonthYear)
+            << u"Orla Health Astrology"_s << u"Orla Health Astrology (*.hel)"_s
+            << u"Orla Health Astrology (*.hel)"_s;
+    }
+    void kinds()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, extension);
+        QFETCH(int, order);
+        QFETCH(QString, title);
+        QFETCH(QString, saveFilter);
+        QFETCH(QString, openFilter);
+        const SavedReadingKind *kinds[] = {&FinancialFiles(), &TravelFiles(), &FlowerFiles(),
+                                           &HealthFiles()};
+        const SavedReadingKind &k = *kinds[kind];
+        QCOMPARE(k.extension, extension);
+        QCOMPARE(int(k.order), order);
+        QCOMPARE(k.saveTitle, title);
+        QCOMPARE(k.saveFilter, saveFilter);
+        QCOMPARE(k.openFilter, openFilter);
+    }
+
+    void partialAndExtraLines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<SavedDetails>("details");
+        QTest::newRow("name only") << Lines({"ANNA"}) << SavedDetails{u"ANNA"_s, {}, {}, {}};
+        QTest::newRow("no final line break") << EncodeLine("ANNA") + "\r\n" + EncodeLine("7")
+                                             << SavedDetails{u"ANNA"_s, u"7"_s, {}, {}};
+        QTest::newRow("bare line feeds") << EncodeLine("ANNA") + "\n" + EncodeLine("7") + "\n"
+                                         << SavedDetails{u"ANNA"_s, u"7"_s, {}, {}};
+        QTest::newRow("a fifth line is ignored") << Lines({"ANNA", "7", "March", "1980", "EXTRA"})
+                                                 << kAnna;
+        QTest::newRow("empty file") << QByteArray() << SavedDetails{};
+        QTest::newRow("bytes below 85 are dropped")
+            << EncodeLine("AN") + QByteArray("\x01\x10") + EncodeLine("NA") + "\r\n"
+            << SavedDetails{u"ANNA"_s, {}, {}, {}};
+    }
+    void partialAndExtraLines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(SavedDetails, details);
+        QCOMPARE(DecodeSavedReading(bytes, LineOrder::NameDayMonthYear), details);
+    }
+
+    void extension_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("plain") << u"/tmp/anna.tvl"_s << true;
+        QTest::newRow("capitals") << u"/tmp/anna.TVL"_s << false;
+        QTest::newRow("mixed") << u"/tmp/anna.Tvl"_s << false;
+        QTest::newRow("other kind") << u"/tmp/anna.flo"_s << false;
+        QTest::newRow("no extension") << u"/tmp/anna"_s << false;
+    }
+    void extension()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, accepted);
+        QCOMPARE(HasExtension(path, u"tvl"_s), accepted);
+    }
+
+    void writeAndReadBack()
+    {
+        const QString path = m_dir.filePath(u"anna.tvl"_s);
+        QVERIFY(WriteSavedReading(path, kAnna, LineOrder::NameMonthDayYear));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), Lines({"ANNA", "March", "7", "1980"}));
+        QCOMPARE(ReadSavedReading(path, LineOrder::NameMonthDayYear), std::optional(kAnna));
+        // Saving again replaces the whole content.
+        const SavedDetails bo{u"BO"_s, u"1"_s, u"May"_s, u"2001"_s};
+        QVERIFY(WriteSavedReading(path, bo, LineOrder::NameMonthDayYear));
+        QCOMPARE(ReadSavedReading(path, LineOrder::NameMonthDayYear), std::optional(bo));
+    }
+
+    // A Flower file keeps its line order under the Health extension.
+    void flowerFileReadsAsHealth()
+    {
+        const QString flower = m_dir.filePath(u"anna.flo"_s);
+        QVERIFY(WriteSavedReading(flower, kAnna, FlowerFiles().order));
+        const QString health = m_dir.filePath(u"anna.hel"_s);
+        QVERIFY(QFile::copy(flower, health));
+        QCOMPARE(ReadSavedReading(health, HealthFiles().order), std::optional(kAnna));
+    }
+
+    void failedWriteSaysSo()
+    {
+        QString error;
+        QVERIFY(!WriteSavedReading(m_dir.path(), kAnna, LineOrder::NameMonthDayYear, &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!WriteSavedReading(m_dir.filePath(u"missing/folder/anna.tvl"_s), kAnna,
+                                   LineOrder::NameMonthDayYear));
+        QVERIFY(!QFile::exists(m_dir.filePath(u"missing/folder/anna.tvl"_s)));
+    }
+
+    void missingFileReadsNothing()
+    {
+        QCOMPARE(ReadSavedReading(m_dir.filePath(u"none.tvl"_s), LineOrder::NameMonthDayYear),
+                 std::nullopt);
+    }
+
+    // Huge, binary and endless files: bounded work, no crash.
+    void hostileFiles()
+    {
+        const QString huge = m_dir.filePath(u"huge.tvl"_s);
+        {
+            QFile file(huge);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            const QByteArray block(1 << 20, char(0x96)); // "A" encoded, no line break
+            for (int i = 0; i < 20; ++i)
+                file.write(block);
+        }
+        const QString binary = m_dir.filePath(u"binary.tvl"_s);
+        {
+            QFile file(binary);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QByteArray bytes;
+            for (int i = 0; i < 200000; ++i)
+                bytes.append(char((i * 7919) % 256));
+            file.write(bytes);
+        }
+        for (const QString &path : {huge, binary, u"/dev/zero"_s}) {
+            QElapsedTimer timer;
+            timer.start();
+            const auto details = ReadSavedReading(path, LineOrder::NameMonthDayYear);
+            QVERIFY2(timer.elapsed() < 2000, qPrintable(path));
+            QVERIFY(details.has_value());
+            QVERIFY(details->name.size() <= kMaxSavedLineBytes);
+        }
+        QCOMPARE(ReadSavedReading(huge, LineOrder::NameMonthDayYear)->name,
+                 QString(kMaxSavedLineBytes, u'A'));
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_GUILESS_MAIN(TestSavedReading)
+#include "tst_saved_reading.moc"
