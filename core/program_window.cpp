@@ -149,6 +149,12 @@ void ProgramWindow::addButtonRow(const QList<QPushButton *> &buttons)
     m_body->addLayout(row);
 }
 
+void ProgramWindow::setCompactBody()
+{
+    m_body->setContentsMargins(4, 4, 4, 4);
+    m_body->setSpacing(4);
+}
+
 void ProgramWindow::addToBottomStrip(QWidget *widget)
 {
     m_brandGrid->addWidget(widget, 0, 1, Qt::AlignRight | Qt::AlignVCenter);

@@ -102,6 +102,9 @@ protected:
     // offers.
     void addToBottomStrip(QWidget *widget);
 
+    // Narrows the margins around the body, for windows that need the room.
+    void setCompactBody();
+
     // Proceed's last step: show a new display window, hide this input window
     // (which keeps its entries) and the selector. Every reading has a display
     // window of its own; one still open from before is closed first.

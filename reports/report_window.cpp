@@ -23,7 +23,8 @@ ReportWindow::ReportWindow(ProgramHost &host, ProgramWindow *display, const QStr
     m_box->setObjectName(QStringLiteral("RTB"));
     m_box->setFont(StarboxFont(9.75));
     m_box->document()->setDefaultFont(StarboxFont(9.75));
-    m_box->setMinimumSize(Twips(7665), Twips(6135));
+    // Designed at 7665 by 6135 twips; it may shrink to fit a smaller area.
+    m_box->setMinimumSize(Twips(7665), Twips(4500));
     body()->addWidget(m_box, 1);
 
     auto *buttons = new QHBoxLayout;

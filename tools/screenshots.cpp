@@ -53,6 +53,32 @@ void WalkReading(frmMDI &main, ReadingProgram program, const QString &prefix, in
     }
 }
 
+// Opens a single-name program with a report, reads ANNA's reading, takes
+// the input window, every tab of the display window and the report.
+void WalkReport(frmMDI &main, ReadingProgram program, const QString &prefix, const char *proceed,
+                const char *displayName)
+{
+    main.OpenReadingProgram(int(program));
+    auto *input = FindControl<QWidget>(&main, qPrintable(ReadingProgramAt(int(program)).inputWindow));
+    QTest::keyClicks(FindControl<QLineEdit>(input, "txtName"), QStringLiteral("anna"));
+    FindControl<QComboBox>(input, "cboDate")->setCurrentIndex(0);
+    FindControl<QComboBox>(input, "cboMonth")->setCurrentIndex(5);
+    FindControl<QComboBox>(input, "cboYear")->setCurrentIndex(80);
+    Save(&main, prefix + QStringLiteral("-input"));
+    FindControl<QPushButton>(input, proceed)->click();
+    auto *display = FindControl<QWidget>(&main, displayName);
+    if (auto *tabs = display->findChild<QTabWidget *>()) {
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            Save(&main, prefix + QStringLiteral("-display-tab%1").arg(tab + 1));
+        }
+    } else {
+        Save(&main, prefix + QStringLiteral("-display"));
+    }
+    FindControl<QPushButton>(display, "cmdPrint")->click();
+    Save(&main, prefix + QStringLiteral("-report"));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -75,6 +101,11 @@ int main(int argc, char *argv[])
     WalkReading(main, ReadingProgram::Fashion, QStringLiteral("fashion"), 22, 7, 85,
                 "frmFashionAstrologyDisplay");
 
+    WalkReport(main, ReadingProgram::Travel, QStringLiteral("travel"), "cmdProceed",
+               "frmTravelAstrologyDisplay");
+    WalkReport(main, ReadingProgram::Flower, QStringLiteral("flower"), "cmdProceed",
+               "frmFlowerAstrologyDisplay");
+
     // The About box is modal: take its picture from inside its own loop.
     QTimer::singleShot(300, [] {
         if (QWidget *about = QApplication::activeModalWidget()) {
@@ -84,7 +115,7 @@ int main(int argc, char *argv[])
     });
     main.showAbout(&main);
 
-    main.OpenReadingProgram(int(ReadingProgram::Travel)); // still to come
+    main.OpenReadingProgram(int(ReadingProgram::Fruit)); // still to come
     Save(&main, QStringLiteral("pending-program"));
     return 0;
 }

@@ -76,6 +76,7 @@ frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramW
     m_luckyPlants = ReadingValue(QStringLiteral("lblLuckyPlants"));
     for (QLabel *value : {m_luckyFlower, m_luckyPlants}) {
         value->setFont(StarboxFont(8.25, true));
+        value->setWordWrap(true);
         value->setAlignment(Qt::AlignCenter);
         Paint(value, kDarkRed);
     }
@@ -87,14 +88,18 @@ frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramW
     auto *area = new QWidget;
     Paint(area, Qt::black, kPanel);
     auto *column = new QVBoxLayout(area);
-    column->setSpacing(4);
+    column->setContentsMargins(6, 6, 6, 6);
+    column->setSpacing(2);
     column->addWidget(Strip(QStringLiteral("Sun Sign"), m_sign));
     column->addWidget(Caption(QStringLiteral("Positive Traits")));
     column->addWidget(m_positive);
     column->addWidget(Caption(QStringLiteral("Negative Traits")));
     column->addWidget(m_negative);
-    column->addWidget(Strip(QStringLiteral("Lucky Flower"), m_luckyFlower));
-    column->addWidget(Strip(QStringLiteral("Lucky Plants"), m_luckyPlants));
+    auto *lucky = new QHBoxLayout;
+    lucky->setSpacing(4);
+    lucky->addWidget(Strip(QStringLiteral("Lucky Flower"), m_luckyFlower), 1);
+    lucky->addWidget(Strip(QStringLiteral("Lucky Plants"), m_luckyPlants), 2);
+    column->addLayout(lucky);
     auto *lower = new QHBoxLayout;
     lower->addWidget(m_description, 1);
     lower->addWidget(m_picture, 0, Qt::AlignTop);
@@ -123,7 +128,8 @@ frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramW
         row->addWidget(created);
     }
     addToBottomStrip(commands);
-    setMinimumWidth(Twips(11265));
+    area->setMinimumWidth(Twips(11265) - 40);
+    setCompactBody();
 }
 
 void frmFlowerAstrologyDisplay::showReading(const FlowerReading &reading,
