@@ -7,6 +7,7 @@
 // - the median reading cycle of each finished program (open the program,
 //   fill the details, Proceed until the display window is shown and filled,
 //   Back, Exit), with and without painting the display window;
+// - the median compose-and-close cycle of each report window;
 // - resident memory before and after a thousand cycles of each.
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/starbox_bench
@@ -27,6 +28,8 @@
 #include <QMdiArea>
 #include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QAction>
 
 #include <algorithm>
 #include <cstdio>
@@ -128,37 +131,68 @@ double MedianColdStart(const QString &self, const char *which, int runs)
     return Median(times);
 }
 
-// Open a three-name program, fill the details, proceed to the shown and
-// filled display window, go back, and exit the input window.
+// One program's reading cycle: open the program, fill the details, proceed
+// to the shown and filled display window, go back, and exit the input
+// window from its File menu.
 struct CycleProgram
 {
     const char *name;
     ReadingProgram program;
     const char *inputWindow;
     const char *displayWindow;
+    const char *proceedButton;
+    bool threeNames;
 };
 
 constexpr CycleProgram kCyclePrograms[] = {
-    {"Food", ReadingProgram::Food, "frmFoodAstrologyMain", "frmFoodAstrologyDisplay"},
-    {"Gift", ReadingProgram::Gift, "frmGiftAstrologyMain", "frmGiftAstrologyDisplay"},
-    {"Fashion", ReadingProgram::Fashion, "frmFashionAstrologyMain", "frmFashionAstrologyDisplay"},
+    {"Food", ReadingProgram::Food, "frmFoodAstrologyMain", "frmFoodAstrologyDisplay", "cmdNext", true},
+    {"Gift", ReadingProgram::Gift, "frmGiftAstrologyMain", "frmGiftAstrologyDisplay", "cmdNext", true},
+    {"Fashion", ReadingProgram::Fashion, "frmFashionAstrologyMain", "frmFashionAstrologyDisplay", "cmdNext", true},
+    {"Travel", ReadingProgram::Travel, "frmTravelAstrologyMain", "frmTravelAstrologyDisplay", "cmdProceed", false},
+    {"Flower", ReadingProgram::Flower, "frmFlowerAstrologyMain", "frmFlowerAstrologyDisplay", "cmdProceed", false},
 };
 
-void ReadingCycle(frmMDI &main, const CycleProgram &cycle, bool paint)
+ProgramWindow *ShowReading(frmMDI &main, const CycleProgram &cycle, bool paint)
 {
     main.OpenReadingProgram(int(cycle.program));
     auto *input = FindControl<ProgramWindow>(&main, cycle.inputWindow);
-    FindControl<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANNA"));
-    FindControl<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("BERG"));
+    if (cycle.threeNames) {
+        FindControl<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANNA"));
+        FindControl<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("BERG"));
+    } else {
+        FindControl<QLineEdit>(input, "txtName")->setText(QStringLiteral("ANNA"));
+    }
     FindControl<QComboBox>(input, "cboDate")->setCurrentIndex(6);
     FindControl<QComboBox>(input, "cboMonth")->setCurrentIndex(2);
     FindControl<QComboBox>(input, "cboYear")->setCurrentIndex(80);
-    FindControl<QPushButton>(input, "cmdNext")->click();
+    FindControl<QPushButton>(input, cycle.proceedButton)->click();
     auto *display = FindControl<ProgramWindow>(&main, cycle.displayWindow);
     if (paint)
         QCoreApplication::processEvents();
+    return display;
+}
+
+void LeaveReading(ProgramWindow *display, ProgramWindow *input)
+{
     FindControl<QPushButton>(display, "cmdBack")->click();
-    FindControl<QPushButton>(input, "cmdExit")->click();
+    FindControl<QAction>(input, "mnuExit")->trigger();
+}
+
+void ReadingCycle(frmMDI &main, const CycleProgram &cycle, bool paint)
+{
+    ProgramWindow *display = ShowReading(main, cycle, paint);
+    LeaveReading(display, FindControl<ProgramWindow>(&main, cycle.inputWindow));
+}
+
+// Print on the display window composes the report and shows it; closing it
+// brings the display window back.
+void ReportCycle(ProgramWindow *display, const char *reportWindow, bool paint)
+{
+    FindControl<QPushButton>(display, "cmdPrint")->click();
+    auto *report = FindControl<ProgramWindow>(display->mdiArea(), reportWindow);
+    if (paint)
+        QCoreApplication::processEvents();
+    report->close();
 }
 
 } // namespace
@@ -173,6 +207,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     ConfigureApplication();
+    QStandardPaths::setTestModeEnabled(true); // the update reminder must not touch real settings
     const QString self = QCoreApplication::applicationFilePath();
 
     constexpr int kColdRuns = 15;
@@ -207,6 +242,30 @@ int main(int argc, char *argv[])
         std::printf("%s reading cycle: median %.3f ms, %.3f ms with the display's first paint "
                     "(200 cycles each)\n",
                     cycle.name, bare, painted);
+    }
+
+    const struct { const CycleProgram &cycle; const char *report; } reports[] = {
+        {kCyclePrograms[3], "frmTravelAstrologySave"}, {kCyclePrograms[4], "frmFlowerAstrologySave"}};
+    for (const auto &r : reports) {
+        ProgramWindow *display = ShowReading(main, r.cycle, true);
+        for (int i = 0; i < 20; ++i) {
+            ReportCycle(display, r.report, true);
+            Settle();
+        }
+        const double bare = MedianMs(200, [&] { ReportCycle(display, r.report, false); });
+        const double painted = MedianMs(200, [&] { ReportCycle(display, r.report, true); });
+        std::printf("%s report compose-and-close: median %.3f ms, %.3f ms with its first paint "
+                    "(200 cycles each)\n",
+                    r.cycle.name, bare, painted);
+        const double before = ResidentMiB();
+        for (int i = 0; i < 1000; ++i) {
+            ReportCycle(display, r.report, true);
+            Settle();
+        }
+        std::printf("resident memory: %.2f MiB before, %.2f MiB after 1000 %s report cycles (%+.2f MiB)\n",
+                    before, ResidentMiB(), r.cycle.name, ResidentMiB() - before);
+        LeaveReading(display, FindControl<ProgramWindow>(&main, r.cycle.inputWindow));
+        Settle();
     }
 
     for (const CycleProgram &cycle : kCyclePrograms) {

@@ -94,16 +94,17 @@ QByteArray EncodeSavedReading(const SavedDetails &details, LineOrder order)
 
 SavedDetails DecodeSavedReading(const QByteArray &content, LineOrder order)
 {
+    // A line ends at CR LF, LF or a lone CR: encoded text never holds
+    // either byte, so any of them is a line end.
     QList<QString> lines;
     qsizetype start = 0;
     while (lines.size() < kLinesRead && start < content.size()) {
-        qsizetype end = content.indexOf('\n', start);
-        if (end < 0)
-            end = content.size();
-        QByteArray line = content.mid(start, std::min(end - start, kMaxSavedLineBytes));
-        if (line.endsWith('\r'))
-            line.chop(1);
-        lines.append(DecodeText(line));
+        qsizetype end = start;
+        while (end < content.size() && content.at(end) != '\n' && content.at(end) != '\r')
+            ++end;
+        lines.append(DecodeText(content.mid(start, std::min(end - start, kMaxSavedLineBytes))));
+        if (end + 1 < content.size() && content.at(end) == '\r' && content.at(end + 1) == '\n')
+            ++end;
         start = end + 1;
     }
     lines.resize(std::min<qsizetype>(lines.size(), kLines));

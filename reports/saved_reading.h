@@ -48,8 +48,9 @@ QString SaveFailedMessage();         // shown when a save could not be completed
 // The file's bytes: four encoded lines in the kind's order, each with CR LF.
 QByteArray EncodeSavedReading(const SavedDetails &details, LineOrder order);
 
-// Up to five lines of a file's bytes: missing lines are empty, a fifth and
-// anything after it ignored. Bytes that do not decode are dropped.
+// Up to five lines of a file's bytes (ended by CR LF, LF or CR): missing
+// lines are empty, a fifth and anything after it ignored. Bytes that do not
+// decode are dropped.
 SavedDetails DecodeSavedReading(const QByteArray &content, LineOrder order);
 
 // Whether a path's last characters are the extension, capitals counting
