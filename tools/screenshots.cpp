@@ -1,6 +1,7 @@
 // Walks through the main window and every finished program window and saves
 // a picture of each state, so that the look can be reviewed by eye.
 
+#include "reports/report_window.h"
 #include "shell/frmMDI.h"
 #include "shell/reading_programs.h"
 #include "shell/startup.h"
@@ -8,9 +9,11 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -77,6 +80,19 @@ void WalkReport(frmMDI &main, ReadingProgram program, const QString &prefix, con
     }
     FindControl<QPushButton>(display, "cmdPrint")->click();
     Save(&main, prefix + QStringLiteral("-report"));
+
+    // And the report on paper, as a PDF beside the pictures.
+    auto *report = main.programArea()->findChild<ReportWindow *>();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(g_out.filePath(prefix + QStringLiteral("-report.pdf")));
+    report->setPrinter(&printer);
+    QTimer::singleShot(200, [] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            dialog->accept();
+    });
+    FindControl<QPushButton>(report, "cmdPrint")->click();
+    std::printf("%s\n", qPrintable(printer.outputFileName()));
 }
 
 } // namespace
