@@ -1,5 +1,6 @@
 #include "helpers/pdf_text.h"
 
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -17,4 +18,12 @@ QString PdfText(const QString &pdf)
     return QString::fromUtf8(convert.readAllStandardOutput())
         .normalized(QString::NormalizationForm_KC)
         .simplified();
+}
+
+std::unique_ptr<QPrinter> PdfPrinter(const QString &pdf)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(pdf);
+    return printer;
 }

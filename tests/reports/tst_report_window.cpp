@@ -197,9 +197,8 @@ private slots:
     {
         QFETCH(int, form);
         QTemporaryDir dir;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath(u"report.pdf"_s));
+        const auto pdfPrinter = PdfPrinter(dir.filePath(u"report.pdf"_s));
+        QPrinter &printer = *pdfPrinter;
         int dialogs = 0;
         ModalWatcher watcher([&](QWidget *modal) {
             ++dialogs;
@@ -224,9 +223,8 @@ private slots:
     void printingOnlyTheSelection()
     {
         QTemporaryDir dir;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath(u"part.pdf"_s));
+        const auto pdfPrinter = PdfPrinter(dir.filePath(u"part.pdf"_s));
+        QPrinter &printer = *pdfPrinter;
         bool selectionOffered = false;
         ModalWatcher watcher([&](QWidget *modal) {
             if (auto *dialog = qobject_cast<QPrintDialog *>(modal)) {

@@ -232,10 +232,8 @@ private slots:
         read(u"ANNA"_s, 1, u"August"_s, 2000);
         openReport();
         auto *report = static_cast<ReportWindow *>(m_flower->report());
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(m_dir.filePath(u"flower.pdf"_s));
-        report->setPrinter(&printer);
+        const auto printer = PdfPrinter(m_dir.filePath(u"flower.pdf"_s));
+        report->setPrinter(printer.get());
         int dialogs = 0;
         ModalWatcher watcher([&](QWidget *modal) {
             if (auto *dialog = qobject_cast<QPrintDialog *>(modal)) {
@@ -247,7 +245,7 @@ private slots:
         QCOMPARE(dialogs, 1);
         if (!CanReadPdf())
             QSKIP("pdftotext (poppler-utils) is needed to read the printed text");
-        QVERIFY(PdfText(printer.outputFileName()).contains(u"Lucky Flower :- Sunflower"_s));
+        QVERIFY(PdfText(printer->outputFileName()).contains(u"Lucky Flower :- Sunflower"_s));
     }
 
     void backKeepsTheEntries()
