@@ -13,6 +13,8 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/starbox_bench
 
 #include "core/program_window.h"
+#include "programs/fruit/frmFruitAstrologyDisplay.h"
+#include "programs/powersign/powersign_reading.h"
 #include "shell/frmMDI.h"
 #include "tools/find_control.h"
 #include "shell/reading_programs.h"
@@ -20,6 +22,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -150,6 +153,7 @@ constexpr CycleProgram kCyclePrograms[] = {
     {"Fashion", ReadingProgram::Fashion, "frmFashionAstrologyMain", "frmFashionAstrologyDisplay", "cmdNext", true},
     {"Travel", ReadingProgram::Travel, "frmTravelAstrologyMain", "frmTravelAstrologyDisplay", "cmdProceed", false},
     {"Flower", ReadingProgram::Flower, "frmFlowerAstrologyMain", "frmFlowerAstrologyDisplay", "cmdProceed", false},
+    {"Power Sign", ReadingProgram::ZodiacPowerSign, "frmZodiacPowerSignMain", "frmZodiacPowerSignDisplay", "cmdNext", false},
 };
 
 ProgramWindow *ShowReading(frmMDI &main, const CycleProgram &cycle, bool paint)
@@ -176,6 +180,26 @@ void LeaveReading(ProgramWindow *display, ProgramWindow *input)
 {
     FindControl<QPushButton>(display, "cmdBack")->click();
     FindControl<QAction>(input, "mnuExit")->trigger();
+}
+
+// Fruit Astrology: Proceed, pick a fruit, back inside, pick another, Back,
+// Exit.
+void FruitCycle(frmMDI &main, bool paint)
+{
+    main.OpenReadingProgram(int(ReadingProgram::Fruit));
+    auto *input = FindControl<ProgramWindow>(&main, "frmFruitAstrologyMain");
+    FindControl<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANNA"));
+    FindControl<QPushButton>(input, "cmdNext")->click();
+    auto *display = FindControl<ProgramWindow>(&main, "frmFruitAstrologyDisplay");
+    auto *choice = qobject_cast<frmFruitAstrologyDisplay *>(display);
+    choice->picSmallFruit_Click(0);
+    if (paint)
+        QCoreApplication::processEvents();
+    choice->cmdResultBack_Click();
+    choice->picSmallFruit_Click(11);
+    if (paint)
+        QCoreApplication::processEvents();
+    LeaveReading(display, input);
 }
 
 void ReadingCycle(frmMDI &main, const CycleProgram &cycle, bool paint)
@@ -266,6 +290,37 @@ int main(int argc, char *argv[])
                     before, ResidentMiB(), r.cycle.name, ResidentMiB() - before);
         LeaveReading(display, FindControl<ProgramWindow>(&main, r.cycle.inputWindow));
         Settle();
+    }
+
+    for (int i = 0; i < 50; ++i) {
+        FruitCycle(main, true);
+        Settle();
+    }
+    std::printf("Fruit reading cycle: median %.3f ms, %.3f ms with its first paints (200 cycles each)\n",
+                MedianMs(200, [&] { FruitCycle(main, false); }),
+                MedianMs(200, [&] { FruitCycle(main, true); }));
+    {
+        const double before = ResidentMiB();
+        for (int i = 0; i < 1000; ++i) {
+            FruitCycle(main, true);
+            Settle();
+        }
+        std::printf("resident memory: %.2f MiB before, %.2f MiB after 1000 Fruit cycles (%+.2f MiB)\n",
+                    before, ResidentMiB(), ResidentMiB() - before);
+    }
+
+    // FindPowerSign over every day of the table, in one pass.
+    {
+        QElapsedTimer timer;
+        timer.start();
+        int days = 0;
+        int found = 0;
+        for (QDate d(1900, 1, 1); d <= QDate(2022, 12, 31); d = d.addDays(1)) {
+            found += FindPowerSign(d.day(), MonthNames().at(d.month() - 1), d.year()) ? 1 : 0;
+            ++days;
+        }
+        std::printf("FindPowerSign over every day 1900-2022: %d of %d days found in %.2f ms\n", found,
+                    days, double(timer.nsecsElapsed()) / 1e6);
     }
 
     for (const CycleProgram &cycle : kCyclePrograms) {

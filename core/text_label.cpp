@@ -47,16 +47,22 @@ QString TextLabel::metricsKey(QChar kind, int width) const
 
 QSize TextLabel::sizeHint() const
 {
+    if (!pixmap().isNull())
+        return QLabel::sizeHint(); // only texts are remembered
     return Remembered(metricsKey(u's'), [this] { return QLabel::sizeHint(); });
 }
 
 QSize TextLabel::minimumSizeHint() const
 {
+    if (!pixmap().isNull())
+        return QLabel::minimumSizeHint();
     return Remembered(metricsKey(u'm'), [this] { return QLabel::minimumSizeHint(); });
 }
 
 int TextLabel::heightForWidth(int width) const
 {
+    if (!pixmap().isNull())
+        return QLabel::heightForWidth(width);
     return Remembered(metricsKey(u'h', width),
                       [this, width] { return QSize(0, QLabel::heightForWidth(width)); })
         .height();

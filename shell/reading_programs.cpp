@@ -4,7 +4,9 @@
 #include "programs/fashion/frmFashionAstrologyMain.h"
 #include "programs/flower/frmFlowerAstrologyMain.h"
 #include "programs/food/frmFoodAstrologyMain.h"
+#include "programs/fruit/frmFruitAstrologyMain.h"
 #include "programs/gift/frmGiftAstrologyMain.h"
+#include "programs/powersign/frmZodiacPowerSignMain.h"
 #include "programs/travel/frmTravelAstrologyMain.h"
 
 #include <QLabel>
@@ -69,6 +71,8 @@ const std::array<ReadingProgramEntry, kReadingProgramCount> &ReadingPrograms()
         t[static_cast<int>(ReadingProgram::Fashion)].openInput = Opens<frmFashionAstrologyMain>();
         t[static_cast<int>(ReadingProgram::Travel)].openInput = Opens<frmTravelAstrologyMain>();
         t[static_cast<int>(ReadingProgram::Flower)].openInput = Opens<frmFlowerAstrologyMain>();
+        t[static_cast<int>(ReadingProgram::Fruit)].openInput = Opens<frmFruitAstrologyMain>();
+        t[static_cast<int>(ReadingProgram::ZodiacPowerSign)].openInput = Opens<frmZodiacPowerSignMain>();
         return t;
     }();
     return table;

@@ -1,0 +1,110 @@
+#include "programs/fruit/frmFruitAstrologyDisplay.h"
+
+#include "core/clickable_label.h"
+#include "core/fonts.h"
+#include "core/reading_widgets.h"
+#include "core/sign_pictures.h"
+#include "programs/fruit/fruit_reading.h"
+#include "programs/fruit/frmFruitAstrologyMain.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+namespace {
+
+const QSize kSmallPicture(90, 90);
+const QSize kBigPicture(220, 220);
+
+} // namespace
+
+frmFruitAstrologyDisplay::frmFruitAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
+    : ProgramWindow(host, frmFruitAstrologyMain::ProgramName(),
+                    QStringLiteral("frmFruitAstrologyDisplay"), WindowRole::Display),
+      m_input(input)
+{
+    createMenuBar({command(QStringLiteral("Back"), QStringLiteral("mnuBack"),
+                           &frmFruitAstrologyDisplay::cmdBack_Click)},
+                  UpdateCaption::UpdateMnemonic);
+
+    // The two frames lie at one place; one is in front at a time.
+    auto *place = new QWidget;
+    m_frames = new QStackedLayout(place);
+    m_frames->addWidget(createChoice());
+    m_frames->addWidget(createResult());
+    m_frames->setCurrentWidget(m_choose);
+    body()->addWidget(place, 1);
+
+    addButtonRow({button(QStringLiteral("&Back"), QStringLiteral("cmdBack"), &frmFruitAstrologyDisplay::cmdBack_Click)});
+}
+
+QWidget *frmFruitAstrologyDisplay::createChoice()
+{
+    m_choose = new QWidget;
+    m_choose->setObjectName(QStringLiteral("fraChoose"));
+    auto *grid = new QGridLayout(m_choose);
+    grid->setSpacing(14);
+    for (int index = 0; index < kFruitCount; ++index) {
+        auto *picture = new ClickableLabel(QString());
+        picture->setObjectName(QStringLiteral("picSmallFruit"));
+        picture->setProperty("index", index);
+        picture->setToolTip(FruitTable(index).name);
+        picture->setAccessibleName(FruitTable(index).name);
+        FruitSmallPictures().show(picture, index + 1, kSmallPicture);
+        connect(picture, &ClickableLabel::clicked, this, [this, index] { picSmallFruit_Click(index); });
+        grid->addWidget(picture, index / 4, index % 4, Qt::AlignCenter);
+        m_smallFruit[std::size_t(index)] = picture;
+    }
+    return m_choose;
+}
+
+QWidget *frmFruitAstrologyDisplay::createResult()
+{
+    m_result = new QGroupBox(QStringLiteral("Fruit Astrology Interpretation"));
+    m_result->setObjectName(QStringLiteral("fraResult"));
+    m_result->setFont(StarboxFont(8.25, true));
+    m_bigFruit = new QLabel;
+    m_bigFruit->setObjectName(QStringLiteral("picBigFruit"));
+    m_bigFruit->setFixedSize(kBigPicture);
+    m_name = ReadingValue(QStringLiteral("lblFruitName"));
+    m_name->setFont(StarboxFont(8.25, true, true));
+    m_description = ReadingValue(QStringLiteral("lblFruitDesc"));
+    m_description->setFont(StarboxFont(8.25, true));
+    m_description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto *text = new QVBoxLayout;
+    text->addWidget(m_name);
+    text->addWidget(m_description, 1);
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_bigFruit, 0, Qt::AlignTop);
+    row->addSpacing(10);
+    row->addLayout(text, 1);
+    auto *column = new QVBoxLayout(m_result);
+    column->addLayout(row, 1);
+    auto *back = button(QStringLiteral("&Back"), QStringLiteral("cmdResultBack"),
+                        &frmFruitAstrologyDisplay::cmdResultBack_Click);
+    column->addWidget(back, 0, Qt::AlignRight);
+    return m_result;
+}
+
+void frmFruitAstrologyDisplay::picSmallFruit_Click(int index)
+{
+    const FruitEntry fruit = FruitTable(index);
+    FruitBigPictures().show(m_bigFruit, index + 1, kBigPicture);
+    m_name->setText(fruit.name);
+    m_description->setText(fruit.interpretation);
+    m_frames->setCurrentWidget(m_result);
+}
+
+void frmFruitAstrologyDisplay::cmdResultBack_Click()
+{
+    m_frames->setCurrentWidget(m_choose);
+}
+
+void frmFruitAstrologyDisplay::cmdBack_Click()
+{
+    backTo(m_input);
+}

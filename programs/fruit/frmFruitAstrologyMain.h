@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/program_window.h"
+
+class QLineEdit;
+
+// Fruit Astrology's input window: a name only.
+class frmFruitAstrologyMain : public ProgramWindow
+{
+    Q_OBJECT
+public:
+    explicit frmFruitAstrologyMain(ProgramHost &host);
+
+    static QString ProgramName() { return QStringLiteral("Fruit Astrology"); }
+
+public slots:
+    void cmdNext_Click();
+
+private:
+    bool ValidateFruitDetails();
+
+    QLineEdit *m_name = nullptr;
+};

@@ -1,0 +1,61 @@
+#include "programs/powersign/frmZodiacPowerSignDisplay.h"
+
+#include "core/fonts.h"
+#include "core/reading_widgets.h"
+#include "core/text_label.h"
+#include "programs/powersign/frmZodiacPowerSignMain.h"
+#include "programs/powersign/powersign_reading.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+frmZodiacPowerSignDisplay::frmZodiacPowerSignDisplay(ProgramHost &host, ProgramWindow *input)
+    : ProgramWindow(host, frmZodiacPowerSignMain::ProgramName(),
+                    QStringLiteral("frmZodiacPowerSignDisplay"), WindowRole::Display),
+      m_input(input)
+{
+    createMenuBar({command(QStringLiteral("&Back"), QStringLiteral("mnuFileBack"),
+                           &frmZodiacPowerSignDisplay::cmdBack_Click)},
+                  UpdateCaption::CheckMnemonic);
+
+    auto *frame = new QGroupBox(QStringLiteral("Zodiac Power Sign"));
+    frame->setObjectName(QStringLiteral("fraPowerSign"));
+    auto *column = new QVBoxLayout(frame);
+    for (const char16_t *heading : {u"Pluto is known as the Planet of Power", u"Pluto in your Chart is Placed in"}) {
+        auto *label = new TextLabel(QString::fromUtf16(heading));
+        label->setFont(StarboxFont(9, true));
+        label->setAlignment(Qt::AlignCenter);
+        column->addWidget(label);
+    }
+    m_sign = ReadingValue(QStringLiteral("lblPowerSign"));
+    m_sign->setFont(StarboxFont(9, true));
+    m_sign->setAlignment(Qt::AlignCenter);
+    column->addWidget(m_sign);
+    column->addSpacing(8);
+    m_description = ReadingValue(QStringLiteral("lblSignDesc"));
+    m_description->setFont(StarboxFont(8.25, true));
+    m_description->setMinimumSize(480, 90);
+    m_description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    column->addWidget(m_description, 1);
+    body()->addWidget(frame, 1);
+
+    addButtonRow({button(QStringLiteral("&Back"), QStringLiteral("cmdBack"), &frmZodiacPowerSignDisplay::cmdBack_Click),
+                  button(QStringLiteral("&Exit"), QStringLiteral("cmdExit"), &frmZodiacPowerSignDisplay::cmdExit_Click)});
+}
+
+void frmZodiacPowerSignDisplay::showReading(const PowerSignReading &reading)
+{
+    m_description->setText(reading.description);
+    m_sign->setText(SignName(reading.sign));
+}
+
+void frmZodiacPowerSignDisplay::cmdBack_Click()
+{
+    backTo(m_input);
+}
+
+void frmZodiacPowerSignDisplay::cmdExit_Click()
+{
+    close();
+}

@@ -1,0 +1,86 @@
+#include "programs/powersign/frmZodiacPowerSignMain.h"
+
+#include "core/fonts.h"
+#include "core/name_filter.h"
+#include "core/name_key_validator.h"
+#include "core/pictures.h"
+#include "core/text_label.h"
+#include "programs/powersign/frmZodiacPowerSignDisplay.h"
+#include "programs/powersign/powersign_reading.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+frmZodiacPowerSignMain::frmZodiacPowerSignMain(ProgramHost &host)
+    : ProgramWindow(host, ProgramName(), QStringLiteral("frmZodiacPowerSignMain"), WindowRole::Input)
+{
+    createMenuBar({command(QStringLiteral("Find My Zodiac &Power Sign"), QStringLiteral("mnuFindPowerSign"),
+                           &frmZodiacPowerSignMain::cmdNext_Click)},
+                  UpdateCaption::UpdateMnemonic);
+
+    auto *picture = new QLabel;
+    picture->setObjectName(QStringLiteral("Picture1"));
+    ShowSvg(picture, QStringLiteral(":/pluto.svg"), QSize(120, 120));
+    auto *intro = new TextLabel(PowerSignIntroduction());
+    intro->setWordWrap(true);
+    intro->setFont(StarboxFont(9, true));
+    auto *top = new QHBoxLayout;
+    top->addWidget(picture, 0, Qt::AlignTop);
+    top->addWidget(intro, 1);
+    body()->addLayout(top);
+
+    m_name = new QLineEdit;
+    m_name->setObjectName(QStringLiteral("txtName"));
+    InstallNameKeyFilter(m_name, OnlyLettersMessage());
+    m_date = CreateDateLists(kPowerSignLastYear);
+    const auto caption = [](const char16_t *text) {
+        auto *label = new TextLabel(QString::fromUtf16(text));
+        label->setFont(StarboxFont(8.25, true));
+        return label;
+    };
+    auto *grid = new QGridLayout;
+    grid->addWidget(caption(u"Name"), 0, 0);
+    grid->addWidget(m_name, 0, 1, 1, 3);
+    grid->addWidget(caption(u"Date"), 1, 1);
+    grid->addWidget(caption(u"Month"), 1, 2);
+    grid->addWidget(caption(u"Year"), 1, 3);
+    grid->addWidget(caption(u"Date Of Birth"), 2, 0);
+    grid->addWidget(m_date.day, 2, 1);
+    grid->addWidget(m_date.month, 2, 2);
+    grid->addWidget(m_date.year, 2, 3);
+    grid->setColumnStretch(2, 1);
+    body()->addLayout(grid);
+
+    QPushButton *next = button(QStringLiteral("Find My Zodiac &Power Sign"), QStringLiteral("cmdNext"),
+                               &frmZodiacPowerSignMain::cmdNext_Click);
+    next->setDefault(true);
+    addButtonRow({next, button(QStringLiteral("&Exit"), QStringLiteral("cmdExit"), &frmZodiacPowerSignMain::close)});
+    body()->addStretch(1);
+}
+
+bool frmZodiacPowerSignMain::ValidatePowerSignDetails()
+{
+    return passes(::ValidatePowerSignDetails(m_name->text(), m_date.day->currentIndex() + 1,
+                                             m_date.month->currentIndex(),
+                                             m_date.year->currentText().toInt()),
+                  [this](DetailsField field) -> QWidget * {
+                      return field == DetailsField::Name ? m_name : nullptr;
+                  });
+}
+
+void frmZodiacPowerSignMain::cmdNext_Click()
+{
+    if (!ValidatePowerSignDetails())
+        return;
+    const std::optional<SunSign> sign = FindPowerSign(m_date.day->currentText().toInt(),
+                                                      m_date.month->currentText(),
+                                                      m_date.year->currentText().toInt());
+    if (!sign)
+        return; // the lists offer only dates the table holds
+    auto *display = new frmZodiacPowerSignDisplay(host(), this);
+    display->showReading({*sign, PowerSignDescription(*sign)});
+    showReading(display);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/details_widgets.h"
+#include "core/program_window.h"
+
+class QLineEdit;
+
+// Zodiac Power Sign's input window: a name and a date of birth from 1900 to
+// 2022.
+class frmZodiacPowerSignMain : public ProgramWindow
+{
+    Q_OBJECT
+public:
+    explicit frmZodiacPowerSignMain(ProgramHost &host);
+
+    static QString ProgramName() { return QStringLiteral("Zodiac Power Sign"); }
+
+public slots:
+    void cmdNext_Click();
+
+private:
+    bool ValidatePowerSignDetails();
+
+    QLineEdit *m_name = nullptr;
+    DateLists m_date;
+};
