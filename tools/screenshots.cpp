@@ -1,6 +1,7 @@
 // Walks through the main window and every finished program window and saves
 // a picture of each state, so that the look can be reviewed by eye.
 
+#include "programs/fruit/frmFruitAstrologyDisplay.h"
 #include "reports/report_window.h"
 #include "shell/frmMDI.h"
 #include "shell/reading_programs.h"
@@ -131,7 +132,27 @@ int main(int argc, char *argv[])
     });
     main.showAbout(&main);
 
-    main.OpenReadingProgram(int(ReadingProgram::Fruit)); // still to come
+    // Fruit: the choice, then a fruit.
+    main.OpenReadingProgram(int(ReadingProgram::Fruit));
+    auto *fruitInput = FindControl<QWidget>(&main, "frmFruitAstrologyMain");
+    QTest::keyClicks(FindControl<QLineEdit>(fruitInput, "txtFirstName"), QStringLiteral("anna"));
+    Save(&main, QStringLiteral("fruit-input"));
+    FindControl<QPushButton>(fruitInput, "cmdNext")->click();
+    auto *fruit = FindControl<frmFruitAstrologyDisplay>(&main, "frmFruitAstrologyDisplay");
+    Save(&main, QStringLiteral("fruit-choice"));
+    fruit->picSmallFruit_Click(6);
+    Save(&main, QStringLiteral("fruit-result"));
+
+    // Zodiac Power Sign, reached by its hidden entry.
+    main.OpenReadingProgram(int(ReadingProgram::ZodiacPowerSign));
+    auto *power = FindControl<QWidget>(&main, "frmZodiacPowerSignMain");
+    QTest::keyClicks(FindControl<QLineEdit>(power, "txtName"), QStringLiteral("anna"));
+    FindControl<QComboBox>(power, "cboYear")->setCurrentIndex(80);
+    Save(&main, QStringLiteral("powersign-input"));
+    FindControl<QPushButton>(power, "cmdNext")->click();
+    Save(&main, QStringLiteral("powersign-display"));
+
+    main.OpenReadingProgram(int(ReadingProgram::Financial)); // still to come
     Save(&main, QStringLiteral("pending-program"));
     return 0;
 }

@@ -74,6 +74,7 @@ QWidget *frmFruitAstrologyDisplay::createResult()
     m_description = ReadingValue(QStringLiteral("lblFruitDesc"));
     m_description->setFont(StarboxFont(8.25, true));
     m_description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_description->setMinimumWidth(380); // the longest interpretation fits beside the picture
 
     auto *text = new QVBoxLayout;
     text->addWidget(m_name);
