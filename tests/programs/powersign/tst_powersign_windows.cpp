@@ -1,10 +1,13 @@
 // Zodiac Power Sign through its real windows, reached by the hidden entry.
 
 #include "core/program_window.h"
+#include "core/sun_sign.h"
 #include "helpers/modal_watcher.h"
 #include "helpers/program_driver.h"
+#include "pluto_changes.h"
 
 #include <QAction>
+#include <QDate>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -65,6 +68,22 @@ private slots:
         QVERIFY(m_power->shown("lblSignDesc").startsWith(u"This combination can make"_s));
         m_power->inDisplay<QPushButton>("cmdExit")->click();
         QVERIFY(m_power->selectorVisible());
+    }
+
+    // Both sides of every change, through the window's lists.
+    void everyChangeThroughTheWindow()
+    {
+        m_power->inInput<QLineEdit>("txtName")->setText(u"ANNA"_s);
+        for (const Change &c : kChanges) {
+            const QDate start(c.year, c.month, c.day);
+            for (const auto &[date, sign] : {std::pair{start.addDays(-1), c.before}, std::pair{start, c.after}}) {
+                m_power->enterDate(date.day(), MonthNames().at(date.month() - 1), date.year());
+                m_power->proceed();
+                QVERIFY2(m_power->display(), qPrintable(date.toString(Qt::ISODate)));
+                QCOMPARE(m_power->shown("lblPowerSign"), QString::fromLatin1(sign));
+                m_power->inDisplay<QPushButton>("cmdBack")->click();
+            }
+        }
     }
 
     void leapDays_data()
