@@ -109,6 +109,29 @@ DetailsFrame CreateDetailsFrame(const QString &refusalMessage)
     return details;
 }
 
+QGridLayout *CreateNameAndDateGrid(QLineEdit *name, const DateLists &date)
+{
+    const auto caption = [](const char16_t *text) {
+        auto *label = new TextLabel(QString::fromUtf16(text));
+        label->setFont(StarboxFont(8.25, true));
+        return label;
+    };
+    auto *grid = new QGridLayout;
+    grid->addWidget(caption(u"Name"), 0, 0);
+    grid->addWidget(name, 0, 1, 1, 3);
+    grid->addWidget(caption(u"Date"), 1, 1);
+    grid->addWidget(caption(u"Month"), 1, 2);
+    grid->addWidget(caption(u"Year"), 1, 3);
+    grid->addWidget(caption(u"Date Of Birth"), 2, 0);
+    grid->addWidget(date.day, 2, 1);
+    grid->addWidget(date.month, 2, 2);
+    grid->addWidget(date.year, 2, 3);
+    QWidget::setTabOrder(name, date.day);
+    QWidget::setTabOrder(date.day, date.month);
+    QWidget::setTabOrder(date.month, date.year);
+    return grid;
+}
+
 void SelectDateEntries(const DateLists &date, const QString &day, const QString &month,
                        const QString &year)
 {

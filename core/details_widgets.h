@@ -7,6 +7,7 @@
 #include "core/details_check.h"
 
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QHBoxLayout;
 class QLineEdit;
@@ -58,6 +59,11 @@ struct DetailsFrame
 };
 
 DetailsFrame CreateDetailsFrame(const QString &refusalMessage);
+
+// The grid of the single-name input windows: "Name" with its box, the
+// captions "Date", "Month" and "Year" over their lists, and "Date Of Birth"
+// before the lists; the tab order runs name, day, month, year.
+QGridLayout *CreateNameAndDateGrid(QLineEdit *name, const DateLists &date);
 
 // Selects the entries with exactly these texts; a text that is no entry of
 // its list leaves that list as it was.

@@ -36,3 +36,18 @@ void ShowSvg(QLabel *label, const QString &resource, const QSize &logicalSize)
     label->setFixedSize(logicalSize);
     label->setPixmap(SvgPixmap(resource, logicalSize, label->devicePixelRatioF()));
 }
+
+QString ImageList::resource(int position) const
+{
+    return position >= 1 && position <= count() ? m_resources.at(position - 1) : QString();
+}
+
+void ImageList::show(QLabel *label, int position, const QSize &logicalSize) const
+{
+    const QString picture = resource(position);
+    if (picture.isEmpty()) {
+        label->clear();
+        return;
+    }
+    ShowSvg(label, picture, logicalSize);
+}

@@ -1,24 +1,5 @@
 #include "core/sign_pictures.h"
 
-#include "core/pictures.h"
-
-#include <QLabel>
-
-QString ImageList::resource(int position) const
-{
-    return position >= 1 && position <= count() ? m_resources.at(position - 1) : QString();
-}
-
-void ImageList::show(QLabel *label, int position, const QSize &logicalSize) const
-{
-    const QString picture = resource(position);
-    if (picture.isEmpty()) {
-        label->clear();
-        return;
-    }
-    ShowSvg(label, picture, logicalSize);
-}
-
 const ImageList &SunSignPictures()
 {
     static const ImageList pictures({

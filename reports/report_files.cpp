@@ -1,8 +1,10 @@
 #include "reports/report_files.h"
 
+#include "core/details_widgets.h"
 #include "core/messages.h"
 
 #include <QFileDialog>
+#include <QLineEdit>
 
 bool SaveReading(QWidget *parent, const SavedReadingKind &kind, const SavedDetails &details)
 {
@@ -38,4 +40,15 @@ std::optional<SavedDetails> OpenSavedReading(QWidget *parent, const SavedReading
         return std::nullopt;
     }
     return ReadSavedReading(path, kind.order);
+}
+
+bool RestoreSavedReading(QWidget *parent, const SavedReadingKind &kind, QLineEdit *name,
+                         const DateLists &date)
+{
+    const std::optional<SavedDetails> saved = OpenSavedReading(parent, kind);
+    if (!saved)
+        return false;
+    name->setText(saved->name);
+    SelectDateEntries(date, saved->day, saved->month, saved->year);
+    return true;
 }

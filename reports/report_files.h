@@ -7,7 +7,9 @@
 
 #include <optional>
 
+class QLineEdit;
 class QWidget;
+struct DateLists;
 
 // Asks where to save (the kind's title, filter and extension; an existing
 // file is replaced only after asking), then writes the details. Cancelling
@@ -18,3 +20,10 @@ bool SaveReading(QWidget *parent, const SavedReadingKind &kind, const SavedDetai
 // kind's extension (capitals counting) with "Please Check The File.", and
 // reads its details. Nothing when cancelled, refused or unreadable.
 std::optional<SavedDetails> OpenSavedReading(QWidget *parent, const SavedReadingKind &kind);
+
+// Open on an input window: reads a saved reading as above and puts it back
+// into the name box and the date lists (a value that is no entry leaves its
+// list as it was). True when details were restored, for the window to run
+// its proceed command.
+bool RestoreSavedReading(QWidget *parent, const SavedReadingKind &kind, QLineEdit *name,
+                         const DateLists &date);

@@ -1,6 +1,6 @@
 #include "programs/flower/flower_reading.h"
 
-#include "core/sign_pictures.h"
+#include "core/pictures.h"
 #include "programs/flower/flower_texts.h"
 
 #include <array>

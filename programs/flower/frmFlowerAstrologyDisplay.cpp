@@ -4,7 +4,8 @@
 #include "core/fonts.h"
 #include "core/program_host.h"
 #include "core/reading_widgets.h"
-#include "core/sign_pictures.h"
+#include "core/pictures.h"
+#include "programs/flower/flower_colours.h"
 #include "programs/flower/frmFlowerAstrologyMain.h"
 #include "programs/flower/frmFlowerAstrologySave.h"
 
@@ -16,9 +17,6 @@
 
 namespace {
 
-const QColor kPanel(0xC0, 0xC0, 0xFF);
-const QColor kPeriwinkle(0x80, 0x80, 0xFF);
-const QColor kDarkRed(0x40, 0x00, 0x00);
 const QSize kFlowerPictureSize(Twips(2100), Twips(1560));
 
 QLabel *Caption(const QString &text)
@@ -33,7 +31,7 @@ QLabel *Caption(const QString &text)
 QLabel *Paragraph(const QString &name, int heightTwips)
 {
     QLabel *label = ReadingValue(name);
-    Paint(label, kDarkRed, kPeriwinkle);
+    Paint(label, kFlowerDarkRed, kFlowerPeriwinkle);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setMargin(4);
     label->setMinimumHeight(Twips(heightTwips));
@@ -44,7 +42,7 @@ QLabel *Paragraph(const QString &name, int heightTwips)
 QWidget *Strip(const QString &caption, QLabel *value)
 {
     auto *strip = new QWidget;
-    Paint(strip, Qt::black, kPeriwinkle);
+    Paint(strip, Qt::black, kFlowerPeriwinkle);
     auto *column = new QVBoxLayout(strip);
     column->setContentsMargins(6, 3, 6, 3);
     column->setSpacing(1);
@@ -78,7 +76,7 @@ frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramW
         value->setFont(StarboxFont(8.25, true));
         value->setWordWrap(true);
         value->setAlignment(Qt::AlignCenter);
-        Paint(value, kDarkRed);
+        Paint(value, kFlowerDarkRed);
     }
     m_description = Paragraph(QStringLiteral("lblFlowerPlantDesc"), 1815);
     m_picture = new QLabel;
@@ -86,7 +84,7 @@ frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramW
     m_picture->setFixedSize(kFlowerPictureSize);
 
     auto *area = new QWidget;
-    Paint(area, Qt::black, kPanel);
+    Paint(area, Qt::black, kFlowerPanel);
     auto *column = new QVBoxLayout(area);
     column->setContentsMargins(6, 6, 6, 6);
     column->setSpacing(2);

@@ -5,6 +5,7 @@
 #include "core/name_filter.h"
 #include "core/program_host.h"
 #include "core/text_label.h"
+#include "programs/flower/flower_colours.h"
 #include "programs/flower/flower_reading.h"
 #include "programs/flower/frmFlowerAstrologyDisplay.h"
 #include "reports/report_files.h"
@@ -19,26 +20,15 @@
 
 namespace {
 
-const QColor kPanel(0xC0, 0xC0, 0xFF);
-const QColor kPeriwinkle(0x80, 0x80, 0xFF);
-const QColor kDarkRed(0x40, 0x00, 0x00);
-
 // Entry fields show yellow text on periwinkle.
 void PaintEntry(QWidget *entry)
 {
     QPalette palette = entry->palette();
-    palette.setColor(QPalette::Base, kPeriwinkle);
+    palette.setColor(QPalette::Base, kFlowerPeriwinkle);
     palette.setColor(QPalette::Text, QColor(0xFF, 0xFF, 0x00));
-    palette.setColor(QPalette::Button, kPeriwinkle);
+    palette.setColor(QPalette::Button, kFlowerPeriwinkle);
     palette.setColor(QPalette::ButtonText, QColor(0xFF, 0xFF, 0x00));
     entry->setPalette(palette);
-}
-
-TextLabel *FieldCaption(const QString &text)
-{
-    auto *caption = new TextLabel(text);
-    caption->setFont(StarboxFont(8.25, true));
-    return caption;
 }
 
 } // namespace
@@ -53,7 +43,7 @@ frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
                   UpdateCaption::UpdateMnemonic);
 
     auto *panel = new QWidget;
-    Paint(panel, Qt::black, kPanel);
+    Paint(panel, Qt::black, kFlowerPanel);
     auto *panelLayout = new QVBoxLayout(panel);
     auto *intro = new TextLabel(QStringLiteral(
         "Orla Flower Astrology is an interesting and a user-friendly software which helps you find "
@@ -62,7 +52,7 @@ frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
         "(Name and Date of Birth)."));
     intro->setObjectName(QStringLiteral("Label3"));
     intro->setWordWrap(true);
-    Paint(intro, kDarkRed);
+    Paint(intro, kFlowerDarkRed);
     panelLayout->addWidget(intro);
 
     QPushButton *open = button(QStringLiteral("Click Here To Open Previously Saved Flower Astrology Report"),
@@ -75,7 +65,7 @@ frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
 
     auto *details = new QGroupBox(QStringLiteral("Enter Your Personal Details"));
     details->setObjectName(QStringLiteral("Frame1"));
-    Paint(details, kDarkRed);
+    Paint(details, kFlowerDarkRed);
     m_name = new QLineEdit;
     m_name->setObjectName(QStringLiteral("txtName"));
     InstallNameKeyFilter(m_name, OnlyLettersMessage());
@@ -83,19 +73,7 @@ frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
     for (QWidget *entry : {static_cast<QWidget *>(m_name), static_cast<QWidget *>(m_date.day),
                            static_cast<QWidget *>(m_date.month), static_cast<QWidget *>(m_date.year)})
         PaintEntry(entry);
-    auto *grid = new QGridLayout(details);
-    grid->addWidget(FieldCaption(QStringLiteral("Name")), 0, 0);
-    grid->addWidget(m_name, 0, 1, 1, 3);
-    grid->addWidget(FieldCaption(QStringLiteral("Date")), 1, 1);
-    grid->addWidget(FieldCaption(QStringLiteral("Month")), 1, 2);
-    grid->addWidget(FieldCaption(QStringLiteral("Year")), 1, 3);
-    grid->addWidget(FieldCaption(QStringLiteral("Date Of Birth")), 2, 0);
-    grid->addWidget(m_date.day, 2, 1);
-    grid->addWidget(m_date.month, 2, 2);
-    grid->addWidget(m_date.year, 2, 3);
-    setTabOrder(m_name, m_date.day);
-    setTabOrder(m_date.day, m_date.month);
-    setTabOrder(m_date.month, m_date.year);
+    details->setLayout(CreateNameAndDateGrid(m_name, m_date));
 
     auto *row = new QHBoxLayout;
     row->addWidget(open);
@@ -147,10 +125,6 @@ void frmFlowerAstrologyMain::ShowFlowerReading()
 
 void frmFlowerAstrologyMain::cmdOpen_Click()
 {
-    const std::optional<SavedDetails> saved = OpenSavedReading(this, FlowerFiles());
-    if (!saved)
-        return;
-    m_name->setText(saved->name);
-    SelectDateEntries(m_date, saved->day, saved->month, saved->year);
-    ShowFlowerReading();
+    if (RestoreSavedReading(this, FlowerFiles(), m_name, m_date))
+        ShowFlowerReading();
 }

@@ -3,7 +3,7 @@
 #include "core/clickable_label.h"
 #include "core/fonts.h"
 #include "core/reading_widgets.h"
-#include "core/sign_pictures.h"
+#include "core/pictures.h"
 #include "programs/fruit/fruit_reading.h"
 #include "programs/fruit/frmFruitAstrologyMain.h"
 

@@ -1,6 +1,6 @@
 #include "programs/fruit/fruit_reading.h"
 
-#include "core/sign_pictures.h"
+#include "core/pictures.h"
 #include "programs/fruit/fruit_texts.h"
 
 #include <array>

@@ -36,21 +36,7 @@ frmZodiacPowerSignMain::frmZodiacPowerSignMain(ProgramHost &host)
     m_name->setObjectName(QStringLiteral("txtName"));
     InstallNameKeyFilter(m_name, OnlyLettersMessage());
     m_date = CreateDateLists(kPowerSignLastYear);
-    const auto caption = [](const char16_t *text) {
-        auto *label = new TextLabel(QString::fromUtf16(text));
-        label->setFont(StarboxFont(8.25, true));
-        return label;
-    };
-    auto *grid = new QGridLayout;
-    grid->addWidget(caption(u"Name"), 0, 0);
-    grid->addWidget(m_name, 0, 1, 1, 3);
-    grid->addWidget(caption(u"Date"), 1, 1);
-    grid->addWidget(caption(u"Month"), 1, 2);
-    grid->addWidget(caption(u"Year"), 1, 3);
-    grid->addWidget(caption(u"Date Of Birth"), 2, 0);
-    grid->addWidget(m_date.day, 2, 1);
-    grid->addWidget(m_date.month, 2, 2);
-    grid->addWidget(m_date.year, 2, 3);
+    QGridLayout *grid = CreateNameAndDateGrid(m_name, m_date);
     grid->setColumnStretch(2, 1);
     body()->addLayout(grid);
 

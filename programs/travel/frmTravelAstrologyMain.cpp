@@ -68,10 +68,6 @@ void frmTravelAstrologyMain::cmdProceed_Click()
 
 void frmTravelAstrologyMain::cmdOpen_Click()
 {
-    const std::optional<SavedDetails> saved = OpenSavedReading(this, TravelFiles());
-    if (!saved)
-        return;
-    m_name->setText(saved->name);
-    SelectDateEntries(m_date, saved->day, saved->month, saved->year);
-    cmdProceed_Click();
+    if (RestoreSavedReading(this, TravelFiles(), m_name, m_date))
+        cmdProceed_Click();
 }

@@ -1,0 +1,9 @@
+#pragma once
+
+// The colours of Flower Astrology's windows.
+
+#include <QColor>
+
+inline const QColor kFlowerPanel(0xC0, 0xC0, 0xFF);
+inline const QColor kFlowerPeriwinkle(0x80, 0x80, 0xFF);
+inline const QColor kFlowerDarkRed(0x40, 0x00, 0x00);
