@@ -14,3 +14,16 @@ struct BirthDetails
     QString month;      // "January" ... "December"
     int year = 1900;
 };
+
+// The details of the last reading that passed an input window's checks, as
+// its report and its saved file take them: the name and month trimmed, the
+// day and year as numbers.
+struct LastReadingDetails
+{
+    QString name;
+    qint16 day = 1;
+    QString month;
+    qint16 year = 1900;
+
+    bool operator==(const LastReadingDetails &) const = default;
+};

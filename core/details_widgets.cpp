@@ -132,6 +132,39 @@ QGridLayout *CreateNameAndDateGrid(QLineEdit *name, const DateLists &date)
     return grid;
 }
 
+QGroupBox *CreatePersonalDetailsFrame(QLineEdit *name, const DateLists &date)
+{
+    auto *details = new QGroupBox(QStringLiteral("Personal Details"));
+    details->setObjectName(QStringLiteral("fraDetails"));
+    auto *grid = new QGridLayout(details);
+    auto *nameCaption = new TextLabel(QStringLiteral("Name"));
+    nameCaption->setBuddy(name);
+    grid->addWidget(nameCaption, 0, 0);
+    grid->addWidget(name, 0, 1, 1, 3);
+    grid->addWidget(new TextLabel(QStringLiteral("Birth Day")), 1, 0);
+    grid->addWidget(date.day, 1, 1);
+    grid->addWidget(date.month, 1, 2);
+    grid->addWidget(date.year, 1, 3);
+    grid->setColumnStretch(2, 1);
+    return details;
+}
+
+LastReadingDetails CheckedDetails(const QLineEdit *name, const DateLists &date)
+{
+    LastReadingDetails details;
+    details.name = name->text().trimmed();
+    details.day = qint16(date.day->currentText().toInt());
+    details.month = date.month->currentText().trimmed();
+    details.year = qint16(date.year->currentText().toInt());
+    return details;
+}
+
+QString DateAsShown(const DateLists &date)
+{
+    return date.month->currentText() + QLatin1Char('/') + date.day->currentText() + QLatin1Char('/')
+           + date.year->currentText();
+}
+
 void SelectDateEntries(const DateLists &date, const QString &day, const QString &month,
                        const QString &year)
 {

@@ -65,6 +65,16 @@ DetailsFrame CreateDetailsFrame(const QString &refusalMessage);
 // before the lists; the tab order runs name, day, month, year.
 QGridLayout *CreateNameAndDateGrid(QLineEdit *name, const DateLists &date);
 
+// The frame "Personal Details" (fraDetails): "Name" with its box, and
+// "Birth Day" with the day, month and year lists.
+QGroupBox *CreatePersonalDetailsFrame(QLineEdit *name, const DateLists &date);
+
+// What the name box and the lists hold now, as a reading keeps it.
+LastReadingDetails CheckedDetails(const QLineEdit *name, const DateLists &date);
+
+// The date as the lists show it, month first: "June/1/1990".
+QString DateAsShown(const DateLists &date);
+
 // Selects the entries with exactly these texts; a text that is no entry of
 // its list leaves that list as it was.
 void SelectDateEntries(const DateLists &date, const QString &day, const QString &month,

@@ -4,6 +4,7 @@
 #include "core/fonts.h"
 #include "core/messages.h"
 #include "core/program_host.h"
+#include "core/solid_frame.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -20,25 +21,14 @@ namespace {
 
 const QColor kBrandOrange(0xFF, 0x80, 0x00);
 
-// A frame filled with one colour by painting, not by a palette of its own:
-// buttons inside it keep the window's palette, so the style's cached button
-// pictures are shared by every window instead of made anew for each.
-class SolidFrame : public QFrame
-{
-public:
-    explicit SolidFrame(const QColor &colour) : m_colour(colour)
-    {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), m_colour); }
-
-private:
-    QColor m_colour;
-};
-
 } // namespace
+
+void SolidFrame::paintEvent(QPaintEvent *event)
+{
+    if (m_colour.isValid())
+        QPainter(this).fillRect(rect(), m_colour);
+    QFrame::paintEvent(event);
+}
 
 ProgramWindow::ProgramWindow(ProgramHost &host, const QString &programName,
                              const QString &windowName, WindowRole role)
@@ -55,11 +45,11 @@ ProgramWindow::ProgramWindow(ProgramHost &host, const QString &programName,
     layout->setSpacing(0);
     layout->addWidget(createBanner());
 
-    auto *bodyWidget = new QWidget;
-    m_body = new QVBoxLayout(bodyWidget);
+    m_bodyFrame = new SolidFrame;
+    m_body = new QVBoxLayout(m_bodyFrame);
     m_body->setContentsMargins(12, 10, 12, 10);
     m_body->setSpacing(8);
-    layout->addWidget(bodyWidget, 1);
+    layout->addWidget(m_bodyFrame, 1);
     layout->addWidget(createBrandFrame());
     setWidget(m_content);
 }
@@ -153,6 +143,11 @@ void ProgramWindow::setCompactBody()
 {
     m_body->setContentsMargins(4, 4, 4, 4);
     m_body->setSpacing(4);
+}
+
+void ProgramWindow::setBodyBackground(const QColor &colour)
+{
+    m_bodyFrame->setColour(colour);
 }
 
 void ProgramWindow::addToBottomStrip(QWidget *widget)

@@ -28,6 +28,7 @@ class QMdiArea;
 class QMenuBar;
 class QVBoxLayout;
 class ClickableLabel;
+class SolidFrame;
 
 enum class WindowRole { Input, Display, Report };
 
@@ -102,6 +103,9 @@ protected:
     // offers.
     void addToBottomStrip(QWidget *widget);
 
+    // Fills the area between the banner and the brand frame with a colour.
+    void setBodyBackground(const QColor &colour);
+
     // Narrows the margins around the body, for windows that need the room.
     void setCompactBody();
 
@@ -145,6 +149,7 @@ private:
     QString m_programName;
     WindowRole m_role;
     QWidget *m_content = nullptr;
+    SolidFrame *m_bodyFrame = nullptr;
     QVBoxLayout *m_body = nullptr;
     QGridLayout *m_brandGrid = nullptr;
     bool m_closingForBack = false;

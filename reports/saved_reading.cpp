@@ -1,5 +1,6 @@
 #include "reports/saved_reading.h"
 
+#include "core/birth_details.h"
 #include "core/line_encoding.h"
 
 #include <QFile>
@@ -82,6 +83,11 @@ QString WrongFileMessage()
 QString SaveFailedMessage()
 {
     return QStringLiteral("The file could not be saved.");
+}
+
+SavedDetails SavedDetailsOf(const LastReadingDetails &details)
+{
+    return {details.name, QString::number(details.day), details.month, QString::number(details.year)};
 }
 
 QByteArray EncodeSavedReading(const SavedDetails &details, LineOrder order)

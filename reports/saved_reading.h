@@ -20,6 +20,11 @@ struct SavedDetails
     bool operator==(const SavedDetails &) const = default;
 };
 
+struct LastReadingDetails;
+
+// The details of a reading as its saved file holds them.
+SavedDetails SavedDetailsOf(const LastReadingDetails &details);
+
 enum class LineOrder {
     NameMonthDayYear, // Financial, Travel
     NameDayMonthYear  // Flower, Health

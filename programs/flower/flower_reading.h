@@ -3,6 +3,7 @@
 // Flower Astrology's reading: the sign's lucky flowers and plants, its
 // traits and a flower picture, looked up in a fixed table. No widgets here.
 
+#include "core/birth_details.h"
 #include "core/sun_sign.h"
 
 #include <QString>
@@ -21,14 +22,8 @@ struct FlowerReading
 };
 
 // The details of the last reading that passed the checks, for the report
-// and for saving: the name trimmed, the day and year as numbers.
-struct LastFlowerDetails
-{
-    QString name;
-    qint16 day = 1;
-    QString month;
-    qint16 year = 1900;
-};
+// and for saving.
+using LastFlowerDetails = LastReadingDetails;
 
 // Flower Astrology works from the common cusp days.
 inline constexpr CuspTable kFlowerCuspTable = kStandardCuspTable;

@@ -109,13 +109,8 @@ void frmFlowerAstrologyMain::ShowFlowerReading()
 {
     if (!ValidateDetails())
         return;
-    LastFlowerDetails last;
-    last.name = m_name->text().trimmed();
-    last.year = qint16(m_date.year->currentText().toInt());
-    last.month = m_date.month->currentText().trimmed();
-    last.day = qint16(m_date.day->currentText().toInt());
-    const QString dateShown = m_date.month->currentText() + QLatin1Char('/') + m_date.day->currentText()
-                              + QLatin1Char('/') + m_date.year->currentText();
+    const LastFlowerDetails last = CheckedDetails(m_name, m_date);
+    const QString dateShown = DateAsShown(m_date);
     const SunSign sign = SunSignFor(last.month, last.day, kFlowerCuspTable);
 
     auto *display = new frmFlowerAstrologyDisplay(host(), this);

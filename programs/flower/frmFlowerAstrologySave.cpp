@@ -59,6 +59,5 @@ void frmFlowerAstrologySave::compose(QTextCursor &cursor)
 
 SavedDetails frmFlowerAstrologySave::savedDetails() const
 {
-    const LastFlowerDetails &d = m_display->lastDetails();
-    return {d.name, QString::number(d.day), d.month, QString::number(d.year)};
+    return SavedDetailsOf(m_display->lastDetails());
 }

@@ -7,9 +7,8 @@
 #include "reports/report_files.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLineEdit>
 
 frmTravelAstrologyMain::frmTravelAstrologyMain(ProgramHost &host)
@@ -28,22 +27,10 @@ frmTravelAstrologyMain::frmTravelAstrologyMain(ProgramHost &host)
         body()->addWidget(intro);
     }
 
-    auto *details = new QGroupBox(QStringLiteral("Personal Details"));
-    details->setObjectName(QStringLiteral("fraDetails"));
     m_name = new QLineEdit;
     m_name->setObjectName(QStringLiteral("txtName"));
     m_date = CreateDateLists();
-    auto *grid = new QGridLayout(details);
-    auto *nameCaption = new TextLabel(QStringLiteral("Name"));
-    nameCaption->setBuddy(m_name);
-    grid->addWidget(nameCaption, 0, 0);
-    grid->addWidget(m_name, 0, 1, 1, 3);
-    grid->addWidget(new TextLabel(QStringLiteral("Birth Day")), 1, 0);
-    grid->addWidget(m_date.day, 1, 1);
-    grid->addWidget(m_date.month, 1, 2);
-    grid->addWidget(m_date.year, 1, 3);
-    grid->setColumnStretch(2, 1);
-    body()->addWidget(details);
+    body()->addWidget(CreatePersonalDetailsFrame(m_name, m_date));
 
     QPushButton *proceed = button(QStringLiteral("&Find My Astro Travel Traits"),
                                   QStringLiteral("cmdProceed"), &frmTravelAstrologyMain::cmdProceed_Click);

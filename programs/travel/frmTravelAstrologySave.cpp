@@ -18,7 +18,7 @@ void frmTravelAstrologySave::compose(QTextCursor &cursor)
     const TravelReading &r = m_display->reading();
     const ReportStyle heading{true, QColor(0x00, 0x80, 0x80)};
     const ReportStyle value{false, Qt::black};
-    const QString sections[][2] = {
+    const QList<ReportSection> sections{
         {QStringLiteral("Name: "), r.name},
         {QStringLiteral("Date of Birth: "), r.month + QLatin1Char(' ') + r.day + QStringLiteral(", ") + r.year},
         {QStringLiteral("Element: "), r.element},
@@ -35,12 +35,8 @@ void frmTravelAstrologySave::compose(QTextCursor &cursor)
         {QStringLiteral("Travel Kind: "), r.travelKind},
         {QStringLiteral("Travel Profile: "), r.travelProfile},
     };
-    const int last = int(std::size(sections)) - 1;
-    for (int i = 0; i <= last; ++i) {
-        AppendRun(cursor, sections[i][0], heading);
-        AppendRun(cursor, sections[i][1] + QStringLiteral("\n\n\n"), value);
-        AppendRun(cursor, ReportGeneratedByLine() + (i < last ? QStringLiteral("\n\n") : QString()), value);
-    }
+    // The report ends with the last maker's line.
+    AppendSectionsWithMakerLine(cursor, sections, heading, value, AfterLastSection::Nothing);
 }
 
 SavedDetails frmTravelAstrologySave::savedDetails() const
