@@ -87,6 +87,13 @@ protected:
     bool passes(const std::optional<DetailsProblem> &problem,
                 const std::function<QWidget *(DetailsField)> &focusFor);
 
+    // The focus rule of the single-name windows: a refused name takes the
+    // focus to the name box; a refused date leaves it where it is.
+    static std::function<QWidget *(DetailsField)> FocusOnName(QWidget *nameBox)
+    {
+        return [nameBox](DetailsField field) { return field == DetailsField::Name ? nameBox : nullptr; };
+    }
+
     // A push button with its objectName, run by the given slot.
     template <typename Slot>
     QPushButton *button(const QString &caption, const QString &name, Slot slot)

@@ -2,6 +2,7 @@
 
 #include "core/program_window.h"
 #include "programs/fashion/frmFashionAstrologyMain.h"
+#include "programs/financial/frmFinancialAstrologyMain.h"
 #include "programs/flower/frmFlowerAstrologyMain.h"
 #include "programs/food/frmFoodAstrologyMain.h"
 #include "programs/fruit/frmFruitAstrologyMain.h"
@@ -66,6 +67,7 @@ const std::array<ReadingProgramEntry, kReadingProgramCount> &ReadingPrograms()
             Entry(u"Gift Astrology", u"frmGiftAstrologyMain", 0x00FFFF, true),
             Entry(u"Travel Astrology", u"frmTravelAstrologyMain", 0xFF00FF, true),
         }};
+        t[static_cast<int>(ReadingProgram::Financial)].openInput = Opens<frmFinancialAstrologyMain>();
         t[static_cast<int>(ReadingProgram::Food)].openInput = Opens<frmFoodAstrologyMain>();
         t[static_cast<int>(ReadingProgram::Gift)].openInput = Opens<frmGiftAstrologyMain>();
         t[static_cast<int>(ReadingProgram::Fashion)].openInput = Opens<frmFashionAstrologyMain>();

@@ -122,6 +122,8 @@ int main(int argc, char *argv[])
                "frmTravelAstrologyDisplay");
     WalkReport(main, ReadingProgram::Flower, QStringLiteral("flower"), "cmdProceed",
                "frmFlowerAstrologyDisplay");
+    WalkReport(main, ReadingProgram::Financial, QStringLiteral("financial"), "cmdProceed",
+               "frmFinancialAstrologyDisplay");
 
     // The About box is modal: take its picture from inside its own loop.
     QTimer::singleShot(300, [] {

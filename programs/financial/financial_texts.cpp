@@ -1,11 +1,13 @@
 #include "programs/financial/financial_texts.h"
 
-// Each entry holds, in this order: the strengths of the sign, its weaker
-// sides, and a short portrait of how it earns, saves, spends and invests.
+// Each entry holds, in this order: well-known people born under the sign,
+// the strengths of the sign, its weaker sides, and a short portrait of how
+// it earns, saves, spends and invests.
 // Leo alone gets two paragraphs of strengths, separated by a blank line.
 const FinancialLongTexts kFinancialLongTexts[12] = {
     // Aries
     {
+        "Leonardo da Vinci, Johann Sebastian Bach, Aretha Franklin, Elton John, Jackie Chan",
         "You are the spark that gets things moving, Aries, the first sign of the zodiac and "
         "proud of it. Where others hesitate, you are already halfway through the door, full of "
         "courage, enthusiasm and a refreshing honesty that leaves nobody guessing where they "
@@ -34,6 +36,7 @@ const FinancialLongTexts kFinancialLongTexts[12] = {
     },
     // Taurus
     {
+        "William Shakespeare, Salvador Dali, Florence Nightingale, Adele, David Beckham",
         "You are the steady heart of the zodiac, Taurus, calm, patient and wonderfully reliable. "
         "When you give your word, people can build a house on it, and many of them probably "
         "have. You have a fine eye for quality and a deep love of comfort, beauty and the simple "
@@ -59,6 +62,7 @@ const FinancialLongTexts kFinancialLongTexts[12] = {
     },
     // Gemini
     {
+        "Bob Dylan, Paul McCartney, Anne Frank, Arthur Conan Doyle, Angelina Jolie, Prince",
         "You are quick, curious and endlessly entertaining, Gemini. Your mind works at the speed "
         "of light, jumping from one bright idea to the next, and you can talk to almost anyone "
         "about almost anything. You learn fast, adapt faster, and you have a knack for seeing "
@@ -83,6 +87,7 @@ const FinancialLongTexts kFinancialLongTexts[12] = {
     },
     // Cancer
     {
+        "Nelson Mandela, Meryl Streep, Tom Hanks, George Michael, Gustav Mahler",
         "You are the caring soul of the zodiac, Cancer, the one who remembers birthdays, brings "
         "soup when someone is ill and always keeps a spare blanket for unexpected guests. Your "
         "intuition is remarkable, and you often sense what others feel long before they say a "
@@ -111,6 +116,7 @@ const FinancialLongTexts kFinancialLongTexts[12] = {
     },
     // Leo
     {
+        "Ernest Hemingway, Coco Chanel, Alfred Hitchcock, Amelia Earhart, Andy Warhol, Jennifer Lopez",
         "You are the sunshine of the zodiac, Leo, warm, generous and impossible to overlook. "
         "When you walk into a room, the lights seem to get a little brighter, and people "
         "naturally turn to see what you will do next. You are a born leader with a big heart, "
@@ -143,6 +149,7 @@ const FinancialLongTexts kFinancialLongTexts[12] = {
     },
     // Virgo
     {
+        "Leo Tolstoy, Queen Elizabeth I, Warren Buffett, Keanu Reeves, Beyonce, Usain Bolt",
         "You are the careful, clever helper of the zodiac, Virgo. You notice the details that "
         "everyone else misses, and you take real pleasure in making things work better. Your "
         "mind is sharp, analytical and practical, and your modesty means you rarely boast about "
@@ -166,6 +173,7 @@ const FinancialLongTexts kFinancialLongTexts[12] = {
     },
     // Libra
     {
+        "Stephen King, Bruce Springsteen, Friedrich Nietzsche, Margaret Thatcher, Will Smith, Hugh Jackman",
         "You are the charming diplomat of the zodiac, Libra, graceful, fair-minded and easy to "
         "like. You have a gift for seeing every point of view, and you can soothe a heated "
         "argument with a few well-chosen words and a smile. Beauty matters to you, and you bring "
@@ -191,6 +199,7 @@ const FinancialLongTexts kFinancialLongTexts[12] = {
     },
     // Scorpio
     {
+        "Bill Gates, Claude Monet, Grace Kelly, Leonardo DiCaprio, Katy Perry, Hillary Clinton",
         "You are the deep, magnetic mystery of the zodiac, Scorpio. Your emotions run like an "
         "underground river, powerful and silent, and your intuition can see straight through any "
         "mask. You are fiercely loyal, brave in a crisis and utterly determined once you have "
@@ -221,6 +230,7 @@ const FinancialLongTexts kFinancialLongTexts[12] = {
     },
     // Sagittarius
     {
+        "Ludwig van Beethoven, Mark Twain, Bruce Lee, Tina Turner, Steven Spielberg, Brad Pitt",
         "You are the adventurer and optimist of the zodiac, Sagittarius, forever aiming your "
         "arrow at a distant horizon. Your enthusiasm is boundless, your laugh is loud and your "
         "curiosity about the world seems to grow with each mile you travel. You love ideas, "
@@ -250,6 +260,7 @@ const FinancialLongTexts kFinancialLongTexts[12] = {
     },
     // Capricorn
     {
+        "Joan of Arc, Benjamin Franklin, J. R. R. Tolkien, Muhammad Ali, Michelle Obama, Denzel Washington, Rod Stewart",
         "You are the patient climber of the zodiac, Capricorn, steady, ambitious and wiser than "
         "your years. You set long-term goals and work toward them one careful step at a time, "
         "and you rarely give up until you have reached the summit. Responsibility does not "
@@ -278,6 +289,7 @@ const FinancialLongTexts kFinancialLongTexts[12] = {
     },
     // Aquarius
     {
+        "Galileo Galilei, Charles Dickens, Thomas Edison, Rosa Parks, Bob Marley, Oprah Winfrey",
         "You are the original thinker of the zodiac, Aquarius, inventive, open-minded and "
         "refreshingly unconventional. You see the future before most people have finished "
         "reading about the present, and you are happy to march to your own drum. Friendship "
@@ -302,6 +314,7 @@ const FinancialLongTexts kFinancialLongTexts[12] = {
     },
     // Pisces
     {
+        "George Washington, Frederic Chopin, Elizabeth Taylor, Johnny Cash, Steve Jobs, Rihanna",
         "You are the gentle dreamer of the zodiac, Pisces, kind, imaginative and deeply "
         "compassionate. You feel the joys and sorrows of others as if they were your own, and "
         "your empathy makes people feel understood in a way that few can manage. Your creativity "

@@ -5,6 +5,7 @@
 // code page.
 struct FinancialLongTexts
 {
+    const char *famousPersons;    // five to seven people born under the sign, joined by ", "
     const char *positiveTraits;   // one paragraph to the reader (Leo: two, split by "\n\n")
     const char *negativeTraits;   // one paragraph to the reader
     const char *financialProfile; // one paragraph on the sign's way with money

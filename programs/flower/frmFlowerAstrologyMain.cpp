@@ -102,7 +102,7 @@ bool frmFlowerAstrologyMain::ValidateDetails()
     details.year = m_date.year->currentText().toInt();
     ValidationTexts texts;
     texts.name = {QStringLiteral("Please Enter  Your Name !"), MessageIcon::Information, false};
-    return passes(::ValidateDetails(details, texts), [this](DetailsField) { return m_name; });
+    return passes(::ValidateDetails(details, texts), FocusOnName(m_name));
 }
 
 void frmFlowerAstrologyMain::ShowFlowerReading()

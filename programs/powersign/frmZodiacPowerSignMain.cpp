@@ -52,9 +52,7 @@ bool frmZodiacPowerSignMain::ValidatePowerSignDetails()
     return passes(::ValidatePowerSignDetails(m_name->text(), m_date.day->currentIndex() + 1,
                                              m_date.month->currentIndex(),
                                              m_date.year->currentText().toInt()),
-                  [this](DetailsField field) -> QWidget * {
-                      return field == DetailsField::Name ? m_name : nullptr;
-                  });
+                  FocusOnName(m_name));
 }
 
 void frmZodiacPowerSignMain::cmdNext_Click()

@@ -44,7 +44,7 @@ void frmTravelAstrologyMain::cmdProceed_Click()
 {
     // The name as typed: only an empty box is refused; the date is not checked.
     const NameRule rule{QStringLiteral("Please enter your name"), MessageIcon::Stop, false};
-    if (!passes(CheckName(m_name->text(), rule), [this](DetailsField) { return m_name; }))
+    if (!passes(CheckName(m_name->text(), rule), FocusOnName(m_name)))
         return;
     auto *display = new frmTravelAstrologyDisplay(host(), this);
     display->ShowTravelReading(TravelReadingFor(m_name->text(), m_date.day->currentText(),

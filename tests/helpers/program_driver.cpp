@@ -80,6 +80,8 @@ QString ProgramDriver::shown(const char *name) const
         return label->text();
     if (auto *box = inDisplay<QPlainTextEdit>(name))
         return box->toPlainText();
+    if (auto *line = inDisplay<QLineEdit>(name))
+        return line->text();
     qWarning("no label or box %s on the display window", name);
     return {};
 }

@@ -41,7 +41,7 @@ public:
     void proceed(const char *button = "cmdNext");
     // The program's report window when it is open, else null.
     ProgramWindow *report() const;
-    // The text of a label, or of a multi-line box, in the display window.
+    // The text of a label or of a box in the display window.
     QString shown(const char *name) const;
 
 private:

@@ -47,6 +47,28 @@ private slots:
         QCOMPARE(range(negative), (std::pair{331, 646}));
         QCOMPARE(range(profile), (std::pair{605, 938}));
     }
+
+    // Five to seven names joined by ", ", 70 to 110 characters, both ends
+    // of the range reached.
+    void famousPersons()
+    {
+        QList<int> lengths;
+        QSet<QString> names;
+        for (const FinancialLongTexts &t : kFinancialLongTexts) {
+            const QString list = QString::fromLatin1(t.famousPersons);
+            const QStringList people = list.split(u", "_s);
+            QVERIFY2(people.size() >= 5 && people.size() <= 7, qPrintable(list));
+            for (const QString &person : people) {
+                QCOMPARE(person.trimmed(), person);
+                QVERIFY2(!person.isEmpty() && !person.contains(u','), qPrintable(list));
+                QVERIFY2(!names.contains(person), qPrintable(person)); // nobody under two signs
+                names.insert(person);
+            }
+            lengths.append(int(list.size()));
+        }
+        QCOMPARE(*std::min_element(lengths.begin(), lengths.end()), 70);
+        QCOMPARE(*std::max_element(lengths.begin(), lengths.end()), 110);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestFinancialTexts)

@@ -1,0 +1,226 @@
+#include "programs/financial/frmFinancialAstrologyDisplay.h"
+
+#include "core/fonts.h"
+#include "core/reading_widgets.h"
+#include "core/sign_pictures.h"
+#include "core/solid_frame.h"
+#include "core/text_label.h"
+#include "programs/financial/frmFinancialAstrologyMain.h"
+#include "programs/financial/frmFinancialAstrologySave.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor kCaptionColour(0x00, 0xFF, 0xFF);
+const QColor kValueColour(0xFF, 0x80, 0xFF);
+
+QLabel *Caption(const QString &text)
+{
+    auto *caption = new TextLabel(text);
+    caption->setFont(StarboxFont(8.25, true));
+    Paint(caption, kCaptionColour);
+    return caption;
+}
+
+// Boxes show their text in pink on black.
+template <typename Box>
+Box *Painted(Box *box)
+{
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, Qt::black);
+    palette.setColor(QPalette::Text, kValueColour);
+    box->setPalette(palette);
+    return box;
+}
+
+QLineEdit *ShortBox(const QString &name)
+{
+    auto *box = new QLineEdit;
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    return Painted(box);
+}
+
+QPlainTextEdit *LongBox(const QString &name, int lines)
+{
+    QPlainTextEdit *box = Painted(ReadingTextBox(name));
+    box->setMinimumHeight(box->fontMetrics().lineSpacing() * lines + 12);
+    return box;
+}
+
+} // namespace
+
+frmFinancialAstrologyDisplay::frmFinancialAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
+    : ProgramWindow(host, frmFinancialAstrologyMain::ProgramName(),
+                    QStringLiteral("frmFinancialAstrologyDisplay"), WindowRole::Display),
+      m_input(input)
+{
+    createMenuBar({command(QStringLiteral("&Print"), QStringLiteral("mnuPrint"),
+                           &frmFinancialAstrologyDisplay::cmdPrint_Click),
+                   command(QStringLiteral("&Back"), QStringLiteral("mnuBack"),
+                           &frmFinancialAstrologyDisplay::cmdBack_Click),
+                   nullptr},
+                  UpdateCaption::UpdateMnemonic);
+    setBodyBackground(Qt::black);
+
+    // Each tab holds its frame; selecting a tab brings its frame to the front.
+    m_tabs = new QTabWidget;
+    m_tabs->setObjectName(QStringLiteral("TS"));
+    m_tabs->tabBar()->setFont(StarboxFont(8.25, true));
+    m_tabs->addTab(createSignFrame(), QStringLiteral("Sun Sign Profile"));
+    m_tabs->addTab(createFinancialFrame(), QStringLiteral("Financial Profile"));
+    m_tabs->setMinimumWidth(680);
+    body()->addWidget(m_tabs, 1);
+
+    addButtonRow({button(QStringLiteral("&Back"), QStringLiteral("cmdBack"),
+                         &frmFinancialAstrologyDisplay::cmdBack_Click),
+                  button(QStringLiteral("E&xit"), QStringLiteral("cmdExit"),
+                         &frmFinancialAstrologyDisplay::cmdExit_Click),
+                  button(QStringLiteral("&Print"), QStringLiteral("cmdPrint"),
+                         &frmFinancialAstrologyDisplay::cmdPrint_Click)});
+}
+
+QWidget *frmFinancialAstrologyDisplay::createSignFrame()
+{
+    auto *frame = new SolidFrame(Qt::black);
+    frame->setObjectName(QStringLiteral("fraStarUserSignDetails"));
+
+    m_picture = new QLabel;
+    m_picture->setObjectName(QStringLiteral("picSign"));
+    m_picture->setFixedSize(kSignPictureSize);
+    m_sign = ReadingValue(QStringLiteral("lblStarSign"));
+    m_sign->setFont(StarboxFont(14.25, true));
+    m_sign->setWordWrap(false);
+    m_sign->setAlignment(Qt::AlignCenter);
+    Paint(m_sign, QColor(0x80, 0x80, 0xFF));
+
+    auto *signColumn = new QVBoxLayout;
+    signColumn->addWidget(m_picture);
+    signColumn->addWidget(m_sign);
+    signColumn->addStretch(1);
+
+    auto *rows = new QGridLayout;
+    rows->setVerticalSpacing(4);
+    const struct { const char16_t *caption; const char16_t *name; QLineEdit **box; } shortRows[] = {
+        {u"Element", u"txtElement", &m_element},
+        {u"Ruling Planet", u"txtRulingPlanet", &m_rulingPlanet},
+        {u"Lucky Number", u"txtLuckyNumber", &m_luckyNumber},
+        {u"Lucky Color", u"txtLuckyColor", &m_luckyColor},
+        {u"Lucky Day", u"txtLuckyDay", &m_luckyDay},
+        {u"Compatibility", u"txtCompatibility", &m_compatibility},
+        {u"BirthStone", u"txtBirthStone", &m_birthStone},
+        {u"Quality", u"txtQuality", &m_quality},
+    };
+    int row = 0;
+    for (const auto &entry : shortRows) {
+        *entry.box = ShortBox(QString::fromUtf16(entry.name));
+        QLabel *caption = Caption(QString::fromUtf16(entry.caption));
+        caption->setBuddy(*entry.box);
+        rows->addWidget(caption, row, 0);
+        rows->addWidget(*entry.box, row, 1);
+        ++row;
+    }
+    rows->setColumnStretch(1, 1);
+    rows->setRowStretch(row, 1);
+
+    auto *top = new QHBoxLayout;
+    top->addLayout(signColumn);
+    top->addSpacing(16);
+    top->addLayout(rows, 1);
+
+    m_famousPersons = LongBox(QStringLiteral("txtFamousPersons"), 2);
+    m_positive = LongBox(QStringLiteral("txtPositiveTraits"), 4);
+    m_negative = LongBox(QStringLiteral("txtNegativeTraits"), 4);
+
+    auto *lower = new QGridLayout;
+    lower->addWidget(Caption(QStringLiteral("Famous Personalities Born Under this Sign")), 0, 0, 1, 2);
+    lower->addWidget(m_famousPersons, 1, 0, 1, 2);
+    lower->addWidget(Caption(QStringLiteral("Positive Traits")), 2, 0);
+    lower->addWidget(Caption(QStringLiteral("Negative Traits")), 2, 1);
+    lower->addWidget(m_positive, 3, 0);
+    lower->addWidget(m_negative, 3, 1);
+    lower->setRowStretch(3, 1);
+
+    auto *column = new QVBoxLayout(frame);
+    column->addLayout(top);
+    column->addLayout(lower, 1);
+    return frame;
+}
+
+QWidget *frmFinancialAstrologyDisplay::createFinancialFrame()
+{
+    auto *frame = new SolidFrame(Qt::black);
+    frame->setObjectName(QStringLiteral("fraFinancialAstrology"));
+    auto *column = new QVBoxLayout(frame);
+    m_profile = LongBox(QStringLiteral("txtFinancialProfile"), 5);
+    column->addWidget(m_profile, 1);
+
+    auto *rows = new QGridLayout;
+    rows->setVerticalSpacing(3);
+    rows->setHorizontalSpacing(16);
+    for (int k = 0; k < kFinancialAttributeCount; ++k) {
+        QLabel *name = Caption(FinancialAttributeName(k));
+        name->setObjectName(QStringLiteral("lblLabel"));
+        name->setProperty("index", k);
+        QLabel *verdict = ReadingValue(QStringLiteral("lblFinancialProfileAttributes"));
+        verdict->setProperty("index", k);
+        verdict->setFont(StarboxFont(8.25));
+        Paint(verdict, kValueColour);
+        m_verdicts[std::size_t(k)] = verdict;
+        rows->addWidget(name, k, 0, Qt::AlignLeft | Qt::AlignTop);
+        rows->addWidget(verdict, k, 1);
+    }
+    rows->setColumnStretch(1, 1);
+    column->addLayout(rows);
+    return frame;
+}
+
+void frmFinancialAstrologyDisplay::ShowFinancialReading(const FinancialReading &reading)
+{
+    m_reading = reading;
+    m_sign->setText(reading.sign);
+    const std::pair<QLineEdit *, const QString &> shortValues[] = {
+        {m_element, reading.element},       {m_rulingPlanet, reading.rulingPlanet},
+        {m_luckyNumber, reading.luckyNumber}, {m_luckyColor, reading.luckyColor},
+        {m_luckyDay, reading.luckyDay},     {m_compatibility, reading.compatibility},
+        {m_birthStone, reading.birthStone}, {m_quality, reading.quality}};
+    for (const auto &[box, text] : shortValues) {
+        box->setText(text);
+        box->setCursorPosition(0);
+    }
+    m_famousPersons->setPlainText(reading.famousPersons);
+    m_positive->setPlainText(reading.positiveTraits);
+    m_negative->setPlainText(reading.negativeTraits);
+    m_profile->setPlainText(reading.financialProfile);
+    for (int k = 0; k < kFinancialAttributeCount; ++k)
+        m_verdicts[std::size_t(k)]->setText(reading.verdicts[std::size_t(k)]);
+    for (int p = 0; p < kSignCount; ++p) {
+        if (SignName(SignAt(p)) == reading.sign)
+            SunSignPictures().show(m_picture, p + 1, kSignPictureSize);
+    }
+    m_tabs->setCurrentIndex(0);
+}
+
+void frmFinancialAstrologyDisplay::cmdBack_Click()
+{
+    backTo(m_input);
+}
+
+void frmFinancialAstrologyDisplay::cmdExit_Click()
+{
+    close();
+}
+
+void frmFinancialAstrologyDisplay::cmdPrint_Click()
+{
+    auto *report = new frmFinancialAstrologySave(host(), this);
+    report->present();
+}

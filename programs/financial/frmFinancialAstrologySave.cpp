@@ -1,0 +1,51 @@
+#include "programs/financial/frmFinancialAstrologySave.h"
+
+#include "programs/financial/frmFinancialAstrologyDisplay.h"
+#include "programs/financial/frmFinancialAstrologyMain.h"
+#include "reports/report_document.h"
+
+#include <QTextCursor>
+
+frmFinancialAstrologySave::frmFinancialAstrologySave(ProgramHost &host,
+                                                     frmFinancialAstrologyDisplay *display)
+    : ReportWindow(host, display, frmFinancialAstrologyMain::ProgramName(),
+                   QStringLiteral("frmFinancialAstrologySave"), FinancialFiles(), PrintForm::DefaultPrinter),
+      m_display(display)
+{
+    setBodyBackground(Qt::black);
+}
+
+void frmFinancialAstrologySave::compose(QTextCursor &cursor)
+{
+    const FinancialReading &r = m_display->reading();
+    const ReportStyle heading{true, QColor(0x00, 0x80, 0x80)};
+    const ReportStyle value{false, Qt::black};
+    // The first thirteen values follow their headings on the same line, the
+    // rest start on the next.
+    QList<ReportSection> sections{
+        {QStringLiteral("Name: "), r.name},
+        {QStringLiteral("Date of Birth: "),
+         r.month + QLatin1Char(' ') + QString::number(r.day) + QStringLiteral(", ") + QString::number(r.year)},
+        {QStringLiteral("Element: "), r.element},
+        {QStringLiteral("Ruling Planet: "), r.rulingPlanet},
+        {QStringLiteral("Positive Traits: "), r.positiveTraits},
+        {QStringLiteral("Negative Traits: "), r.negativeTraits},
+        {QStringLiteral("Lucky Number: "), r.luckyNumber},
+        {QStringLiteral("Lucky Color: "), r.luckyColor},
+        {QStringLiteral("Lucky Day: "), r.luckyDay},
+        {QStringLiteral("Compatibility: "), r.compatibility},
+        {QStringLiteral("Famous Personalities Born Under this Sign: "), r.famousPersons},
+        {QStringLiteral("Birth Stone: "), r.birthStone},
+        {QStringLiteral("Quality: "), r.quality},
+        {QStringLiteral("Financial Profile: \n"), r.financialProfile},
+    };
+    for (int k = 0; k < kFinancialAttributeCount; ++k)
+        sections.append({FinancialAttributeName(k) + QLatin1Char('\n'), r.verdicts[std::size_t(k)]});
+    AppendSectionsWithMakerLine(cursor, sections, heading, value, AfterLastSection::TwoBreaks);
+}
+
+SavedDetails frmFinancialAstrologySave::savedDetails() const
+{
+    const FinancialReading &r = m_display->reading();
+    return {r.name, QString::number(r.day), r.month, QString::number(r.year)};
+}
