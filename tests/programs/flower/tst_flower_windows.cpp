@@ -74,10 +74,13 @@ private slots:
         QTest::addColumn<QString>("month");
         QTest::addColumn<int>("year");
         QTest::addColumn<QString>("message");
-        QTest::newRow("empty name") << QString() << 1 << u"May"_s << 2000 << u"Please Enter  Your Name !"_s;
+        QTest::addColumn<QString>("focus"); // where the focus is after the message
+        QTest::newRow("empty name") << QString() << 1 << u"May"_s << 2000 << u"Please Enter  Your Name !"_s
+                                    << u"txtName"_s;
         QTest::newRow("29 February 1999") << u"ANNA"_s << 29 << u"February"_s << 1999
-                                          << u"Please Enter Correct Date Or Month!"_s;
-        QTest::newRow("31 June") << u"ANNA"_s << 31 << u"June"_s << 1999 << u"Please Enter Correct Date Or Month !"_s;
+                                          << u"Please Enter Correct Date Or Month!"_s << u"cboMonth"_s;
+        QTest::newRow("31 June") << u"ANNA"_s << 31 << u"June"_s << 1999 << u"Please Enter Correct Date Or Month !"_s
+                                 << u"cboMonth"_s;
     }
     void checks()
     {
@@ -86,10 +89,13 @@ private slots:
         QFETCH(QString, month);
         QFETCH(int, year);
         QFETCH(QString, message);
+        QFETCH(QString, focus);
         MessageWatcher messages;
+        m_flower->inInput("cboMonth")->setFocus();
         read(name, day, month, year);
         QCOMPARE(messages.texts(), QStringList{message});
         QCOMPARE(messages.seen().first().icon, QMessageBox::Information);
+        QCOMPARE(m_flower->main().focusWidget()->objectName(), focus);
         QVERIFY(!m_flower->display());
     }
 
