@@ -34,3 +34,13 @@ void Paint(QWidget *widget, const QColor &text, const QColor &background)
     }
     widget->setPalette(palette);
 }
+
+void PaintEntry(QWidget *entry, const QColor &text, const QColor &face)
+{
+    QPalette palette = entry->palette();
+    palette.setColor(QPalette::Base, face);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, face);
+    palette.setColor(QPalette::ButtonText, text);
+    entry->setPalette(palette);
+}

@@ -17,3 +17,7 @@ constexpr int Twips(int twips) { return twips / 15; }
 // Sets a widget's text colour and, when a background is given, fills its
 // background with it.
 void Paint(QWidget *widget, const QColor &text, const QColor &background = QColor());
+
+// Colours an entry field (a text box, a list or a button face): its text
+// and the face behind it.
+void PaintEntry(QWidget *entry, const QColor &text, const QColor &face);

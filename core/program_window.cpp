@@ -155,6 +155,16 @@ void ProgramWindow::addToBottomStrip(QWidget *widget)
     m_brandGrid->addWidget(widget, 0, 1, Qt::AlignRight | Qt::AlignVCenter);
 }
 
+void ProgramWindow::addToBottomStrip(const QList<QWidget *> &widgets)
+{
+    auto *strip = new QWidget;
+    auto *row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (QWidget *widget : widgets)
+        row->addWidget(widget);
+    addToBottomStrip(strip);
+}
+
 void ProgramWindow::createMenuBar(const QList<QAction *> &fileCommands,
                                   UpdateCaption updateCaption)
 {

@@ -109,6 +109,8 @@ protected:
     // Puts a control at the right end of the bottom strip, beside the brand
     // offers.
     void addToBottomStrip(QWidget *widget);
+    // Puts controls in a row at the right end of the bottom strip.
+    void addToBottomStrip(const QList<QWidget *> &widgets);
 
     // Fills the area between the banner and the brand frame with a colour.
     void setBodyBackground(const QColor &colour);

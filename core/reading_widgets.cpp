@@ -4,6 +4,7 @@
 #include "core/text_label.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 
 QLabel *ReadingCaption(const QString &text)
@@ -19,6 +20,17 @@ QLabel *ReadingValue(const QString &objectName)
     value->setObjectName(objectName);
     value->setWordWrap(true);
     return value;
+}
+
+QString ShownText(const QWidget *window, const QString &objectName)
+{
+    if (const auto *label = window->findChild<QLabel *>(objectName))
+        return label->text();
+    if (const auto *box = window->findChild<QPlainTextEdit *>(objectName))
+        return box->toPlainText();
+    if (const auto *line = window->findChild<QLineEdit *>(objectName))
+        return line->text();
+    return {};
 }
 
 QPlainTextEdit *ReadingTextBox(const QString &objectName)

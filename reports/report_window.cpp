@@ -1,5 +1,6 @@
 #include "reports/report_window.h"
 
+#include "core/clickable_label.h"
 #include "core/fonts.h"
 #include "core/program_host.h"
 #include "reports/report_files.h"
@@ -32,6 +33,23 @@ ReportWindow::ReportWindow(ProgramHost &host, ProgramWindow *display, const QStr
     buttons->addWidget(button(QStringLiteral("&Save"), QStringLiteral("cmdSave"), &ReportWindow::cmdSave_Click));
     buttons->addWidget(button(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), &ReportWindow::cmdPrint_Click));
     body()->addLayout(buttons);
+}
+
+QList<ClickableLabel *> ReportWindow::addSiteLinks()
+{
+    const struct { const char16_t *name; const char16_t *text; } links[] = {
+        {u"Label14", u"Velmora, the liveliest discussion forum on astrology and the esoteric arts"},
+        {u"Label1", u"Come and visit us at Velmora!"}};
+    QList<ClickableLabel *> labels;
+    for (const auto &link : links) {
+        auto *label = new ClickableLabel(QString::fromUtf16(link.text));
+        label->setObjectName(QString::fromUtf16(link.name));
+        label->setAlignment(Qt::AlignCenter);
+        connect(label, &ClickableLabel::clicked, this, [this] { host().openLink(WebLink::HomePage); });
+        m_above->addWidget(label);
+        labels.append(label);
+    }
+    return labels;
 }
 
 void ReportWindow::present()

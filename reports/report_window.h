@@ -42,6 +42,10 @@ protected:
     // Where a program puts controls of its own above the box.
     QVBoxLayout *aboveBox() const { return m_above; }
 
+    // Two lines above the box that lead to the maker's home page: the
+    // slogan (Label14) and an invitation to visit (Label1).
+    QList<ClickableLabel *> addSiteLinks();
+
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -111,10 +111,7 @@ frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramW
     Paint(invitation, QColor(0xFF, 0xFF, 0x00), QColor(0x80, 0x00, 0x00));
     connect(invitation, &ClickableLabel::clicked, this, [this] { this->host().openLink(WebLink::HomePage); });
 
-    auto *commands = new QWidget;
-    auto *row = new QHBoxLayout(commands);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(invitation);
+    QList<QWidget *> strip{invitation};
     const struct { const char16_t *caption; const char16_t *name; void (frmFlowerAstrologyDisplay::*slot)(); }
         buttons[] = {{u"&Print", u"cmdPrint", &frmFlowerAstrologyDisplay::cmdPrint_Click},
                      {u"&Back", u"cmdBack", &frmFlowerAstrologyDisplay::cmdBack_Click},
@@ -123,9 +120,9 @@ frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramW
         QPushButton *created = button(QString::fromUtf16(b.caption), QString::fromUtf16(b.name), b.slot);
         created->setFont(StarboxFont(8.25, true));
         created->setMinimumSize(Twips(1140), Twips(465));
-        row->addWidget(created);
+        strip.append(created);
     }
-    addToBottomStrip(commands);
+    addToBottomStrip(strip);
     area->setMinimumWidth(Twips(11265) - 40);
     setCompactBody();
 }

@@ -18,21 +18,6 @@
 #include <QMdiArea>
 #include <QPushButton>
 
-namespace {
-
-// Entry fields show yellow text on periwinkle.
-void PaintEntry(QWidget *entry)
-{
-    QPalette palette = entry->palette();
-    palette.setColor(QPalette::Base, kFlowerPeriwinkle);
-    palette.setColor(QPalette::Text, QColor(0xFF, 0xFF, 0x00));
-    palette.setColor(QPalette::Button, kFlowerPeriwinkle);
-    palette.setColor(QPalette::ButtonText, QColor(0xFF, 0xFF, 0x00));
-    entry->setPalette(palette);
-}
-
-} // namespace
-
 frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
     : ProgramWindow(host, ProgramName(), QStringLiteral("frmFlowerAstrologyMain"), WindowRole::Input)
 {
@@ -72,7 +57,7 @@ frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
     m_date = CreateDateLists();
     for (QWidget *entry : {static_cast<QWidget *>(m_name), static_cast<QWidget *>(m_date.day),
                            static_cast<QWidget *>(m_date.month), static_cast<QWidget *>(m_date.year)})
-        PaintEntry(entry);
+        PaintEntry(entry, QColor(0xFF, 0xFF, 0x00), kFlowerPeriwinkle); // yellow on periwinkle
     details->setLayout(CreateNameAndDateGrid(m_name, m_date));
 
     auto *row = new QHBoxLayout;

@@ -1,40 +1,23 @@
 #include "programs/flower/frmFlowerAstrologySave.h"
 
-#include "core/clickable_label.h"
-#include "core/program_host.h"
+#include "core/reading_widgets.h"
 #include "programs/flower/frmFlowerAstrologyDisplay.h"
 #include "programs/flower/frmFlowerAstrologyMain.h"
 #include "reports/report_document.h"
 
-#include <QLabel>
 #include <QTextCursor>
-#include <QVBoxLayout>
 
 frmFlowerAstrologySave::frmFlowerAstrologySave(ProgramHost &host, frmFlowerAstrologyDisplay *display)
     : ReportWindow(host, display, frmFlowerAstrologyMain::ProgramName(),
                    QStringLiteral("frmFlowerAstrologySave"), FlowerFiles(), PrintForm::PrintDialog),
       m_display(display)
 {
-    const struct { const char16_t *name; const char16_t *text; } links[] = {
-        {u"Label14", u"Velmora, the liveliest discussion forum on astrology and the esoteric arts"},
-        {u"Label1", u"Come and visit us at Velmora!"}};
-    for (const auto &link : links) {
-        auto *label = new ClickableLabel(QString::fromUtf16(link.text));
-        label->setObjectName(QString::fromUtf16(link.name));
-        label->setAlignment(Qt::AlignCenter);
-        connect(label, &ClickableLabel::clicked, this, [this] { this->host().openLink(WebLink::HomePage); });
-        aboveBox()->addWidget(label);
-    }
-}
-
-QString frmFlowerAstrologySave::shown(const char *label) const
-{
-    const auto *found = m_display->findChild<QLabel *>(QString::fromLatin1(label));
-    return found ? found->text() : QString();
+    addSiteLinks();
 }
 
 void frmFlowerAstrologySave::compose(QTextCursor &cursor)
 {
+    const auto shown = [this](const char16_t *name) { return ShownText(m_display, QString::fromUtf16(name)); };
     const ReportStyle plain{false, Qt::black};
     const ReportStyle heading{true, Qt::black};
     const ReportStyle value{false, QColor(0xFF, 0x00, 0x00)};
@@ -43,12 +26,12 @@ void frmFlowerAstrologySave::compose(QTextCursor &cursor)
     const QString pieces[][2] = {
         {QStringLiteral("Name :- "), m_display->lastDetails().name},
         {QStringLiteral("Date Of Birth :- "), m_display->dateShown()},
-        {QStringLiteral("Sun Sign :- "), shown("lblSunSignYourSunSign")},
-        {QStringLiteral("Positive Traits :- "), shown("lblPositiveTraits")},
-        {QStringLiteral("Negative Traits :- "), shown("lblNegativeTraits")},
-        {QStringLiteral("Lucky Flower :- "), shown("lblLuckyFlower")},
-        {QStringLiteral("Lucky Plants :- "), shown("lblLuckyPlants")},
-        {QStringLiteral("About Your Flower Plant Plants :- "), shown("lblFlowerPlantDesc")},
+        {QStringLiteral("Sun Sign :- "), shown(u"lblSunSignYourSunSign")},
+        {QStringLiteral("Positive Traits :- "), shown(u"lblPositiveTraits")},
+        {QStringLiteral("Negative Traits :- "), shown(u"lblNegativeTraits")},
+        {QStringLiteral("Lucky Flower :- "), shown(u"lblLuckyFlower")},
+        {QStringLiteral("Lucky Plants :- "), shown(u"lblLuckyPlants")},
+        {QStringLiteral("About Your Flower Plant Plants :- "), shown(u"lblFlowerPlantDesc")},
     };
     for (const auto &piece : pieces) {
         AppendRun(cursor, piece[0], heading);

@@ -18,7 +18,5 @@ protected:
     SavedDetails savedDetails() const override;
 
 private:
-    QString shown(const char *label) const;
-
     const frmFlowerAstrologyDisplay *m_display;
 };
