@@ -124,6 +124,8 @@ int main(int argc, char *argv[])
                "frmFlowerAstrologyDisplay");
     WalkReport(main, ReadingProgram::Financial, QStringLiteral("financial"), "cmdProceed",
                "frmFinancialAstrologyDisplay");
+    WalkReport(main, ReadingProgram::Health, QStringLiteral("health"), "cmdNext",
+               "frmHealthAstrologyDisplay");
 
     // The About box is modal: take its picture from inside its own loop.
     QTimer::singleShot(300, [] {
@@ -154,7 +156,5 @@ int main(int argc, char *argv[])
     FindControl<QPushButton>(power, "cmdNext")->click();
     Save(&main, QStringLiteral("powersign-display"));
 
-    main.OpenReadingProgram(int(ReadingProgram::Financial)); // still to come
-    Save(&main, QStringLiteral("pending-program"));
     return 0;
 }

@@ -1,0 +1,284 @@
+#include "programs/health/frmHealthAstrologyDisplay.h"
+
+#include "core/fonts.h"
+#include "core/reading_widgets.h"
+#include "core/solid_frame.h"
+#include "core/text_label.h"
+#include "programs/health/frmHealthAstrologyMain.h"
+#include "programs/health/frmHealthAstrologySave.h"
+#include "programs/health/health_colours.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel *Heading(const QString &text, Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto *heading = new TextLabel(text);
+    heading->setFont(StarboxFont(8.25, true));
+    heading->setAlignment(alignment | Qt::AlignVCenter);
+    Paint(heading, kHealthPeach);
+    return heading;
+}
+
+// A heading over the control it names.
+QVBoxLayout *Captioned(QLabel *heading, QWidget *control)
+{
+    auto *column = new QVBoxLayout;
+    column->setSpacing(2);
+    column->addWidget(heading);
+    column->addWidget(control);
+    return column;
+}
+
+} // namespace
+
+frmHealthAstrologyDisplay::frmHealthAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
+    : ProgramWindow(host, frmHealthAstrologyMain::ProgramName(), QStringLiteral("frmHealthAstrologyDisplay"),
+                    WindowRole::Display),
+      m_input(input)
+{
+    createMenuBar({command(QStringLiteral("&Print"), QStringLiteral("mnuPrint"),
+                           &frmHealthAstrologyDisplay::cmdPrint_Click),
+                   command(QStringLiteral("&Back"), QStringLiteral("mnuFileBack"),
+                           &frmHealthAstrologyDisplay::cmdBack_Click)},
+                  UpdateCaption::CheckMnemonic);
+
+    m_tabs = new QTabWidget;
+    m_tabs->setObjectName(QStringLiteral("ssTab"));
+    m_tabs->tabBar()->setFont(StarboxFont(8.25, true));
+    m_tabs->addTab(createDietTab(), QStringLiteral("Sun Sign and Diet"));
+    m_tabs->addTab(createFitnessTab(), QStringLiteral("Sun Sign and Fitness"));
+    m_tabs->setMinimumWidth(Twips(11535) - 8);
+    body()->addWidget(m_tabs, 1);
+    setCompactBody();
+
+    QList<QWidget *> strip;
+    const struct { const char16_t *caption; const char16_t *name; void (frmHealthAstrologyDisplay::*slot)(); }
+        buttons[] = {{u"&Print", u"cmdPrint", &frmHealthAstrologyDisplay::cmdPrint_Click},
+                     {u"&Back", u"cmdBack", &frmHealthAstrologyDisplay::cmdBack_Click},
+                     {u"&Exit", u"cmdExit", &frmHealthAstrologyDisplay::cmdExit_Click}};
+    for (const auto &b : buttons) {
+        QPushButton *created = button(QString::fromUtf16(b.caption), QString::fromUtf16(b.name), b.slot);
+        created->setFont(StarboxFont(8.25, true));
+        created->setMinimumSize(Twips(1020), Twips(465));
+        PaintEntry(created, Qt::black, kHealthCream);
+        strip.append(created);
+    }
+    addToBottomStrip(strip);
+    m_tabs->setCurrentIndex(1);
+}
+
+QLabel *frmHealthAstrologyDisplay::value(const QString &objectName, const QColor &colour, qreal pointSize)
+{
+    QLabel *label = ReadingValue(objectName);
+    label->setFont(StarboxFont(pointSize, true));
+    Paint(label, colour);
+    return label;
+}
+
+QPlainTextEdit *frmHealthAstrologyDisplay::textBox(const QString &objectName, int widthTwips, int heightTwips)
+{
+    QPlainTextEdit *box = ReadingTextBox(objectName);
+    PaintEntry(box, Qt::black, kHealthCream);
+    box->setMinimumSize(Twips(widthTwips) / 2, Twips(heightTwips));
+    box->setMaximumHeight(Twips(heightTwips) + 20);
+    return box;
+}
+
+QLabel *frmHealthAstrologyDisplay::list(const QString &objectName)
+{
+    QLabel *label = ReadingValue(objectName);
+    label->setFont(StarboxFont(8.25));
+    label->setMargin(2);
+    label->setMinimumWidth(Twips(3255) * 3 / 4);
+    Paint(label, Qt::black, kHealthCream);
+    return label;
+}
+
+QWidget *frmHealthAstrologyDisplay::createDietTab()
+{
+    auto *tab = new SolidFrame(Qt::black);
+    tab->setObjectName(QStringLiteral("fraDiet"));
+    auto *column = new QVBoxLayout(tab);
+    column->setContentsMargins(6, 6, 6, 6);
+    column->setSpacing(6);
+
+    QLabel *sign = value(QStringLiteral("lblSunSignYourSunSign"), QColor(0xFF, 0xFF, 0x00), 9.75);
+    QLabel *bodyPart = value(QStringLiteral("lblBodyPartBySunSign"), kHealthOrange);
+    for (QLabel *label : {sign, bodyPart})
+        label->setAlignment(Qt::AlignCenter);
+    auto *top = new QHBoxLayout;
+    top->addLayout(Captioned(Heading(QStringLiteral("Your Sun Sign"), Qt::AlignHCenter), sign), 1);
+    top->addLayout(Captioned(Heading(QStringLiteral("Body Part Ruled By Sun Sign"), Qt::AlignHCenter), bodyPart), 1);
+    column->addLayout(top);
+
+    auto *diet = new QHBoxLayout;
+    const struct { const char16_t *heading; const char16_t *name; } boxes[] = {
+        {u"Health Problems", u"txtHealthProblems"}, {u"Required Diet", u"txtRequiredDiet"},
+        {u"Diet to Avoid", u"txtDiettoAvoid"}, {u"Diet Advice", u"txtDietAdvice"}};
+    for (const auto &b : boxes)
+        diet->addLayout(Captioned(Heading(QString::fromUtf16(b.heading)), textBox(QString::fromUtf16(b.name), 2775, 1215)), 1);
+    column->addLayout(diet);
+
+    auto *type = new QHBoxLayout;
+    type->addStretch(1);
+    type->addWidget(Heading(QStringLiteral("Constitution Type")));
+    type->addWidget(value(QStringLiteral("lblConstitutionType"), kHealthOrange));
+    type->addStretch(1);
+    column->addLayout(type);
+    QLabel *description = ReadingValue(QStringLiteral("lblConstitutionTypeDesc"));
+    description->setFont(StarboxFont(8.25));
+    Paint(description, kHealthCream);
+    column->addWidget(description);
+
+    auto *panels = new QHBoxLayout;
+    panels->addWidget(createConstitutionPanel(QStringLiteral("Excess")), 1);
+    panels->addWidget(createConstitutionPanel(QStringLiteral("Low")), 1);
+    column->addLayout(panels);
+    column->addStretch(1);
+    return tab;
+}
+
+// The excess or the low panel: its title ("Excess" or "Low") with the type, the description on
+// the left, the three lists on the right.
+QWidget *frmHealthAstrologyDisplay::createConstitutionPanel(const QString &kind)
+{
+    auto *panel = new QGroupBox;
+    panel->setObjectName(QStringLiteral("fra") + kind);
+    Paint(panel, kHealthPeach);
+
+    auto *titleRow = new QHBoxLayout;
+    QLabel *titleLabel = Heading(kind);
+    Paint(titleLabel, kHealthOrange);
+    titleRow->addWidget(titleLabel);
+    titleRow->addWidget(value(QStringLiteral("lblConstitutionType") + kind, kHealthOrange));
+    titleRow->addStretch(1);
+
+    auto *lists = new QVBoxLayout;
+    lists->setSpacing(2);
+    const QString item = kind == QLatin1String("Excess") ? QStringLiteral("lblExcess") : QStringLiteral("lblLow");
+    lists->addLayout(Captioned(Heading(QStringLiteral("Items to be taken")), list(item + QStringLiteral("ItemToBeTaken"))));
+    lists->addLayout(Captioned(Heading(QStringLiteral("Items to Avoid")), list(item + QStringLiteral("ItemToAvoid"))));
+    lists->addLayout(Captioned(Heading(QStringLiteral("Remedy")), list(item + QStringLiteral("Remedy"))));
+    lists->addStretch(1);
+
+    auto *content = new QHBoxLayout;
+    content->addWidget(textBox(QStringLiteral("txtConstitutionType") + kind + QStringLiteral("Desc"), 2055, 2415), 2);
+    content->addLayout(lists, 3);
+
+    auto *column = new QVBoxLayout(panel);
+    column->setContentsMargins(6, 4, 6, 6);
+    column->addLayout(titleRow);
+    column->addLayout(content, 1);
+    return panel;
+}
+
+QWidget *frmHealthAstrologyDisplay::createFitnessTab()
+{
+    auto *tab = new SolidFrame(Qt::black);
+    tab->setObjectName(QStringLiteral("fraFitness"));
+
+    const auto captionBox = [](const QString &text) {
+        auto *box = new QGroupBox;
+        Paint(box, kHealthPeach);
+        auto *layout = new QVBoxLayout(box);
+        QLabel *caption = Heading(text, Qt::AlignHCenter);
+        caption->setWordWrap(true);
+        layout->addWidget(caption);
+        box->setFixedWidth(Twips(1800));
+        return box;
+    };
+
+    auto *characteristics = new QGroupBox;
+    characteristics->setObjectName(QStringLiteral("fraCharacteristics"));
+    auto *grid = new QGridLayout(characteristics);
+    grid->setHorizontalSpacing(18);
+    grid->setVerticalSpacing(10);
+    const char16_t *names[] = {u"lblAthletic", u"lblMotivated", u"lblEndurance", u"lblFlexibility",
+                               u"lblRoutine", u"lblTeamWork", u"lblFocus", u"lblvariety"};
+    for (int i = 0; i < 8; ++i)
+        grid->addWidget(value(QString::fromUtf16(names[i]), kHealthOrange), i / 3, i % 3);
+
+    auto *layout = new QGridLayout(tab);
+    layout->setContentsMargins(8, 10, 8, 10);
+    layout->setHorizontalSpacing(10);
+    layout->setVerticalSpacing(14);
+    // Rows 1 and 2 hold the content, centred between two stretches.
+    layout->addWidget(captionBox(QStringLiteral("Fitness Characteristics")), 1, 0);
+    layout->addWidget(characteristics, 1, 1);
+    layout->addWidget(captionBox(QStringLiteral("Fitness Advice")), 2, 0);
+    layout->addWidget(textBox(QStringLiteral("txtSunSignDesc"), 9495, 1935), 2, 1);
+    layout->setColumnStretch(1, 1);
+    layout->setRowStretch(0, 1);
+    layout->setRowStretch(3, 1);
+    return tab;
+}
+
+void frmHealthAstrologyDisplay::ShowHealthReading(const HealthReading &reading, const LastHealthDetails &details,
+                                                  const QString &dateShown)
+{
+    m_details = details;
+    m_dateShown = dateShown;
+    const std::pair<const char16_t *, const QString &> shown[] = {
+        {u"lblSunSignYourSunSign", reading.sunSign},
+        {u"lblBodyPartBySunSign", reading.bodyPart},
+        {u"txtHealthProblems", reading.healthProblems},
+        {u"txtRequiredDiet", reading.requiredDiet},
+        {u"txtDiettoAvoid", reading.dietToAvoid},
+        {u"txtDietAdvice", reading.dietAdvice},
+        {u"lblConstitutionType", reading.constitutionType},
+        {u"lblConstitutionTypeExcess", reading.constitutionType},
+        {u"lblConstitutionTypeLow", reading.constitutionType},
+        {u"lblConstitutionTypeDesc", reading.constitutionDescription},
+        {u"txtConstitutionTypeExcessDesc", reading.excessDescription},
+        {u"lblExcessItemToBeTaken", reading.excessItemsToTake},
+        {u"lblExcessItemToAvoid", reading.excessItemsToAvoid},
+        {u"lblExcessRemedy", reading.excessRemedy},
+        {u"txtConstitutionTypeLowDesc", reading.lowDescription},
+        {u"lblLowItemToBeTaken", reading.lowItemsToTake},
+        {u"lblLowItemToAvoid", reading.lowItemsToAvoid},
+        {u"lblLowRemedy", reading.lowRemedy},
+        {u"lblAthletic", reading.athletic},
+        {u"lblMotivated", reading.motivation},
+        {u"lblEndurance", reading.endurance},
+        {u"lblFlexibility", reading.flexibility},
+        {u"lblRoutine", reading.routine},
+        {u"lblTeamWork", reading.teamWork},
+        {u"lblFocus", reading.focus},
+        {u"lblvariety", reading.variety},
+        {u"txtSunSignDesc", reading.sunSignDescription},
+    };
+    for (const auto &[name, text] : shown) {
+        const QString objectName = QString::fromUtf16(name);
+        if (auto *label = findChild<QLabel *>(objectName))
+            label->setText(text);
+        else if (auto *box = findChild<QPlainTextEdit *>(objectName))
+            box->setPlainText(text);
+    }
+    m_tabs->setCurrentIndex(1);
+}
+
+void frmHealthAstrologyDisplay::cmdPrint_Click()
+{
+    auto *report = new frmHealthAstrologySave(host(), this);
+    report->present();
+}
+
+void frmHealthAstrologyDisplay::cmdBack_Click()
+{
+    backTo(m_input);
+}
+
+void frmHealthAstrologyDisplay::cmdExit_Click()
+{
+    close();
+}

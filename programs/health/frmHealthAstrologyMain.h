@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/details_widgets.h"
+#include "core/program_window.h"
+
+class QLineEdit;
+
+// Health Astrology's input window: a name in capitals and a date of birth,
+// or a saved health reading opened again. Loading it runs the update
+// reminder.
+class frmHealthAstrologyMain : public ProgramWindow
+{
+    Q_OBJECT
+public:
+    explicit frmHealthAstrologyMain(ProgramHost &host);
+
+    static QString ProgramName() { return QStringLiteral("Health Astrology"); }
+
+public slots:
+    // cmdNext_Click and File > Get My Health Reading.
+    void ShowHealthReading();
+    // cmdOpen_Click and File > Open Previously Saved Health Reading.
+    void cmdOpen_Click();
+
+private:
+    bool ValidateDetails();
+
+    QLineEdit *m_name = nullptr;
+    DateLists m_date;
+};
