@@ -4,7 +4,7 @@
 //   frmMDI, each constructed, shown and painted; once cold, in a fresh
 //   process as a user starts it, and once warm, again and again in one
 //   process;
-// - the median reading cycle of each finished program (open the program,
+// - the median reading cycle of each program (open the program,
 //   fill the details, Proceed until the display window is shown and filled,
 //   Back, Exit), with and without painting the display window;
 // - the median compose-and-close cycle of each report window;
@@ -36,6 +36,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -154,7 +155,18 @@ constexpr CycleProgram kCyclePrograms[] = {
     {"Travel", ReadingProgram::Travel, "frmTravelAstrologyMain", "frmTravelAstrologyDisplay", "cmdProceed", false},
     {"Flower", ReadingProgram::Flower, "frmFlowerAstrologyMain", "frmFlowerAstrologyDisplay", "cmdProceed", false},
     {"Power Sign", ReadingProgram::ZodiacPowerSign, "frmZodiacPowerSignMain", "frmZodiacPowerSignDisplay", "cmdNext", false},
+    {"Financial", ReadingProgram::Financial, "frmFinancialAstrologyMain", "frmFinancialAstrologyDisplay", "cmdProceed", false},
+    {"Health", ReadingProgram::Health, "frmHealthAstrologyMain", "frmHealthAstrologyDisplay", "cmdNext", false},
 };
+
+const CycleProgram &Cycle(const char *name)
+{
+    for (const CycleProgram &cycle : kCyclePrograms) {
+        if (std::strcmp(cycle.name, name) == 0)
+            return cycle;
+    }
+    std::abort();
+}
 
 ProgramWindow *ShowReading(frmMDI &main, const CycleProgram &cycle, bool paint)
 {
@@ -176,10 +188,15 @@ ProgramWindow *ShowReading(frmMDI &main, const CycleProgram &cycle, bool paint)
     return display;
 }
 
+// Back, then Exit from the input window's File menu, or its close box where
+// it has no menu.
 void LeaveReading(ProgramWindow *display, ProgramWindow *input)
 {
     FindControl<QPushButton>(display, "cmdBack")->click();
-    FindControl<QAction>(input, "mnuExit")->trigger();
+    if (auto *exit = input->findChild<QAction *>(QStringLiteral("mnuExit")))
+        exit->trigger();
+    else
+        input->close();
 }
 
 // Fruit Astrology: Proceed, pick a fruit, back inside, pick another, Back,
@@ -269,7 +286,8 @@ int main(int argc, char *argv[])
     }
 
     const struct { const CycleProgram &cycle; const char *report; } reports[] = {
-        {kCyclePrograms[3], "frmTravelAstrologySave"}, {kCyclePrograms[4], "frmFlowerAstrologySave"}};
+        {Cycle("Travel"), "frmTravelAstrologySave"}, {Cycle("Flower"), "frmFlowerAstrologySave"},
+        {Cycle("Financial"), "frmFinancialAstrologySave"}, {Cycle("Health"), "frmHealthAstrologySave"}};
     for (const auto &r : reports) {
         ProgramWindow *display = ShowReading(main, r.cycle, true);
         for (int i = 0; i < 20; ++i) {

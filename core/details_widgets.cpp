@@ -109,14 +109,14 @@ DetailsFrame CreateDetailsFrame(const QString &refusalMessage)
     return details;
 }
 
-QGridLayout *CreateNameAndDateGrid(QLineEdit *name, const DateLists &date)
+QGridLayout *CreateNameAndDateGrid(QWidget *frame, QLineEdit *name, const DateLists &date)
 {
     const auto caption = [](const char16_t *text) {
         auto *label = new TextLabel(QString::fromUtf16(text));
         label->setFont(StarboxFont(8.25, true));
         return label;
     };
-    auto *grid = new QGridLayout;
+    auto *grid = new QGridLayout(frame);
     grid->addWidget(caption(u"Name"), 0, 0);
     grid->addWidget(name, 0, 1, 1, 3);
     grid->addWidget(caption(u"Date"), 1, 1);
@@ -126,6 +126,7 @@ QGridLayout *CreateNameAndDateGrid(QLineEdit *name, const DateLists &date)
     grid->addWidget(date.day, 2, 1);
     grid->addWidget(date.month, 2, 2);
     grid->addWidget(date.year, 2, 3);
+    // Only controls of one window can be ordered: they are the frame's now.
     QWidget::setTabOrder(name, date.day);
     QWidget::setTabOrder(date.day, date.month);
     QWidget::setTabOrder(date.month, date.year);

@@ -60,10 +60,11 @@ struct DetailsFrame
 
 DetailsFrame CreateDetailsFrame(const QString &refusalMessage);
 
-// The grid of the single-name input windows: "Name" with its box, the
-// captions "Date", "Month" and "Year" over their lists, and "Date Of Birth"
-// before the lists; the tab order runs name, day, month, year.
-QGridLayout *CreateNameAndDateGrid(QLineEdit *name, const DateLists &date);
+// The grid of the single-name input windows, laid out on the frame: "Name"
+// with its box, the captions "Date", "Month" and "Year" over their lists,
+// and "Date Of Birth" before the lists; the tab order runs name, day, month,
+// year.
+QGridLayout *CreateNameAndDateGrid(QWidget *frame, QLineEdit *name, const DateLists &date);
 
 // The frame "Personal Details" (fraDetails): "Name" with its box, and
 // "Birth Day" with the day, month and year lists.

@@ -58,7 +58,7 @@ frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
     for (QWidget *entry : {static_cast<QWidget *>(m_name), static_cast<QWidget *>(m_date.day),
                            static_cast<QWidget *>(m_date.month), static_cast<QWidget *>(m_date.year)})
         PaintEntry(entry, QColor(0xFF, 0xFF, 0x00), kFlowerPeriwinkle); // yellow on periwinkle
-    details->setLayout(CreateNameAndDateGrid(m_name, m_date));
+    CreateNameAndDateGrid(details, m_name, m_date);
 
     auto *row = new QHBoxLayout;
     row->addWidget(open);

@@ -66,9 +66,7 @@ frmHealthAstrologyMain::frmHealthAstrologyMain(ProgramHost &host)
         PaintEntry(entry, Qt::black, kHealthCream);
     }
     auto *details = new QWidget;
-    QGridLayout *grid = CreateNameAndDateGrid(m_name, m_date);
-    grid->setContentsMargins(0, 0, 0, 0);
-    details->setLayout(grid);
+    CreateNameAndDateGrid(details, m_name, m_date)->setContentsMargins(0, 0, 0, 0);
     Paint(details, kHealthPeach);
 
     auto *row = new QHBoxLayout;

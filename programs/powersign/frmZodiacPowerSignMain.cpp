@@ -36,9 +36,11 @@ frmZodiacPowerSignMain::frmZodiacPowerSignMain(ProgramHost &host)
     m_name->setObjectName(QStringLiteral("txtName"));
     InstallNameKeyFilter(m_name, OnlyLettersMessage());
     m_date = CreateDateLists(kPowerSignLastYear);
-    QGridLayout *grid = CreateNameAndDateGrid(m_name, m_date);
+    auto *details = new QWidget;
+    QGridLayout *grid = CreateNameAndDateGrid(details, m_name, m_date);
+    grid->setContentsMargins(0, 0, 0, 0);
     grid->setColumnStretch(2, 1);
-    body()->addLayout(grid);
+    body()->addWidget(details);
 
     QPushButton *next = button(QStringLiteral("Find My Zodiac &Power Sign"), QStringLiteral("cmdNext"),
                                &frmZodiacPowerSignMain::cmdNext_Click);

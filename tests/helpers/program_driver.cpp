@@ -8,6 +8,23 @@
 #include <QMdiSubWindow>
 #include <QTest>
 
+QWidget *NextTabStop(QWidget *from)
+{
+    QWidget *next = from->nextInFocusChain();
+    while (next != from && !(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
+    return next;
+}
+
+bool TabsThrough(const QList<QWidget *> &controls)
+{
+    for (qsizetype i = 0; i + 1 < controls.size(); ++i) {
+        if (!controls[i] || NextTabStop(controls[i]) != controls[i + 1])
+            return false;
+    }
+    return true;
+}
+
 ProgramDriver::ProgramDriver(ReadingProgram program)
     : m_program(program), m_inputName(ReadingProgramAt(int(program)).inputWindow),
       m_main((IsolateUserFiles(), std::make_unique<frmMDI>()))

@@ -16,6 +16,12 @@
 
 class ProgramWindow;
 
+// The next control that the Tab key reaches from this one.
+QWidget *NextTabStop(QWidget *from);
+
+// Whether Tab runs through these controls in this order.
+bool TabsThrough(const QList<QWidget *> &controls);
+
 class ProgramDriver
 {
 public:

@@ -41,15 +41,8 @@ private slots:
         QCOMPARE(m_flower->input()->findChild<QAction *>(u"mnuOpen"_s)->text(),
                  u"Open Previously Saved Flower Astrology Report"_s);
         // Tab order: name, day, month, year.
-        const auto nextStop = [](QWidget *from) {
-            QWidget *next = from->nextInFocusChain();
-            while (next != from && !(next->focusPolicy() & Qt::TabFocus))
-                next = next->nextInFocusChain();
-            return next;
-        };
-        QCOMPARE(nextStop(m_flower->inInput("txtName")), m_flower->inInput("cboDate"));
-        QCOMPARE(nextStop(m_flower->inInput("cboDate")), m_flower->inInput("cboMonth"));
-        QCOMPARE(nextStop(m_flower->inInput("cboMonth")), m_flower->inInput("cboYear"));
+        QVERIFY(TabsThrough({m_flower->inInput("txtName"), m_flower->inInput("cboDate"),
+                             m_flower->inInput("cboMonth"), m_flower->inInput("cboYear")}));
     }
 
     // Loading the input window runs the reminder: due after fifteen days.

@@ -134,6 +134,8 @@ private slots:
         QCOMPARE(m_health->inInput<QComboBox>("cboMonth")->currentText(), u"January"_s);
         QCOMPARE(m_health->inInput<QComboBox>("cboYear")->currentText(), u"1900"_s);
         QCOMPARE(m_health->inInput<QComboBox>("cboYear")->itemText(150), u"2050"_s);
+        QVERIFY(TabsThrough({m_health->inInput("txtName"), m_health->inInput("cboDate"),
+                             m_health->inInput("cboMonth"), m_health->inInput("cboYear")}));
     }
 
     void exitClosesTheInputWindow()

@@ -28,6 +28,8 @@ private slots:
         QCOMPARE(years->itemText(122), u"2022"_s);
         QCOMPARE(m_power->inInput<QPushButton>("cmdNext")->text(), u"Find My Zodiac &Power Sign"_s);
         QVERIFY(!m_power->inInput<QLabel>("Picture1")->pixmap().isNull());
+        QVERIFY(TabsThrough({m_power->inInput("txtName"), m_power->inInput("cboDate"),
+                             m_power->inInput("cboMonth"), m_power->inInput("cboYear")}));
     }
 
     // The four messages, in their order, each through the window.
