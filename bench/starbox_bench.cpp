@@ -248,9 +248,16 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     ConfigureApplication();
+    // Program names on the command line ("Health", "Power Sign") measure
+    // only those programs and their reports; no names measure everything.
+    QStringList only;
+    for (int i = 1; i < argc; ++i)
+        only.append(QString::fromLocal8Bit(argv[i]));
+    const auto wanted = [&only](const char *name) { return only.isEmpty() || only.contains(QLatin1String(name)); };
     QStandardPaths::setTestModeEnabled(true); // the update reminder must not touch real settings
     const QString self = QCoreApplication::applicationFilePath();
 
+    if (only.isEmpty()) {
     constexpr int kColdRuns = 15;
     const double coldFloor = MedianColdStart(self, "floor", kColdRuns);
     const double coldText = MedianColdStart(self, "text", kColdRuns);
@@ -269,11 +276,14 @@ int main(int argc, char *argv[])
     std::printf("start-up, warm (again in one process, median of %d): floor %.2f ms, "
                 "frmMDI %.2f ms, ratio %.2f\n",
                 kWarmRuns, warmFloor, warmMain, warmMain / warmFloor);
+    }
 
     frmMDI main;
     main.show();
     Settle();
     for (const CycleProgram &cycle : kCyclePrograms) {
+        if (!wanted(cycle.name))
+            continue;
         for (int i = 0; i < 50; ++i) { // warm caches, fonts and pictures first
             ReadingCycle(main, cycle, true);
             Settle();
@@ -289,6 +299,8 @@ int main(int argc, char *argv[])
         {Cycle("Travel"), "frmTravelAstrologySave"}, {Cycle("Flower"), "frmFlowerAstrologySave"},
         {Cycle("Financial"), "frmFinancialAstrologySave"}, {Cycle("Health"), "frmHealthAstrologySave"}};
     for (const auto &r : reports) {
+        if (!wanted(r.cycle.name))
+            continue;
         ProgramWindow *display = ShowReading(main, r.cycle, true);
         for (int i = 0; i < 20; ++i) {
             ReportCycle(display, r.report, true);
@@ -310,6 +322,7 @@ int main(int argc, char *argv[])
         Settle();
     }
 
+    if (wanted("Fruit")) {
     for (int i = 0; i < 50; ++i) {
         FruitCycle(main, true);
         Settle();
@@ -326,9 +339,10 @@ int main(int argc, char *argv[])
         std::printf("resident memory: %.2f MiB before, %.2f MiB after 1000 Fruit cycles (%+.2f MiB)\n",
                     before, ResidentMiB(), ResidentMiB() - before);
     }
+    }
 
     // FindPowerSign over every day of the table, in one pass.
-    {
+    if (wanted("Power Sign")) {
         QElapsedTimer timer;
         timer.start();
         int days = 0;
@@ -342,6 +356,8 @@ int main(int argc, char *argv[])
     }
 
     for (const CycleProgram &cycle : kCyclePrograms) {
+        if (!wanted(cycle.name))
+            continue;
         const double before = ResidentMiB();
         for (int i = 0; i < 1000; ++i) {
             ReadingCycle(main, cycle, true);

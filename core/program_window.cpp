@@ -122,9 +122,9 @@ QAction *ProgramWindow::makeCommand(const QString &caption, const QString &name)
     return action;
 }
 
-QPushButton *ProgramWindow::makeButton(const QString &caption, const QString &name)
+FaceButton *ProgramWindow::makeButton(const QString &caption, const QString &name)
 {
-    auto *created = new QPushButton(caption);
+    auto *created = new FaceButton(caption);
     created->setObjectName(name);
     return created;
 }

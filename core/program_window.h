@@ -9,6 +9,7 @@
 // body() and state their File menu commands; everything else is here.
 
 #include "core/details_check.h"
+#include "core/face_button.h"
 
 #include <QList>
 #include <QMdiSubWindow>
@@ -96,9 +97,9 @@ protected:
 
     // A push button with its objectName, run by the given slot.
     template <typename Slot>
-    QPushButton *button(const QString &caption, const QString &name, Slot slot)
+    FaceButton *button(const QString &caption, const QString &name, Slot slot)
     {
-        QPushButton *created = makeButton(caption, name);
+        FaceButton *created = makeButton(caption, name);
         connectToThis(created, &QPushButton::clicked, slot);
         return created;
     }
@@ -150,7 +151,7 @@ private:
 
     static QPoint TopCentre(const QMdiArea *area, int windowWidth);
     QAction *makeCommand(const QString &caption, const QString &name);
-    QPushButton *makeButton(const QString &caption, const QString &name);
+    FaceButton *makeButton(const QString &caption, const QString &name);
     ClickableLabel *createBanner();
     QFrame *createBrandFrame();
 

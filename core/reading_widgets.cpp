@@ -1,6 +1,7 @@
 #include "core/reading_widgets.h"
 
 #include "core/fonts.h"
+#include "core/plain_scroll_bar.h"
 #include "core/text_label.h"
 
 #include <QLabel>
@@ -38,6 +39,7 @@ QPlainTextEdit *ReadingTextBox(const QString &objectName)
     auto *box = new QPlainTextEdit;
     box->setObjectName(objectName);
     box->setReadOnly(true);
+    box->setVerticalScrollBar(new PlainScrollBar(Qt::Vertical));
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);

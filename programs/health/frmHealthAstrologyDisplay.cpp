@@ -67,10 +67,10 @@ frmHealthAstrologyDisplay::frmHealthAstrologyDisplay(ProgramHost &host, ProgramW
                      {u"&Back", u"cmdBack", &frmHealthAstrologyDisplay::cmdBack_Click},
                      {u"&Exit", u"cmdExit", &frmHealthAstrologyDisplay::cmdExit_Click}};
     for (const auto &b : buttons) {
-        QPushButton *created = button(QString::fromUtf16(b.caption), QString::fromUtf16(b.name), b.slot);
+        FaceButton *created = button(QString::fromUtf16(b.caption), QString::fromUtf16(b.name), b.slot);
         created->setFont(StarboxFont(8.25, true));
         created->setMinimumSize(Twips(1020), Twips(465));
-        PaintEntry(created, Qt::black, kHealthCream);
+        created->setFace(kHealthCream);
         strip.append(created);
     }
     addToBottomStrip(strip);

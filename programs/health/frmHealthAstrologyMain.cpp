@@ -47,14 +47,14 @@ frmHealthAstrologyMain::frmHealthAstrologyMain(ProgramHost &host)
     Paint(prompt, QColor(0xEF, 0x41, 0xDA));
     body()->addWidget(prompt);
 
-    QPushButton *open = button(QStringLiteral("Click Here To Open Previously Saved Health Reading"),
+    FaceButton *open = button(QStringLiteral("Click Here To Open Previously Saved Health Reading"),
                                QStringLiteral("cmdOpen"), &frmHealthAstrologyMain::cmdOpen_Click);
     open->setFont(StarboxFont(9, true));
     open->setMinimumSize(Twips(2400), Twips(1300));
     // A tall button: its caption wraps over several lines.
     open->setText(QStringLiteral("Click Here To Open\nPreviously Saved\nHealth Reading"));
     open->setAccessibleName(QStringLiteral("Click Here To Open Previously Saved Health Reading"));
-    PaintEntry(open, Qt::black, QColor(0xC0, 0xC0, 0xC0));
+    open->setFace(QColor(0xC0, 0xC0, 0xC0));
 
     m_name = new QLineEdit;
     m_name->setObjectName(QStringLiteral("txtName"));
@@ -75,11 +75,11 @@ frmHealthAstrologyMain::frmHealthAstrologyMain(ProgramHost &host)
     row->addWidget(details, 1);
     body()->addLayout(row);
 
-    QPushButton *next = button(QStringLiteral("Get My &Health Reading"), QStringLiteral("cmdNext"),
+    FaceButton *next = button(QStringLiteral("Get My &Health Reading"), QStringLiteral("cmdNext"),
                                &frmHealthAstrologyMain::ShowHealthReading);
     next->setFont(StarboxFont(9, true));
     next->setDefault(true);
-    PaintEntry(next, Qt::black, kHealthCream);
+    next->setFace(kHealthCream);
     body()->addWidget(next);
     body()->addStretch(1);
 

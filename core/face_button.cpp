@@ -1,0 +1,44 @@
+#include "core/face_button.h"
+
+#include <QApplication>
+#include <QHash>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+
+const QPalette &SharedFacePalette(const QColor &face, const QColor &text)
+{
+    static QHash<QPair<QRgb, QRgb>, QPalette> palettes;
+    const QPair<QRgb, QRgb> key(face.rgba(), text.rgba());
+    auto found = palettes.find(key);
+    if (found == palettes.end()) {
+        QPalette palette = QApplication::palette();
+        palette.setColor(QPalette::Button, face);
+        palette.setColor(QPalette::ButtonText, text);
+        found = palettes.insert(key, palette);
+    }
+    return *found;
+}
+
+} // namespace
+
+void FaceButton::setFace(const QColor &face, const QColor &text)
+{
+    m_face = SharedFacePalette(face, text);
+    m_hasFace = true;
+    update();
+}
+
+void FaceButton::paintEvent(QPaintEvent *event)
+{
+    if (!m_hasFace) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.palette = m_face;
+    painter.drawControl(QStyle::CE_PushButton, option);
+}
