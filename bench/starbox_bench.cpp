@@ -251,7 +251,7 @@ int main(int argc, char *argv[])
     // Program names on the command line ("Health", "Power Sign") measure
     // only those programs and their reports; no names measure everything.
     QStringList only;
-    for (int i = 1; i < argc; ++i)
+    for (int i = 1; i < argc && argv[1][0] != '-'; ++i)
         only.append(QString::fromLocal8Bit(argv[i]));
     const auto wanted = [&only](const char *name) { return only.isEmpty() || only.contains(QLatin1String(name)); };
     QStandardPaths::setTestModeEnabled(true); // the update reminder must not touch real settings
@@ -281,6 +281,17 @@ int main(int argc, char *argv[])
     frmMDI main;
     main.show();
     Settle();
+
+    // "--cycles NAME COUNT" only runs that many cycles of one program and
+    // prints nothing, for a profiler to watch.
+    if (argc == 4 && std::strcmp(argv[1], "--cycles") == 0) {
+        const CycleProgram &cycle = Cycle(argv[2]);
+        for (int i = 0, count = std::atoi(argv[3]); i < count; ++i) {
+            ReadingCycle(main, cycle, false);
+            Settle();
+        }
+        return 0;
+    }
     for (const CycleProgram &cycle : kCyclePrograms) {
         if (!wanted(cycle.name))
             continue;

@@ -5,12 +5,18 @@
 #include "core/text_label.h"
 
 #include <QComboBox>
+#include <QEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -23,15 +29,61 @@ QLineEdit *NameBox(const QString &name, const QString &refusalMessage)
     return box;
 }
 
+// A pick-only list as wide as its widest entry. The widths are measured
+// once for each kind of list and face, and remembered: measuring all 151
+// years in every window, or building the popup early to size it, would
+// cost more than the rest of an input window.
+class DateList : public QComboBox
+{
+public:
+    QSize sizeHint() const override
+    {
+        if (m_hint.isEmpty() || m_hintCount != count()) {
+            QStyleOptionComboBox option;
+            initStyleOption(&option);
+            m_hint = style()->sizeFromContents(QStyle::CT_ComboBox, &option,
+                                               QSize(widestEntry(), fontMetrics().height()), this);
+            m_hintCount = count();
+        }
+        return m_hint;
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            m_hint = QSize();
+        QComboBox::changeEvent(event);
+    }
+
+private:
+    int widestEntry() const
+    {
+        static QHash<QString, int> widths;
+        const QString key = objectName() + QLatin1Char('/') + QString::number(count()) + QLatin1Char('/')
+                            + font().key();
+        auto found = widths.constFind(key);
+        if (found == widths.constEnd()) {
+            const QFontMetrics metrics = fontMetrics();
+            int widest = metrics.horizontalAdvance(QLatin1Char('x')) * 2;
+            for (int i = 0; i < count(); ++i)
+                widest = std::max(widest, metrics.horizontalAdvance(itemText(i)));
+            found = widths.insert(key, widest);
+        }
+        return *found;
+    }
+
+    mutable QSize m_hint;
+    mutable int m_hintCount = -1;
+};
+
 QComboBox *PickList(const QString &name)
 {
-    auto *list = new QComboBox;
+    auto *list = new DateList;
     list->setObjectName(name);
     list->setEditable(false);
     list->setMaxVisibleItems(12);
-    // Sized for the longest month name, without measuring every entry.
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setMinimumContentsLength(name == QStringLiteral("cboMonth") ? 9 : 4);
     return list;
 }
 

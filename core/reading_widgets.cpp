@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include <utility>
+
 QLabel *ReadingCaption(const QString &text)
 {
     auto *caption = new TextLabel(text);
@@ -27,6 +29,8 @@ QString ShownText(const QWidget *window, const QString &objectName)
 {
     if (const auto *label = window->findChild<QLabel *>(objectName))
         return label->text();
+    if (const auto *box = window->findChild<ReadingBox *>(objectName))
+        return box->text();
     if (const auto *box = window->findChild<QPlainTextEdit *>(objectName))
         return box->toPlainText();
     if (const auto *line = window->findChild<QLineEdit *>(objectName))
@@ -34,9 +38,35 @@ QString ShownText(const QWidget *window, const QString &objectName)
     return {};
 }
 
-QPlainTextEdit *ReadingTextBox(const QString &objectName)
+void ReadingBox::setText(const QString &text)
 {
-    auto *box = new QPlainTextEdit;
+    if (isVisible()) {
+        m_hasPending = false;
+        m_pending.clear();
+        setPlainText(text);
+    } else {
+        m_pending = text;
+        m_hasPending = true;
+    }
+}
+
+QString ReadingBox::text() const
+{
+    return m_hasPending ? m_pending : toPlainText();
+}
+
+void ReadingBox::showEvent(QShowEvent *event)
+{
+    if (m_hasPending) {
+        m_hasPending = false;
+        setPlainText(std::exchange(m_pending, QString()));
+    }
+    QPlainTextEdit::showEvent(event);
+}
+
+ReadingBox *ReadingTextBox(const QString &objectName)
+{
+    auto *box = new ReadingBox;
     box->setObjectName(objectName);
     box->setReadOnly(true);
     box->setVerticalScrollBar(new PlainScrollBar(Qt::Vertical));

@@ -2,6 +2,7 @@
 
 #include "core/fonts.h"
 #include "core/messages.h"
+#include "core/starbox_style.h"
 #include "shell/app_settings.h"
 #include "shell/frmMDI.h"
 #include "shell/links.h"
@@ -41,6 +42,7 @@ void ConfigureApplication()
     QApplication::setApplicationVersion(QStringLiteral(STARBOX_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/starbox.svg")));
     QApplication::setFont(StarboxFont(8.25));
+    QApplication::setStyle(new StarboxStyle);
 }
 
 int RunStarbox()

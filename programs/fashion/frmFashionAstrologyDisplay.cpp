@@ -84,6 +84,6 @@ void frmFashionAstrologyDisplay::showReading(const FashionReading &reading)
     m_frilly->setText(reading.frilly);
     m_preferred->setText(reading.preferredColors);
     m_undesirable->setText(reading.undesirableColors);
-    m_characteristics->setPlainText(reading.fashionCharacteristics);
+    m_characteristics->setText(reading.fashionCharacteristics);
     tabs()->setCurrentIndex(0); // every reading opens on "Sun Sign Profile"
 }

@@ -4,7 +4,7 @@
 
 struct FashionReading;
 class QLabel;
-class QPlainTextEdit;
+class ReadingBox;
 
 // Fashion Astrology's display window: the sign profile, with the trait
 // boxes stacked, and the "Fashion Profile" tab; it opens on the profile.
@@ -26,5 +26,5 @@ private:
     QLabel *m_frilly = nullptr;
     QLabel *m_preferred = nullptr;
     QLabel *m_undesirable = nullptr;
-    QPlainTextEdit *m_characteristics = nullptr;
+    ReadingBox *m_characteristics = nullptr;
 };

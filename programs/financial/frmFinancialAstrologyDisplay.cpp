@@ -49,9 +49,9 @@ QLineEdit *ShortBox(const QString &name)
     return Painted(box);
 }
 
-QPlainTextEdit *LongBox(const QString &name, int lines)
+ReadingBox *LongBox(const QString &name, int lines)
 {
-    QPlainTextEdit *box = Painted(ReadingTextBox(name));
+    ReadingBox *box = Painted(ReadingTextBox(name));
     box->setMinimumHeight(box->fontMetrics().lineSpacing() * lines + 12);
     return box;
 }
@@ -196,10 +196,10 @@ void frmFinancialAstrologyDisplay::ShowFinancialReading(const FinancialReading &
         box->setText(text);
         box->setCursorPosition(0);
     }
-    m_famousPersons->setPlainText(reading.famousPersons);
-    m_positive->setPlainText(reading.positiveTraits);
-    m_negative->setPlainText(reading.negativeTraits);
-    m_profile->setPlainText(reading.financialProfile);
+    m_famousPersons->setText(reading.famousPersons);
+    m_positive->setText(reading.positiveTraits);
+    m_negative->setText(reading.negativeTraits);
+    m_profile->setText(reading.financialProfile);
     for (int k = 0; k < kFinancialAttributeCount; ++k)
         m_verdicts[std::size_t(k)]->setText(reading.verdicts[std::size_t(k)]);
     for (int p = 0; p < kSignCount; ++p) {

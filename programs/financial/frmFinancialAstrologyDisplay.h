@@ -7,7 +7,7 @@
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
+class ReadingBox;
 class QTabWidget;
 
 // Financial Astrology's display window: "Sun Sign Profile" and "Financial
@@ -44,9 +44,9 @@ private:
     QLineEdit *m_compatibility = nullptr;
     QLineEdit *m_birthStone = nullptr;
     QLineEdit *m_quality = nullptr;
-    QPlainTextEdit *m_famousPersons = nullptr;
-    QPlainTextEdit *m_positive = nullptr;
-    QPlainTextEdit *m_negative = nullptr;
-    QPlainTextEdit *m_profile = nullptr;
+    ReadingBox *m_famousPersons = nullptr;
+    ReadingBox *m_positive = nullptr;
+    ReadingBox *m_negative = nullptr;
+    ReadingBox *m_profile = nullptr;
     std::array<QLabel *, kFinancialAttributeCount> m_verdicts{};
 };

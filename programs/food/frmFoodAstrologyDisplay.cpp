@@ -93,8 +93,8 @@ void frmFoodAstrologyDisplay::showReading(const FoodReading &reading)
     m_foodForSoul->setText(reading.foodForSoul);
     m_eatingHabits->setText(reading.eatingHabits);
     m_recipe->setText(reading.recipeName);
-    m_ingredients->setPlainText(reading.ingredients);
-    m_preparation->setPlainText(reading.preparation);
+    m_ingredients->setText(reading.ingredients);
+    m_preparation->setText(reading.preparation);
 }
 
 void frmFoodAstrologyDisplay::cmdBack_Click()

@@ -4,7 +4,7 @@
 
 struct FoodReading;
 class QLabel;
-class QPlainTextEdit;
+class ReadingBox;
 class QTabWidget;
 
 // Food Astrology's display window: the reading on three tabs.
@@ -33,6 +33,6 @@ private:
     QLabel *m_foodForSoul = nullptr;
     QLabel *m_eatingHabits = nullptr;
     QLabel *m_recipe = nullptr;
-    QPlainTextEdit *m_ingredients = nullptr;
-    QPlainTextEdit *m_preparation = nullptr;
+    ReadingBox *m_ingredients = nullptr;
+    ReadingBox *m_preparation = nullptr;
 };

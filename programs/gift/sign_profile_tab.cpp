@@ -80,7 +80,7 @@ SignProfileTab::SignProfileTab(TraitsLayout traits, QWidget *parent)
         traitsGrid->addWidget(m_negative, 3, 0);
     }
     const int lines = traits == TraitsLayout::SideBySide ? 7 : 4;
-    for (QPlainTextEdit *box : {m_positive, m_negative})
+    for (ReadingBox *box : {m_positive, m_negative})
         box->setMinimumHeight(box->fontMetrics().lineSpacing() * lines + 12);
 
     auto *column = new QVBoxLayout(this);
@@ -96,7 +96,7 @@ void SignProfileTab::showProfile(const SignProfile &profile)
     m_day->setText(profile.luckyDay);
     m_compatibility->setText(profile.compatibility);
     m_birthstone->setText(profile.birthstone);
-    m_positive->setPlainText(profile.positiveTraits);
-    m_negative->setPlainText(profile.negativeTraits);
+    m_positive->setText(profile.positiveTraits);
+    m_negative->setText(profile.negativeTraits);
     SunSignPictures().show(m_picture, profile.pictureIndex, kSignPictureSize);
 }

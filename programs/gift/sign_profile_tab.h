@@ -8,7 +8,7 @@
 
 struct SignProfile;
 class QLabel;
-class QPlainTextEdit;
+class ReadingBox;
 
 enum class TraitsLayout { SideBySide, Stacked };
 
@@ -28,6 +28,6 @@ private:
     QLabel *m_number = nullptr;
     QLabel *m_day = nullptr;
     QLabel *m_compatibility = nullptr;
-    QPlainTextEdit *m_positive = nullptr;
-    QPlainTextEdit *m_negative = nullptr;
+    ReadingBox *m_positive = nullptr;
+    ReadingBox *m_negative = nullptr;
 };

@@ -85,9 +85,9 @@ QLabel *frmHealthAstrologyDisplay::value(const QString &objectName, const QColor
     return label;
 }
 
-QPlainTextEdit *frmHealthAstrologyDisplay::textBox(const QString &objectName, int widthTwips, int heightTwips)
+ReadingBox *frmHealthAstrologyDisplay::textBox(const QString &objectName, int widthTwips, int heightTwips)
 {
-    QPlainTextEdit *box = ReadingTextBox(objectName);
+    ReadingBox *box = ReadingTextBox(objectName);
     PaintEntry(box, Qt::black, kHealthCream);
     box->setMinimumSize(Twips(widthTwips) / 2, Twips(heightTwips));
     box->setMaximumHeight(Twips(heightTwips) + 20);
@@ -261,8 +261,8 @@ void frmHealthAstrologyDisplay::ShowHealthReading(const HealthReading &reading, 
         const QString objectName = QString::fromUtf16(name);
         if (auto *label = findChild<QLabel *>(objectName))
             label->setText(text);
-        else if (auto *box = findChild<QPlainTextEdit *>(objectName))
-            box->setPlainText(text);
+        else if (auto *box = findChild<ReadingBox *>(objectName))
+            box->setText(text);
     }
     m_tabs->setCurrentIndex(1);
 }

@@ -4,7 +4,7 @@
 #include "programs/health/health_reading.h"
 
 class QLabel;
-class QPlainTextEdit;
+class ReadingBox;
 class QTabWidget;
 
 // Health Astrology's display window: "Sun Sign and Diet" and "Sun Sign and
@@ -34,7 +34,7 @@ private:
     QWidget *createFitnessTab();
     QWidget *createConstitutionPanel(const QString &kind);
     QLabel *value(const QString &objectName, const QColor &colour, qreal pointSize = 8.25);
-    QPlainTextEdit *textBox(const QString &objectName, int widthTwips, int heightTwips);
+    ReadingBox *textBox(const QString &objectName, int widthTwips, int heightTwips);
     QLabel *list(const QString &objectName);
 
     QPointer<ProgramWindow> m_input;

@@ -101,7 +101,7 @@ QWidget *frmTravelAstrologyDisplay::createSunSignFrame()
     m_famousPersons = ReadingValue(QStringLiteral("lblFamousPersons"));
     m_positive = ReadingTextBox(QStringLiteral("txtPositiveTraits"));
     m_negative = ReadingTextBox(QStringLiteral("txtNegativeTraits"));
-    for (QPlainTextEdit *box : {m_positive, m_negative})
+    for (ReadingBox *box : {m_positive, m_negative})
         box->setMinimumHeight(box->fontMetrics().lineSpacing() * 4 + 12);
 
     auto *lower = new QGridLayout;
@@ -146,8 +146,8 @@ void frmTravelAstrologyDisplay::ShowTravelReading(const TravelReading &reading)
     m_quality->setText(reading.quality);
     m_compatibility->setText(WithSingleAmpersands(reading.compatibility));
     m_famousPersons->setText(reading.famousPersons);
-    m_positive->setPlainText(reading.positiveTraits);
-    m_negative->setPlainText(reading.negativeTraits);
+    m_positive->setText(reading.positiveTraits);
+    m_negative->setText(reading.negativeTraits);
     m_travelKind->setText(reading.travelKind);
     m_travelProfile->setText(reading.travelProfile);
     m_sign->setText(SignName(reading.sign));

@@ -4,7 +4,7 @@
 #include "programs/travel/travel_reading.h"
 
 class QLabel;
-class QPlainTextEdit;
+class ReadingBox;
 class QTabWidget;
 
 // Travel Astrology's display window: "Sun Sign Traits" and "Travel Traits",
@@ -42,8 +42,8 @@ private:
     QLabel *m_quality = nullptr;
     QLabel *m_compatibility = nullptr;
     QLabel *m_famousPersons = nullptr;
-    QPlainTextEdit *m_positive = nullptr;
-    QPlainTextEdit *m_negative = nullptr;
+    ReadingBox *m_positive = nullptr;
+    ReadingBox *m_negative = nullptr;
     QLabel *m_travelKind = nullptr;
     QLabel *m_travelProfile = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "core/details_widgets.h"
 #include "core/name_filter.h"
 #include "core/program_window.h"
+#include "core/reading_widgets.h"
 #include "helpers/fake_host.h"
 #include "helpers/modal_watcher.h"
 
@@ -19,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QStyleOptionComboBox>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -276,6 +278,53 @@ private slots:
         std::unique_ptr<QGroupBox> standardFrame(standard.frame);
         QCOMPARE(standard.year->count(), 151);
         QCOMPARE(standard.year->itemText(150), u"2050"_s);
+    }
+
+    // A box keeps its text until it is first shown, and reads it back
+    // either way; once shown, a new text goes in at once.
+    void readingBoxLaysOutWhenShown()
+    {
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        ReadingBox *box = ReadingTextBox(u"txtBox"_s);
+        layout->addWidget(box);
+        box->setText(u"first\nsecond"_s);
+        QCOMPARE(box->text(), u"first\nsecond"_s);
+        QCOMPARE(ShownText(&window, u"txtBox"_s), u"first\nsecond"_s);
+        QVERIFY(box->toPlainText().isEmpty());
+        window.show();
+        QCOMPARE(box->toPlainText(), u"first\nsecond"_s);
+        QCOMPARE(box->document()->blockCount(), 2);
+        box->setText(u"third"_s);
+        QCOMPARE(box->toPlainText(), u"third"_s);
+        window.hide();
+        box->setText(u"fourth"_s);
+        QCOMPARE(box->text(), u"fourth"_s);
+        window.show();
+        QCOMPARE(box->toPlainText(), u"fourth"_s);
+        QVERIFY(box->isReadOnly());
+    }
+
+    // Every entry fits its list, in the lists' own font and in a bold one.
+    void dateListsFitTheirEntries()
+    {
+        DateLists lists = CreateBirthDayFrame();
+        std::unique_ptr<QGroupBox> frame(lists.frame);
+        QFont bold = lists.month->font();
+        bold.setBold(true);
+        for (const QFont &font : {lists.month->font(), bold}) {
+            for (QComboBox *list : {lists.day, lists.month, lists.year}) {
+                list->setFont(font);
+                QStyleOptionComboBox option;
+                option.initFrom(list);
+                for (int i = 0; i < list->count(); ++i) {
+                    const QSize text(list->fontMetrics().horizontalAdvance(list->itemText(i)),
+                                     list->fontMetrics().height());
+                    const QSize needed = list->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, list);
+                    QVERIFY2(list->sizeHint().width() >= needed.width(), qPrintable(list->itemText(i)));
+                }
+            }
+        }
     }
 };
 

@@ -1,11 +1,13 @@
 #include "helpers/program_driver.h"
 
 #include "core/program_window.h"
+#include "core/reading_widgets.h"
 #include "helpers/isolation.h"
 
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTabWidget>
 #include <QTest>
 
 QWidget *NextTabStop(QWidget *from)
@@ -14,6 +16,18 @@ QWidget *NextTabStop(QWidget *from)
     while (next != from && !(next->focusPolicy() & Qt::TabFocus))
         next = next->nextInFocusChain();
     return next;
+}
+
+QWidget *SelectTabOf(QWidget *control)
+{
+    for (QWidget *w = control; w && w->parentWidget(); w = w->parentWidget()) {
+        if (auto *tabs = qobject_cast<QTabWidget *>(w->parentWidget()->parentWidget())) {
+            const int page = tabs->indexOf(w);
+            if (page >= 0)
+                tabs->setCurrentIndex(page);
+        }
+    }
+    return control;
 }
 
 bool TabsThrough(const QList<QWidget *> &controls)
@@ -93,12 +107,12 @@ ProgramWindow *ProgramDriver::report() const
 
 QString ProgramDriver::shown(const char *name) const
 {
-    if (auto *label = inDisplay<QLabel>(name))
-        return label->text();
-    if (auto *box = inDisplay<QPlainTextEdit>(name))
-        return box->toPlainText();
-    if (auto *line = inDisplay<QLineEdit>(name))
-        return line->text();
-    qWarning("no label or box %s on the display window", name);
-    return {};
+    const QString objectName = QString::fromLatin1(name);
+    QWidget *window = display();
+    if (!window || !(window->findChild<QLabel *>(objectName) || window->findChild<QPlainTextEdit *>(objectName)
+                     || window->findChild<QLineEdit *>(objectName))) {
+        qWarning("no label or box %s on the display window", name);
+        return {};
+    }
+    return ShownText(window, objectName);
 }

@@ -19,6 +19,17 @@ class ProgramWindow;
 // The next control that the Tab key reaches from this one.
 QWidget *NextTabStop(QWidget *from);
 
+// Selects the tab that holds a control, so that it is on screen; returns it.
+template <typename T>
+T *OnItsTab(T *control);
+QWidget *SelectTabOf(QWidget *control);
+template <typename T>
+T *OnItsTab(T *control)
+{
+    SelectTabOf(control);
+    return control;
+}
+
 // Whether Tab runs through these controls in this order.
 bool TabsThrough(const QList<QWidget *> &controls);
 

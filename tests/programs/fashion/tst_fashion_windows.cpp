@@ -123,7 +123,7 @@ private slots:
     void leoCharacteristicsShowTwoParagraphs()
     {
         Read(*m_fashion, 22, u"July"_s, 1985);
-        auto *box = m_fashion->inDisplay<QPlainTextEdit>("txtFashionCharacteristics");
+        auto *box = OnItsTab(m_fashion->inDisplay<QPlainTextEdit>("txtFashionCharacteristics"));
         QVERIFY(box->isReadOnly());
         QCOMPARE(box->document()->blockCount(), 3);
         QCOMPARE(box->document()->findBlockByNumber(1).text(), QString());

@@ -162,14 +162,6 @@ private slots:
         QCOMPARE(label("lblFoodForSoul"), aries.foodForSoul);
         QCOMPARE(label("lblEatingHabits"), aries.eatingHabits);
         QCOMPARE(label("lblRecipe"), u"Beet Salad"_s);
-        auto *ingredients = shown->findChild<QPlainTextEdit *>(u"txtIngredient"_s);
-        auto *preparation = shown->findChild<QPlainTextEdit *>(u"txtPreparation"_s);
-        QVERIFY(ingredients->isReadOnly() && preparation->isReadOnly());
-        QCOMPARE(ingredients->toPlainText(), aries.ingredients);
-        QCOMPARE(preparation->toPlainText(), aries.preparation);
-        QCOMPARE(preparation->document()->blockCount(), 3); // two paragraphs, a blank line between
-        QCOMPARE(preparation->document()->findBlockByNumber(1).text(), QString());
-
         auto *tabs = shown->findChild<QTabWidget *>(u"SSTab1"_s);
         QCOMPARE(tabs->count(), 3);
         QCOMPARE(tabs->tabText(0), u"Food Astrology Profile"_s);
@@ -178,6 +170,14 @@ private slots:
         QCOMPARE(tabs->currentIndex(), 0);
         QVERIFY(!m_main->findChild<QWidget *>(u"picMain"_s)->isVisible());
         QVERIFY(!m_input->isVisible());
+
+        auto *ingredients = OnItsTab(shown->findChild<QPlainTextEdit *>(u"txtIngredient"_s));
+        auto *preparation = OnItsTab(shown->findChild<QPlainTextEdit *>(u"txtPreparation"_s));
+        QVERIFY(ingredients->isReadOnly() && preparation->isReadOnly());
+        QCOMPARE(ingredients->toPlainText(), aries.ingredients);
+        QCOMPARE(preparation->toPlainText(), aries.preparation);
+        QCOMPARE(preparation->document()->blockCount(), 3); // two paragraphs, a blank line between
+        QCOMPARE(preparation->document()->findBlockByNumber(1).text(), QString());
     }
 
     void backRestoresTheEntries()
