@@ -9,6 +9,11 @@ void PlainScrollBar::paintEvent(QPaintEvent *)
     QPainter painter(this);
     QStyleOptionSlider option;
     initStyleOption(&option);
+    option.subControls = QStyle::SC_All;
+    if (isSliderDown()) {
+        option.activeSubControls = QStyle::SC_ScrollBarSlider;
+        option.state |= QStyle::State_Sunken;
+    }
     option.palette = QApplication::palette();
     style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
 }

@@ -20,6 +20,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QScrollBar>
+#include <QSet>
 #include <QStyleOptionComboBox>
 #include <QVBoxLayout>
 
@@ -303,6 +305,32 @@ private slots:
         window.show();
         QCOMPARE(box->toPlainText(), u"fourth"_s);
         QVERIFY(box->isReadOnly());
+    }
+
+    // The scroll bar of a coloured box is drawn, arrows and all, in the
+    // application's colours.
+    void readingBoxScrollBarIsDrawn()
+    {
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        ReadingBox *box = ReadingTextBox(u"txtBox"_s);
+        QPalette black = box->palette();
+        black.setColor(QPalette::Base, Qt::black);
+        box->setPalette(black);
+        layout->addWidget(box);
+        box->setFixedSize(200, 80);
+        box->setText(QString(u"many words "_s).repeated(100));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QScrollBar *bar = box->verticalScrollBar();
+        QTRY_VERIFY(bar->isVisible());
+        const QImage picture = bar->grab().toImage();
+        QSet<QRgb> colours;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x)
+                colours.insert(picture.pixel(x, y));
+        }
+        QVERIFY(colours.size() > 3); // more than an empty, flat strip
     }
 
     // Every entry fits its list, in the lists' own font and in a bold one.
