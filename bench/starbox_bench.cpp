@@ -282,13 +282,24 @@ int main(int argc, char *argv[])
     main.show();
     Settle();
 
-    // "--cycles NAME COUNT" only runs that many cycles of one program and
-    // prints nothing, for a profiler to watch.
-    if (argc == 4 && std::strcmp(argv[1], "--cycles") == 0) {
+    // "--cycles NAME COUNT" only runs that many reading cycles of one
+    // program, and "--report-cycles NAME COUNT" that many of its report,
+    // and prints nothing, for a profiler to watch.
+    if (argc == 4 && (std::strcmp(argv[1], "--cycles") == 0 || std::strcmp(argv[1], "--report-cycles") == 0)) {
         const CycleProgram &cycle = Cycle(argv[2]);
-        for (int i = 0, count = std::atoi(argv[3]); i < count; ++i) {
-            ReadingCycle(main, cycle, false);
-            Settle();
+        const int count = std::atoi(argv[3]);
+        if (argv[1][2] == 'c') {
+            for (int i = 0; i < count; ++i) {
+                ReadingCycle(main, cycle, false);
+                Settle();
+            }
+        } else {
+            ProgramWindow *display = ShowReading(main, cycle, true);
+            const QString report = QString::fromLatin1(cycle.displayWindow).replace(QStringLiteral("Display"), QStringLiteral("Save"));
+            for (int i = 0; i < count; ++i) {
+                ReportCycle(display, qPrintable(report), false);
+                Settle();
+            }
         }
         return 0;
     }

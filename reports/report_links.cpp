@@ -17,9 +17,13 @@ const QRegularExpression &AddressPattern()
     return pattern;
 }
 
+// All the addresses change in one edit, so the report is laid out again
+// once, not once for each address.
 void SetLinkFormat(QTextBrowser *box, bool links)
 {
     QTextDocument *document = box->document();
+    QTextCursor edit(document);
+    edit.beginEditBlock();
     QTextCursor found(document);
     while (!(found = document->find(AddressPattern(), found)).isNull()) {
         QTextCharFormat format;
@@ -35,6 +39,7 @@ void SetLinkFormat(QTextBrowser *box, bool links)
         }
         found.mergeCharFormat(format);
     }
+    edit.endEditBlock();
 }
 
 } // namespace
@@ -64,12 +69,13 @@ void EnableReportLinks(QTextBrowser *box, const std::function<void(const QUrl &)
     box->setProperty(kLinksEnabled, true);
 }
 
-void DisableReportLinks(QTextBrowser *box)
+void DisableReportLinks(QTextBrowser *box, LinkText text)
 {
     if (!box->property(kLinksEnabled).toBool())
         return;
     // The link handler is the one connection with the box as its receiver.
     QObject::disconnect(box, &QTextBrowser::anchorClicked, box, nullptr);
     box->setProperty(kLinksEnabled, false);
-    SetLinkFormat(box, false);
+    if (text == LinkText::Plain)
+        SetLinkFormat(box, false);
 }

@@ -12,8 +12,14 @@ class QTextBrowser;
 // Marks every http://, https:// and www. address in the box's text as a
 // link, and opens a clicked one through open.
 void EnableReportLinks(QTextBrowser *box, const std::function<void(const QUrl &)> &open);
-// Removes the links and stops opening them.
-void DisableReportLinks(QTextBrowser *box);
+// What becomes of the marked addresses when links are turned off.
+enum class LinkText {
+    Plain,   // shown as plain text again
+    AsItIs   // left as they look: for a box whose report is being discarded
+};
+
+// Stops opening links, and by default removes them.
+void DisableReportLinks(QTextBrowser *box, LinkText text = LinkText::Plain);
 
 // The address a link's text names, or an invalid one for anything else:
 // "www." gains "http://"; other schemes are refused.

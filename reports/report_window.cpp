@@ -24,6 +24,9 @@ ReportWindow::ReportWindow(ProgramHost &host, ProgramWindow *display, const QStr
     m_box->setObjectName(QStringLiteral("RTB"));
     m_box->setFont(StarboxFont(9.75));
     m_box->document()->setDefaultFont(StarboxFont(9.75));
+    // Every report is longer than the box; a bar that is always there
+    // keeps its width from changing as the report arrives.
+    m_box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Designed at 7665 by 6135 twips; it may shrink to fit a smaller area.
     m_box->setMinimumSize(Twips(7665), Twips(4500));
     body()->addWidget(m_box, 1);
@@ -54,12 +57,18 @@ QList<ClickableLabel *> ReportWindow::addSiteLinks()
 
 void ReportWindow::present()
 {
+    // Composed, links and all, as one edit once the window has its size,
+    // the report is laid out once, at the box's own width, rather than
+    // after every piece and again for every change of width while the
+    // window settles.
+    open();
     m_box->clear();
     QTextCursor cursor(m_box->document());
+    cursor.beginEditBlock();
     compose(cursor);
     EnableReportLinks(m_box, [this](const QUrl &address) { host().openAddress(address); });
+    cursor.endEditBlock();
     m_box->moveCursor(QTextCursor::Start);
-    open();
     if (m_display)
         m_display->hide();
 }
@@ -76,7 +85,9 @@ void ReportWindow::cmdPrint_Click()
 
 void ReportWindow::closeEvent(QCloseEvent *event)
 {
-    DisableReportLinks(m_box);
+    // The report goes with the window: its addresses need not be turned
+    // back into plain text, which would lay it all out again.
+    DisableReportLinks(m_box, LinkText::AsItIs);
     if (m_display)
         m_display->show();
     ProgramWindow::closeEvent(event);

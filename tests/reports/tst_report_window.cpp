@@ -98,22 +98,33 @@ private slots:
     {
         auto *report = new SampleReport(*m_host, m_display, PrintForm::DefaultPrinter);
         report->present();
-        QStringList anchors;
-        for (QTextBlock block = report->box()->document()->begin(); block.isValid(); block = block.next()) {
-            for (auto it = block.begin(); !it.atEnd(); ++it) {
-                if (it.fragment().charFormat().isAnchor())
-                    anchors.append(it.fragment().charFormat().anchorHref());
+        const auto anchors = [](const QTextDocument *document) {
+            QStringList found;
+            for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+                for (auto it = block.begin(); !it.atEnd(); ++it) {
+                    if (it.fragment().charFormat().isAnchor())
+                        found.append(it.fragment().charFormat().anchorHref());
+                }
             }
-        }
-        QCOMPARE(anchors, (QStringList{u"www.evil.test"_s, u"https://www.starbox.example/more"_s,
-                                       u"www.velmora.example"_s}));
+            return found;
+        };
+        const QStringList links{u"www.evil.test"_s, u"https://www.starbox.example/more"_s, u"www.velmora.example"_s};
+        QCOMPARE(anchors(report->box()->document()), links);
         emit report->box()->anchorClicked(QUrl(u"www.velmora.example"_s));
         emit report->box()->anchorClicked(QUrl(u"javascript:alert(1)"_s));
         emit report->box()->anchorClicked(QUrl(u"file:///etc/passwd"_s));
         QCOMPARE(m_host->addresses, QList<QUrl>{QUrl(u"http://www.velmora.example"_s)});
-        // Once the window closes, links are gone and open nothing.
+        // A closing window leaves its links as they look, but they open
+        // nothing.
         QTextBrowser *box = report->box();
+        report->close();
+        QCOMPARE(anchors(box->document()), links);
+        emit box->anchorClicked(QUrl(u"www.velmora.example"_s));
+        QCOMPARE(m_host->addresses.size(), 1);
+        // Turned off for good, they are plain text again.
+        EnableReportLinks(box, [this](const QUrl &address) { m_host->addresses.append(address); });
         DisableReportLinks(box);
+        QVERIFY(anchors(box->document()).isEmpty());
         emit box->anchorClicked(QUrl(u"www.velmora.example"_s));
         QCOMPARE(m_host->addresses.size(), 1);
     }
