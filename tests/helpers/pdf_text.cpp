@@ -1,6 +1,11 @@
 #include "helpers/pdf_text.h"
 
+#include "helpers/modal_watcher.h"
+#include "reports/report_window.h"
+
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -26,4 +31,23 @@ std::unique_ptr<QPrinter> PdfPrinter(const QString &pdf)
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(pdf);
     return printer;
+}
+
+PrintedReport PrintReportToPdf(ReportWindow *report, const QString &pdf)
+{
+    const auto printer = PdfPrinter(pdf);
+    report->setPrinter(printer.get());
+    PrintedReport printed;
+    ModalWatcher watcher([&printed](QWidget *modal) {
+        if (auto *dialog = qobject_cast<QPrintDialog *>(modal)) {
+            ++printed.printDialogs;
+            dialog->accept();
+        } else {
+            ++printed.otherModals;
+            modal->close();
+        }
+    });
+    report->findChild<QPushButton *>(QStringLiteral("cmdPrint"))->click();
+    report->setPrinter(nullptr);
+    return printed;
 }

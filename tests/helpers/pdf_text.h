@@ -15,3 +15,15 @@ QString PdfText(const QString &pdf);
 
 // A printer that writes a PDF file at the given path.
 std::unique_ptr<QPrinter> PdfPrinter(const QString &pdf);
+
+class ReportWindow;
+
+// Prints a report window's report to a PDF file with its Print button,
+// accepting any print dialog; how many print dialogs it showed, and how many
+// other modal windows.
+struct PrintedReport
+{
+    int printDialogs = 0;
+    int otherModals = 0;
+};
+PrintedReport PrintReportToPdf(ReportWindow *report, const QString &pdf);

@@ -8,6 +8,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QTest>
 
 QWidget *NextTabStop(QWidget *from)
@@ -93,6 +94,25 @@ void ProgramDriver::enterDate(int day, const QString &month, int year)
 void ProgramDriver::proceed(const char *button)
 {
     inInput<QPushButton>(button)->click();
+}
+
+void ProgramDriver::read(const QString &name, int day, const QString &month, int year, const char *button)
+{
+    inInput<QLineEdit>("txtName")->setText(name);
+    enterDate(day, month, year);
+    proceed(button);
+}
+
+ProgramWindow *ProgramDriver::openReport()
+{
+    inDisplay<QPushButton>("cmdPrint")->click();
+    return report();
+}
+
+QTextBrowser *ProgramDriver::reportBox() const
+{
+    ProgramWindow *window = report();
+    return window ? window->findChild<QTextBrowser *>(QStringLiteral("RTB")) : nullptr;
 }
 
 ProgramWindow *ProgramDriver::report() const

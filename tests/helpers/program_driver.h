@@ -15,6 +15,7 @@
 #include <memory>
 
 class ProgramWindow;
+class QTextBrowser;
 
 // The next control that the Tab key reaches from this one.
 QWidget *NextTabStop(QWidget *from);
@@ -56,6 +57,12 @@ public:
     void enterNames(const QString &first, const QString &middle, const QString &last);
     void enterDate(int day, const QString &month, int year);
     void proceed(const char *button = "cmdNext");
+    // A single-name program: enters the name and date, then proceeds.
+    void read(const QString &name, int day, const QString &month, int year, const char *button);
+    // Print on the display window; the report window it opens, or null.
+    ProgramWindow *openReport();
+    // The report window's rich-text box.
+    QTextBrowser *reportBox() const;
     // The program's report window when it is open, else null.
     ProgramWindow *report() const;
     // The text of a label or of a box in the display window.

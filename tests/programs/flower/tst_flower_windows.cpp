@@ -13,8 +13,6 @@
 #include <QAction>
 #include <QDate>
 #include <QFile>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -158,7 +156,7 @@ private slots:
         QCOMPARE(text.count(maker), 2);
 
         // First line plain black, headings bold black, values red.
-        QTextDocument *document = m_flower->report()->findChild<QTextBrowser *>(u"RTB"_s)->document();
+        QTextDocument *document = m_flower->reportBox()->document();
         const QTextCharFormat first = document->begin().begin().fragment().charFormat();
         QCOMPARE(first.fontWeight(), int(QFont::Normal));
         QCOMPARE(first.foreground().color(), QColor(Qt::black));
@@ -230,21 +228,13 @@ private slots:
     {
         read(u"ANNA"_s, 1, u"August"_s, 2000);
         openReport();
-        auto *report = static_cast<ReportWindow *>(m_flower->report());
-        const auto printer = PdfPrinter(m_dir.filePath(u"flower.pdf"_s));
-        report->setPrinter(printer.get());
-        int dialogs = 0;
-        ModalWatcher watcher([&](QWidget *modal) {
-            if (auto *dialog = qobject_cast<QPrintDialog *>(modal)) {
-                ++dialogs;
-                dialog->accept();
-            }
-        });
-        report->findChild<QPushButton *>(u"cmdPrint"_s)->click();
-        QCOMPARE(dialogs, 1);
+        const QString pdf = m_dir.filePath(u"flower.pdf"_s);
+        const PrintedReport printed = PrintReportToPdf(static_cast<ReportWindow *>(m_flower->report()), pdf);
+        QCOMPARE(printed.printDialogs, 1);
+        QCOMPARE(printed.otherModals, 0);
         if (!CanReadPdf())
             QSKIP("pdftotext (poppler-utils) is needed to read the printed text");
-        QVERIFY(PdfText(printer->outputFileName()).contains(u"Lucky Flower :- Sunflower"_s));
+        QVERIFY(PdfText(pdf).contains(u"Lucky Flower :- Sunflower"_s));
     }
 
     void backKeepsTheEntries()
@@ -264,18 +254,12 @@ private:
 
     void read(const QString &name, int day, const QString &month, int year)
     {
-        m_flower->inInput<QLineEdit>("txtName")->setText(name);
-        m_flower->enterDate(day, month, year);
-        m_flower->proceed("cmdProceed");
+        m_flower->read(name, day, month, year, "cmdProceed");
     }
-    void openReport()
-    {
-        m_flower->inDisplay<QPushButton>("cmdPrint")->click();
-        QVERIFY(m_flower->report());
-    }
+    void openReport() { QVERIFY(m_flower->openReport()); }
     QString reportText() const
     {
-        return m_flower->report()->findChild<QTextBrowser *>(u"RTB"_s)->toPlainText();
+        return m_flower->reportBox()->toPlainText();
     }
 
     QTemporaryDir m_dir;
