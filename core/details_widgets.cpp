@@ -161,19 +161,21 @@ DetailsFrame CreateDetailsFrame(const QString &refusalMessage)
     return details;
 }
 
-QGridLayout *CreateNameAndDateGrid(QWidget *frame, QLineEdit *name, const DateLists &date)
+QGridLayout *CreateNameAndDateGrid(QWidget *frame, QLineEdit *name, const DateLists &date,
+                                   ListCaptions listCaptions)
 {
-    const auto caption = [](const char16_t *text) {
+    const auto caption = [](const char16_t *text, bool bold = true) {
         auto *label = new TextLabel(QString::fromUtf16(text));
-        label->setFont(StarboxFont(8.25, true));
+        label->setFont(StarboxFont(8.25, bold));
         return label;
     };
+    const bool boldLists = listCaptions == ListCaptions::Bold;
     auto *grid = new QGridLayout(frame);
     grid->addWidget(caption(u"Name"), 0, 0);
     grid->addWidget(name, 0, 1, 1, 3);
-    grid->addWidget(caption(u"Date"), 1, 1);
-    grid->addWidget(caption(u"Month"), 1, 2);
-    grid->addWidget(caption(u"Year"), 1, 3);
+    grid->addWidget(caption(u"Date", boldLists), 1, 1);
+    grid->addWidget(caption(u"Month", boldLists), 1, 2);
+    grid->addWidget(caption(u"Year", boldLists), 1, 3);
     grid->addWidget(caption(u"Date Of Birth"), 2, 0);
     grid->addWidget(date.day, 2, 1);
     grid->addWidget(date.month, 2, 2);

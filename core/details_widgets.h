@@ -63,8 +63,11 @@ DetailsFrame CreateDetailsFrame(const QString &refusalMessage);
 // The grid of the single-name input windows, laid out on the frame: "Name"
 // with its box, the captions "Date", "Month" and "Year" over their lists,
 // and "Date Of Birth" before the lists; the tab order runs name, day, month,
-// year.
-QGridLayout *CreateNameAndDateGrid(QWidget *frame, QLineEdit *name, const DateLists &date);
+// year. "Name" and "Date Of Birth" are bold; the captions over the lists
+// are bold too, or regular.
+enum class ListCaptions { Bold, Regular };
+QGridLayout *CreateNameAndDateGrid(QWidget *frame, QLineEdit *name, const DateLists &date,
+                                   ListCaptions listCaptions = ListCaptions::Bold);
 
 // The frame "Personal Details" (fraDetails): "Name" with its box, and
 // "Birth Day" with the day, month and year lists.

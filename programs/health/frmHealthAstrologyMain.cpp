@@ -66,7 +66,7 @@ frmHealthAstrologyMain::frmHealthAstrologyMain(ProgramHost &host)
         PaintEntry(entry, Qt::black, kHealthCream);
     }
     auto *details = new QWidget;
-    CreateNameAndDateGrid(details, m_name, m_date)->setContentsMargins(0, 0, 0, 0);
+    CreateNameAndDateGrid(details, m_name, m_date, ListCaptions::Regular)->setContentsMargins(0, 0, 0, 0);
     Paint(details, kHealthPeach);
 
     auto *row = new QHBoxLayout;

@@ -134,6 +134,17 @@ private slots:
         QCOMPARE(m_health->inInput<QComboBox>("cboYear")->itemText(150), u"2050"_s);
         QVERIFY(TabsThrough({m_health->inInput("txtName"), m_health->inInput("cboDate"),
                              m_health->inInput("cboMonth"), m_health->inInput("cboYear")}));
+        // "Name" and "Date Of Birth" are bold, the captions over the lists regular.
+        QMap<QString, bool> bold;
+        for (QLabel *label : m_health->input()->findChildren<QLabel *>())
+            bold.insert(label->text(), label->font().bold());
+        QCOMPARE(bold.value(u"Name"_s), true);
+        QCOMPARE(bold.value(u"Date Of Birth"_s), true);
+        for (const QString &caption : {u"Date"_s, u"Month"_s, u"Year"_s}) {
+            QVERIFY(bold.contains(caption));
+            QVERIFY(!bold.value(caption));
+        }
+        QVERIFY(m_health->inInput("cboMonth")->font().bold());
     }
 
     void exitClosesTheInputWindow()
