@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QIcon>
+#include <QTimer>
 
 bool DisplayAvailable()
 {
@@ -62,5 +63,15 @@ int RunStarbox()
 
     frmMDI main;
     main.show();
+
+    const QStringList arguments = QApplication::arguments();
+    const qsizetype screenshot = arguments.indexOf(QStringLiteral("--screenshot"));
+    if (screenshot > 0 && screenshot + 1 < arguments.size()) {
+        const QString file = arguments.at(screenshot + 1);
+        QTimer::singleShot(0, &main, [&main, file] {
+            const bool saved = main.isVisible() && main.grab().save(file);
+            QApplication::exit(saved ? 0 : 1);
+        });
+    }
     return QApplication::exec();
 }

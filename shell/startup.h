@@ -16,7 +16,9 @@ void ConfigureApplication();
 
 // The run after the application object exists: refuse a second instance,
 // remind about updates, open the main window and run until it closes.
-// Returns the exit code.
+// Started with "--screenshot FILE", it saves a picture of the main window
+// once it is on screen and ends, with status 0 when the picture was saved:
+// a check that an installed Starbox starts. Returns the exit code.
 int RunStarbox();
 
 // Closes every window that is still open, each running its own closing
