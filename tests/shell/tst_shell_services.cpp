@@ -9,7 +9,10 @@
 #include "shell/single_instance.h"
 #include "shell/update_reminder.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -60,6 +63,22 @@ private slots:
         UrlCatcher browser;
         OpenLink(WebLink(link));
         QCOMPARE(browser.opened, QList<QUrl>{QUrl(address)});
+    }
+
+    // With no browser to be found, a link command returns at once and
+    // nothing else happens.
+    void linksWithoutABrowserDoNothing()
+    {
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", m_dir.filePath(u"no-programs-here"_s).toLocal8Bit());
+        QElapsedTimer timer;
+        timer.start();
+        MessageWatcher messages;
+        for (void (*open)() : {&OpenHomePage, &OpenOnlineHelp, &OpenDownloadPage, &OpenFullBrandPage, &OpenCoBrandPage})
+            open();
+        qputenv("PATH", path);
+        QVERIFY(messages.seen().isEmpty());
+        QVERIFY(timer.elapsed() < 5000);
     }
 
     void settingsAreStoredEncoded()
@@ -158,6 +177,24 @@ private slots:
         RemindAboutUpdate(settings, kToday, nullptr, [] {});
         QVERIFY(messages.seen().isEmpty());
         QCOMPARE(AppSettings(file).value(kSection, kKey), u"2026-12-09"_s);
+    }
+
+    // A store that can be neither read nor written (here a folder where the
+    // file should be): every start behaves as a first run, silently.
+    void unusableStoreActsAsAFirstRun()
+    {
+        const QString folder = m_dir.filePath(u"not-a-file.ini"_s);
+        QVERIFY(QDir().mkpath(folder));
+        MessageWatcher messages;
+        int downloads = 0;
+        for (int start = 0; start < 3; ++start) {
+            AppSettings settings(folder);
+            QCOMPARE(settings.value(kSection, kKey), QString());
+            RemindAboutUpdate(settings, kToday.addDays(15 * start), nullptr, [&] { ++downloads; });
+        }
+        QVERIFY(messages.seen().isEmpty());
+        QCOMPARE(downloads, 0);
+        QVERIFY(QFileInfo(folder).isDir());
     }
 
     void secondInstanceIsRefused()
