@@ -105,6 +105,7 @@ ThreeNameBoxes CreateThreeNameBoxes(const QString &refusalMessage)
     for (const auto &c : columns) {
         auto *caption = new TextLabel(QString::fromUtf16(c.caption));
         caption->setBuddy(c.box);
+        c.box->setAccessibleName(caption->text().trimmed());
         grid->addWidget(caption, 0, column);
         grid->addWidget(c.box, 1, column);
         ++column;
@@ -118,6 +119,10 @@ DateLists CreateDateLists(int lastYear)
     lists.day = PickList(QStringLiteral("cboDate"));
     lists.month = PickList(QStringLiteral("cboMonth"));
     lists.year = PickList(QStringLiteral("cboYear"));
+    // Named as the captions over the lists read, where a window has them.
+    lists.day->setAccessibleName(QStringLiteral("Date"));
+    lists.month->setAccessibleName(QStringLiteral("Month"));
+    lists.year->setAccessibleName(QStringLiteral("Year"));
     FillDateLists(lists.day, lists.month, lists.year, lastYear);
     return lists;
 }
@@ -171,7 +176,10 @@ QGridLayout *CreateNameAndDateGrid(QWidget *frame, QLineEdit *name, const DateLi
     };
     const bool boldLists = listCaptions == ListCaptions::Bold;
     auto *grid = new QGridLayout(frame);
-    grid->addWidget(caption(u"Name"), 0, 0);
+    QLabel *nameCaption = caption(u"Name");
+    nameCaption->setBuddy(name);
+    name->setAccessibleName(nameCaption->text());
+    grid->addWidget(nameCaption, 0, 0);
     grid->addWidget(name, 0, 1, 1, 3);
     grid->addWidget(caption(u"Date", boldLists), 1, 1);
     grid->addWidget(caption(u"Month", boldLists), 1, 2);
@@ -194,6 +202,7 @@ QGroupBox *CreatePersonalDetailsFrame(QLineEdit *name, const DateLists &date)
     auto *grid = new QGridLayout(details);
     auto *nameCaption = new TextLabel(QStringLiteral("Name"));
     nameCaption->setBuddy(name);
+    name->setAccessibleName(nameCaption->text());
     grid->addWidget(nameCaption, 0, 0);
     grid->addWidget(name, 0, 1, 1, 3);
     grid->addWidget(new TextLabel(QStringLiteral("Birth Day")), 1, 0);

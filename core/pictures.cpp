@@ -31,8 +31,9 @@ QPixmap SvgPixmap(const QString &resource, const QSize &logicalSize, qreal devic
     return pixmap;
 }
 
-void ShowSvg(QLabel *label, const QString &resource, const QSize &logicalSize)
+void ShowSvg(QLabel *label, const QString &resource, const QSize &logicalSize, const QString &description)
 {
+    label->setAccessibleDescription(description);
     label->setFixedSize(logicalSize);
     label->setPixmap(SvgPixmap(resource, logicalSize, label->devicePixelRatioF()));
 }
@@ -42,12 +43,18 @@ QString ImageList::resource(int position) const
     return position >= 1 && position <= count() ? m_resources.at(position - 1) : QString();
 }
 
+QString ImageList::description(int position) const
+{
+    return position >= 1 && position <= int(m_descriptions.size()) ? m_descriptions.at(position - 1) : QString();
+}
+
 void ImageList::show(QLabel *label, int position, const QSize &logicalSize) const
 {
     const QString picture = resource(position);
     if (picture.isEmpty()) {
+        label->setAccessibleDescription(QString());
         label->clear();
         return;
     }
-    ShowSvg(label, picture, logicalSize);
+    ShowSvg(label, picture, logicalSize, description(position));
 }

@@ -1,5 +1,7 @@
 #include "core/sign_pictures.h"
 
+#include "core/sun_sign.h"
+
 const ImageList &SunSignPictures()
 {
     static const ImageList pictures({
@@ -9,6 +11,11 @@ const ImageList &SunSignPictures()
         QStringLiteral(":/signs/07-libra.svg"),       QStringLiteral(":/signs/08-scorpio.svg"),
         QStringLiteral(":/signs/09-sagittarius.svg"), QStringLiteral(":/signs/10-capricorn.svg"),
         QStringLiteral(":/signs/11-aquarius.svg"),    QStringLiteral(":/signs/12-pisces.svg"),
-    });
+    }, [] {
+        QStringList names;
+        for (int i = 0; i < kSignCount; ++i)
+            names.append(QStringLiteral("The sign of ") + SignName(SignAt(i)));
+        return names;
+    }());
     return pictures;
 }

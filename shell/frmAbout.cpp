@@ -33,7 +33,7 @@ frmAbout::frmAbout(ProgramHost &host, QWidget *parent)
 
     auto *picture = new QLabel;
     picture->setObjectName(QStringLiteral("picIcon"));
-    ShowSvg(picture, QStringLiteral(":/starbox.svg"), QSize(96, 96));
+    ShowSvg(picture, QStringLiteral(":/starbox.svg"), QSize(96, 96), QStringLiteral("The Starbox emblem"));
 
     auto *heading = new QLabel(QStringLiteral("Starbox v1.15"));
     heading->setObjectName(QStringLiteral("lblTitle"));

@@ -166,7 +166,7 @@ QWidget *frmMDI::createButtonPanel()
         auto *picture = new QLabel(panel);
         picture->setObjectName(QStringLiteral("imgSelectOption"));
         picture->setProperty("index", index);
-        ShowSvg(picture, ButtonPicture(program), QSize(32, 32));
+        ShowSvg(picture, ButtonPicture(program), QSize(32, 32), ReadingProgramAt(index).name);
         const int row = position / 3;
         const int column = (position % 3) * 2;
         grid->addWidget(picture, row, column);

@@ -62,6 +62,12 @@ const ImageList &FlowerPictures()
         QStringLiteral(":/flowers/10-red-tulips.svg"),
         QStringLiteral(":/flowers/11-sunflower.svg"),
         QStringLiteral(":/flowers/12-sweet-peas.svg"),
+    }, {
+        QStringLiteral("A red carnation"), QStringLiteral("An orange chrysanthemum"),
+        QStringLiteral("A white daffodil"), QStringLiteral("A blue larkspur"),
+        QStringLiteral("Lily of the valley"), QStringLiteral("A white narcissus"),
+        QStringLiteral("An orchid"), QStringLiteral("A pansy"), QStringLiteral("A poppy"),
+        QStringLiteral("Red tulips"), QStringLiteral("A sunflower"), QStringLiteral("Sweet peas"),
     });
     return pictures;
 }

@@ -33,6 +33,7 @@ frmFruitAstrologyMain::frmFruitAstrologyMain(ProgramHost &host)
     auto *caption = new TextLabel(QStringLiteral("Name:-"));
     caption->setFont(StarboxFont(8.25, true));
     caption->setBuddy(m_name);
+    m_name->setAccessibleName(QStringLiteral("Name"));
     auto *row = new QHBoxLayout(details);
     row->addWidget(caption);
     row->addWidget(m_name, 1);

@@ -15,13 +15,21 @@ constexpr std::array<const char *, kFruitCount> kFruitFiles{
     "01-apple", "02-banana", "03-black-grapes", "04-cherry", "05-coconut", "06-custard-apple",
     "07-mango", "08-orange", "09-pineapple", "10-papaya", "11-peach", "12-pear"};
 
+// What each picture shows, in plain spelling for a screen reader.
+constexpr std::array<const char *, kFruitCount> kFruitDescriptions{
+    "An apple", "A banana", "Black grapes", "Cherries", "A coconut", "A custard apple",
+    "A mango", "An orange", "A pineapple", "A papaya", "A peach", "A pear"};
+
 ImageList Pictures(const char *folder)
 {
     QStringList resources;
-    for (const char *file : kFruitFiles)
+    QStringList descriptions;
+    for (std::size_t i = 0; i < kFruitFiles.size(); ++i) {
         resources.append(QStringLiteral(":/fruits/") + QLatin1String(folder) + QLatin1Char('/')
-                         + QLatin1String(file) + QStringLiteral(".svg"));
-    return ImageList(resources);
+                         + QLatin1String(kFruitFiles[i]) + QStringLiteral(".svg"));
+        descriptions.append(QLatin1String(kFruitDescriptions[i]));
+    }
+    return ImageList(resources, descriptions);
 }
 
 } // namespace

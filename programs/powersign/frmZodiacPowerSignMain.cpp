@@ -23,7 +23,7 @@ frmZodiacPowerSignMain::frmZodiacPowerSignMain(ProgramHost &host)
 
     auto *picture = new QLabel;
     picture->setObjectName(QStringLiteral("Picture1"));
-    ShowSvg(picture, QStringLiteral(":/pluto.svg"), QSize(120, 120));
+    ShowSvg(picture, QStringLiteral(":/pluto.svg"), QSize(120, 120), QStringLiteral("The planet Pluto"));
     auto *intro = new TextLabel(PowerSignIntroduction());
     intro->setWordWrap(true);
     intro->setFont(StarboxFont(9, true));

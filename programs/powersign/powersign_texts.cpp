@@ -46,8 +46,9 @@ const char *const kPowerSignTexts[12] = {
     "broaden your view of things.",
 
     // Capricorn
-    "You will be able to organize things well. You are ambitious and patient, and you build "
-    "success step by step. Rules and structures may change greatly during your lifetime.",
+    // (In parentheses: one text over two lines, not two texts.)
+    ("You will be able to organize things well. You are ambitious and patient, and you build "
+     "success step by step. Rules and structures may change greatly during your lifetime."),
 
     // Aquarius
     "",
