@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -271,6 +272,24 @@ void ProgramWindow::backTo(ProgramWindow *input)
     m_closingForBack = true;
     close();
     m_host.setSelectorVisible(false);
+}
+
+void ProgramWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto *focused = qobject_cast<QAbstractButton *>(focusWidget());
+        if (focused && focused->isEnabled()) {
+            focused->click();
+            return;
+        }
+        for (QPushButton *candidate : findChildren<QPushButton *>()) {
+            if (candidate->isDefault() && candidate->isVisible() && candidate->isEnabled()) {
+                candidate->click();
+                return;
+            }
+        }
+    }
+    QMdiSubWindow::keyPressEvent(event);
 }
 
 void ProgramWindow::closeEvent(QCloseEvent *event)

@@ -132,6 +132,11 @@ protected:
     // except when the display window closes through Back.
     void closeEvent(QCloseEvent *event) override;
 
+    // Enter or Return that no control took: on a focused button it presses
+    // that button, elsewhere the window's default button (its proceed
+    // command).
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     template <typename T> struct MemberOf;
     template <typename R, typename C, typename... A> struct MemberOf<R (C::*)(A...)>

@@ -108,6 +108,43 @@ private slots:
         QVERIFY2(Unnamed(&driver.main()).isEmpty(), qPrintable(Unnamed(&driver.main()).join(u'\n')));
     }
 
+    // Enter in the name box runs the window's proceed command; on a focused
+    // button it presses that button.
+    void enterProceeds_data() { everyWindow_data(); }
+    void enterProceeds()
+    {
+        QFETCH(int, program);
+        QFETCH(bool, threeNames);
+        MessageWatcher messages;
+        ProgramDriver driver{ReadingProgram(program)};
+        if (auto *female = driver.inInput<QRadioButton>("optFemale"))
+            female->setChecked(true);
+        QLineEdit *name = driver.inInput<QLineEdit>(threeNames ? "txtFirstName" : "txtName");
+        if (threeNames) {
+            if (auto *last = driver.inInput<QLineEdit>("txtLastName"))
+                last->setText(u"BERG"_s);
+        }
+        name->setFocus();
+        QTest::keyClicks(name, u"anna"_s);
+        QTest::keyClick(name, Qt::Key_Return);
+        QVERIFY2(messages.seen().isEmpty(), qPrintable(messages.texts().join(u' ')));
+        QVERIFY(driver.display());
+        QVERIFY(!driver.input()->isVisible());
+
+        // Back, then Enter on the focused Exit or Open button presses it.
+        if (auto *back = driver.inDisplay<QPushButton>("cmdBack")) {
+            back->click();
+            auto *exit = driver.inInput<QPushButton>("cmdExit");
+            if (!exit)
+                return;
+            exit->setFocus();
+            QTest::keyClick(exit, Qt::Key_Enter);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!driver.input());
+            QVERIFY(!driver.display());
+        }
+    }
+
     void picturesSayWhatTheyShow()
     {
         ProgramDriver flower{ReadingProgram::Flower};
