@@ -1,0 +1,79 @@
+// At scale factor 2 (this test runs with QT_SCALE_FACTOR=2) every picture
+// is drawn at twice its size in device pixels, so it stays sharp.
+
+#include "core/program_window.h"
+#include "helpers/program_driver.h"
+
+#include <QLabel>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The pictures of a window that are not drawn at the scale they are shown
+// at, one line each.
+QStringList Blurred(QWidget *window)
+{
+    QStringList problems;
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        const QPixmap picture = label->pixmap();
+        if (picture.isNull() || !label->isVisibleTo(window))
+            continue;
+        const qreal ratio = label->devicePixelRatioF();
+        if (!qFuzzyCompare(picture.devicePixelRatio(), ratio)
+            || picture.deviceIndependentSize().toSize() * ratio != picture.size())
+            problems.append(label->objectName() + u" drawn at "_s + QString::number(picture.devicePixelRatio()));
+    }
+    return problems;
+}
+
+} // namespace
+
+class TestHighDpi : public QObject
+{
+    Q_OBJECT
+private slots:
+    void scaleIsTwo() { QCOMPARE(qApp->devicePixelRatio(), 2.0); }
+
+    void everyPictureIsSharp_data()
+    {
+        QTest::addColumn<int>("program");
+        QTest::addColumn<QString>("proceed");
+        QTest::newRow("Financial") << int(ReadingProgram::Financial) << u"cmdProceed"_s;
+        QTest::newRow("Flower") << int(ReadingProgram::Flower) << u"cmdProceed"_s;
+        QTest::newRow("Travel") << int(ReadingProgram::Travel) << u"cmdProceed"_s;
+        QTest::newRow("Power Sign") << int(ReadingProgram::ZodiacPowerSign) << u"cmdNext"_s;
+    }
+    void everyPictureIsSharp()
+    {
+        QFETCH(int, program);
+        QFETCH(QString, proceed);
+        ProgramDriver driver{ReadingProgram(program)};
+        // At least one picture is looked at, at twice its size.
+        bool seen = false;
+        const auto check = [&seen](QWidget *window) {
+            QVERIFY2(Blurred(window).isEmpty(), qPrintable(Blurred(window).join(u'\n')));
+            for (QLabel *label : window->findChildren<QLabel *>())
+                seen |= !label->pixmap().isNull() && label->pixmap().width() == 2 * label->width();
+        };
+        check(&driver.main());
+        check(driver.input());
+        driver.read(u"ANNA"_s, 1, u"June"_s, 1980, qPrintable(proceed));
+        QVERIFY(driver.display());
+        check(driver.display());
+        QVERIFY(seen);
+    }
+
+    void fruitPicturesAreSharp()
+    {
+        ProgramDriver fruit{ReadingProgram::Fruit};
+        fruit.inInput<QLineEdit>("txtFirstName")->setText(u"ANNA"_s);
+        fruit.proceed("cmdNext");
+        QVERIFY(fruit.display());
+        QVERIFY2(Blurred(fruit.display()).isEmpty(), qPrintable(Blurred(fruit.display()).join(u'\n')));
+    }
+};
+
+QTEST_MAIN(TestHighDpi)
+#include "tst_high_dpi.moc"
