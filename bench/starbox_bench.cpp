@@ -283,14 +283,16 @@ int main(int argc, char *argv[])
     Settle();
 
     // "--cycles NAME COUNT" only runs that many reading cycles of one
-    // program, and "--report-cycles NAME COUNT" that many of its report,
-    // and prints nothing, for a profiler to watch.
-    if (argc == 4 && (std::strcmp(argv[1], "--cycles") == 0 || std::strcmp(argv[1], "--report-cycles") == 0)) {
+    // program ("--painted-cycles" with the display's first paint), and
+    // "--report-cycles NAME COUNT" that many of its report, and prints
+    // nothing, for a profiler to watch.
+    if (argc == 4 && (std::strcmp(argv[1], "--cycles") == 0 || std::strcmp(argv[1], "--painted-cycles") == 0
+                      || std::strcmp(argv[1], "--report-cycles") == 0)) {
         const CycleProgram &cycle = Cycle(argv[2]);
         const int count = std::atoi(argv[3]);
-        if (argv[1][2] == 'c') {
+        if (argv[1][2] != 'r') {
             for (int i = 0; i < count; ++i) {
-                ReadingCycle(main, cycle, false);
+                ReadingCycle(main, cycle, argv[1][2] == 'p');
                 Settle();
             }
         } else {

@@ -8,6 +8,7 @@
 #include "programs/financial/frmFinancialAstrologyMain.h"
 #include "programs/financial/frmFinancialAstrologySave.h"
 
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,7 +47,23 @@ QLineEdit *ShortBox(const QString &name)
     auto *box = new QLineEdit;
     box->setObjectName(name);
     box->setReadOnly(true);
+    // Framed by its holder (BoxFrame): a line edit's own frame in colours
+    // of its own is drawn afresh by the style in every window.
+    box->setFrame(false);
     return Painted(box);
+}
+
+// A thin grey rule around a short box.
+QFrame *BoxFrame(QWidget *box)
+{
+    auto *frame = new QFrame;
+    frame->setFrameShape(QFrame::Box);
+    frame->setLineWidth(1);
+    Paint(frame, QColor(0x80, 0x80, 0x80));
+    auto *layout = new QHBoxLayout(frame);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(box);
+    return frame;
 }
 
 ReadingBox *LongBox(const QString &name, int lines)
@@ -125,7 +142,7 @@ QWidget *frmFinancialAstrologyDisplay::createSignFrame()
         QLabel *caption = Caption(QString::fromUtf16(entry.caption));
         caption->setBuddy(*entry.box);
         rows->addWidget(caption, row, 0);
-        rows->addWidget(*entry.box, row, 1);
+        rows->addWidget(BoxFrame(*entry.box), row, 1);
         ++row;
     }
     rows->setColumnStretch(1, 1);
