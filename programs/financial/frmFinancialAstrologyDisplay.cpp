@@ -141,6 +141,9 @@ QWidget *frmFinancialAstrologyDisplay::createSignFrame()
         *entry.box = ShortBox(QString::fromUtf16(entry.name));
         QLabel *caption = Caption(QString::fromUtf16(entry.caption));
         caption->setBuddy(*entry.box);
+        // In its frame the box is no sibling of its caption, where a screen
+        // reader would look for it: it carries the caption as its name.
+        (*entry.box)->setAccessibleName(caption->text());
         rows->addWidget(caption, row, 0);
         rows->addWidget(BoxFrame(*entry.box), row, 1);
         ++row;
