@@ -1,11 +1,16 @@
 #include "core/clickable_label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 ClickableLabel::ClickableLabel(const QString &text, QWidget *parent)
     : TextLabel(text, parent)
 {
     setCursor(Qt::PointingHandCursor);
+    // Tab reaches it; a mouse click does not take the focus from a box.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent *event)
@@ -22,4 +27,31 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     if (click)
         emit clicked();
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Select:
+        event->accept();
+        emit clicked();
+        return;
+    default:
+        TextLabel::keyPressEvent(event);
+    }
+}
+
+void ClickableLabel::paintEvent(QPaintEvent *event)
+{
+    TextLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(1, 1, -1, -1);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }

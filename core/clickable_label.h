@@ -3,7 +3,8 @@
 #include "core/text_label.h"
 
 // A label that acts as a link: hand pointer, and clicked() on a press and
-// release inside it with the left button.
+// release inside it with the left button. It is reached with Tab, shows a
+// focus frame, and Space or Enter clicks it.
 class ClickableLabel : public TextLabel
 {
     Q_OBJECT
@@ -16,6 +17,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool m_pressed = false;

@@ -145,6 +145,31 @@ private slots:
         }
     }
 
+    // The fruit pictures are reached with Tab, and Space chooses one.
+    void fruitIsChosenWithTheKeyboard()
+    {
+        ProgramDriver fruit{ReadingProgram::Fruit};
+        fruit.inInput<QLineEdit>("txtFirstName")->setText(u"ANNA"_s);
+        fruit.proceed("cmdNext");
+        QWidget *display = fruit.display();
+        QVERIFY(display);
+        const auto pictures = display->findChildren<QLabel *>(u"picSmallFruit"_s);
+        QLabel *pear = nullptr;
+        for (QLabel *picture : pictures) {
+            QVERIFY(picture->focusPolicy() & Qt::TabFocus);
+            if (picture->property("index").toInt() == 11)
+                pear = picture;
+        }
+        QVERIFY(pear);
+        pear->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(pear, Qt::Key_Space);
+        QTRY_VERIFY(!pear->isVisible());
+        bool pearShown = false;
+        for (QLabel *label : display->findChildren<QLabel *>())
+            pearShown |= label->isVisible() && label->accessibleDescription() == u"A pear"_s;
+        QVERIFY(pearShown);
+    }
+
     void picturesSayWhatTheyShow()
     {
         ProgramDriver flower{ReadingProgram::Flower};
