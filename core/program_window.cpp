@@ -215,6 +215,7 @@ void ProgramWindow::open()
         // The title bar and frame count only once the window is in the area.
         // The window takes the room it would like, as far as the area has it.
         area->addSubWindow(this);
+        placeBrandLastInTabOrder();
         const QSize size = sizeHint().boundedTo(area->viewport()->size()).expandedTo(minimumSizeHint());
         setGeometry(QRect(TopCentre(area, size.width()), size));
     } else {
@@ -224,6 +225,29 @@ void ProgramWindow::open()
     // The caption comes last: the area lays the title bar out again on every
     // change of geometry while a window settles, and an empty caption is cheap.
     setWindowTitle(caption());
+}
+
+void ProgramWindow::placeBrandLastInTabOrder()
+{
+    // The brand frame is made before the window's own controls, so Tab
+    // would reach the offers at the bottom before them: they go last.
+    const QList<ClickableLabel *> offers = findChildren<ClickableLabel *>(QStringLiteral("lblCobrand"))
+                                           + findChildren<ClickableLabel *>(QStringLiteral("lblFullBrand"));
+    QWidget *last = nullptr;
+    QWidget *step = this;
+    for (int guard = 0; guard < 10000; ++guard) {
+        step = step->nextInFocusChain();
+        if (step == this)
+            break;
+        if (isAncestorOf(step) && (step->focusPolicy() & Qt::TabFocus)
+            && !offers.contains(static_cast<ClickableLabel *>(step)))
+            last = step;
+    }
+    for (ClickableLabel *offer : offers) {
+        if (last && offer->window() == last->window())
+            QWidget::setTabOrder(last, offer);
+        last = offer;
+    }
 }
 
 QString ProgramWindow::caption() const

@@ -155,6 +155,7 @@ private:
     }
 
     static QPoint TopCentre(const QMdiArea *area, int windowWidth);
+    void placeBrandLastInTabOrder();
     QAction *makeCommand(const QString &caption, const QString &name);
     FaceButton *makeButton(const QString &caption, const QString &name);
     ClickableLabel *createBanner();

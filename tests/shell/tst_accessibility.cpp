@@ -145,6 +145,28 @@ private slots:
         }
     }
 
+    // Tab runs through a program window's own controls before the brand
+    // offers at its bottom.
+    void brandOffersComeLast_data() { everyWindow_data(); }
+    void brandOffersComeLast()
+    {
+        QFETCH(int, program);
+        ProgramDriver driver{ReadingProgram(program)};
+        ProgramWindow *window = driver.input();
+        QStringList stops;
+        QWidget *step = window;
+        for (int guard = 0; guard < 10000; ++guard) {
+            step = step->nextInFocusChain();
+            if (step == window)
+                break;
+            if (window->isAncestorOf(step) && (step->focusPolicy() & Qt::TabFocus) && step->isVisibleTo(window))
+                stops.append(step->objectName());
+        }
+        QVERIFY(stops.size() > 3);
+        QCOMPARE(stops.mid(stops.size() - 2), (QStringList{u"lblCobrand"_s, u"lblFullBrand"_s}));
+        QCOMPARE(stops.count(u"lblCobrand"_s) + stops.count(u"lblFullBrand"_s), 2);
+    }
+
     // The fruit pictures are reached with Tab, and Space chooses one.
     void fruitIsChosenWithTheKeyboard()
     {
