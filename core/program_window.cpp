@@ -231,8 +231,11 @@ void ProgramWindow::placeBrandLastInTabOrder()
 {
     // The brand frame is made before the window's own controls, so Tab
     // would reach the offers at the bottom before them: they go last.
-    const QList<ClickableLabel *> offers = findChildren<ClickableLabel *>(QStringLiteral("lblCobrand"))
-                                           + findChildren<ClickableLabel *>(QStringLiteral("lblFullBrand"));
+    QList<QWidget *> offers;
+    for (const char16_t *name : {u"lblCobrand", u"lblFullBrand"}) {
+        if (auto *offer = findChild<ClickableLabel *>(QString::fromUtf16(name)))
+            offers.append(offer);
+    }
     QWidget *last = nullptr;
     QWidget *step = this;
     for (int guard = 0; guard < 10000; ++guard) {
@@ -240,10 +243,10 @@ void ProgramWindow::placeBrandLastInTabOrder()
         if (step == this)
             break;
         if (isAncestorOf(step) && (step->focusPolicy() & Qt::TabFocus)
-            && !offers.contains(static_cast<ClickableLabel *>(step)))
+            && !offers.contains(step))
             last = step;
     }
-    for (ClickableLabel *offer : offers) {
+    for (QWidget *offer : offers) {
         if (last && offer->window() == last->window())
             QWidget::setTabOrder(last, offer);
         last = offer;
