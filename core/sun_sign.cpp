@@ -31,6 +31,15 @@ int ClampMonth(int monthIndex)
 
 } // namespace
 
+int SignIndexOf(const QString &signName)
+{
+    for (int i = 0; i < kSignCount; ++i) {
+        if (SignName(SignAt(i)) == signName)
+            return i;
+    }
+    return -1;
+}
+
 QString SignName(SunSign sign)
 {
     static const std::array<QString, kSignCount> names{

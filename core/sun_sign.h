@@ -22,6 +22,9 @@ QString SignName(SunSign sign);
 // Zero-based position in zodiac order, for indexing per-sign tables.
 constexpr int SignIndex(SunSign sign) { return static_cast<int>(sign); }
 SunSign SignAt(int index); // index 0..11
+// The position 0..11 of the sign with exactly this display name, capitals
+// counting; -1 for any other text.
+int SignIndexOf(const QString &signName);
 
 // "January" ... "December".
 const QStringList &MonthNames();

@@ -99,16 +99,6 @@ constexpr std::array<std::uint8_t, kSignCount * kFinancialAttributeCount> kLevel
     1, 3, 1, 1, 2, 3, 2, 1, 1, 2, 1, 3, // Pisces
 };
 
-// The sign's position 0 to 11 among the twelve names, or -1.
-int SignPosition(const QString &sign)
-{
-    for (int p = 0; p < kSignCount; ++p) {
-        if (SignName(SignAt(p)) == sign)
-            return p;
-    }
-    return -1;
-}
-
 bool ValidAttribute(int attribute)
 {
     return attribute >= 0 && attribute < kFinancialAttributeCount;
@@ -138,7 +128,7 @@ int FinancialLevel(int signPosition, int attribute)
 
 void StarSignDescription(const QString &sign, FinancialReading &reading)
 {
-    const int p = SignPosition(sign);
+    const int p = SignIndexOf(sign);
     if (p < 0)
         return;
     const SignProfile &profile = kSignProfiles[std::size_t(p)];
@@ -158,7 +148,7 @@ void StarSignDescription(const QString &sign, FinancialReading &reading)
 
 void Financial_Profile(const QString &sign, FinancialReading &reading)
 {
-    const int p = SignPosition(sign);
+    const int p = SignIndexOf(sign);
     if (p < 0)
         return;
     reading.financialProfile = QString::fromLatin1(kFinancialLongTexts[p].financialProfile);

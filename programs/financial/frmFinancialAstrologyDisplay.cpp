@@ -222,10 +222,8 @@ void frmFinancialAstrologyDisplay::ShowFinancialReading(const FinancialReading &
     m_profile->setText(reading.financialProfile);
     for (int k = 0; k < kFinancialAttributeCount; ++k)
         m_verdicts[std::size_t(k)]->setText(reading.verdicts[std::size_t(k)]);
-    for (int p = 0; p < kSignCount; ++p) {
-        if (SignName(SignAt(p)) == reading.sign)
-            SunSignPictures().show(m_picture, p + 1, kSignPictureSize);
-    }
+    // A name that is no sign clears the picture.
+    SunSignPictures().show(m_picture, SignIndexOf(reading.sign) + 1, kSignPictureSize);
     m_tabs->setCurrentIndex(0);
 }
 

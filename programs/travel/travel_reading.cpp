@@ -53,11 +53,7 @@ constexpr std::array<const char *, 3> kQualities{"Cardinal", "Fixed", "Mutable"}
 
 bool BuildTravelReading(const QString &signName, TravelReading &reading)
 {
-    int index = -1;
-    for (int i = 0; i < kSignCount; ++i) {
-        if (SignName(SignAt(i)) == signName)
-            index = i;
-    }
+    const int index = SignIndexOf(signName);
     if (index < 0)
         return false;
     const TravelItems &items = kTravelSignTable[std::size_t(index)];

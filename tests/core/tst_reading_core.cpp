@@ -25,6 +25,11 @@ private slots:
         for (int i = 0; i < kSignCount; ++i)
             names.append(SignName(SignAt(i)));
         QCOMPARE(names, expected);
+        for (int i = 0; i < kSignCount; ++i)
+            QCOMPARE(SignIndexOf(expected.at(i)), i);
+        // Found by the exact name only.
+        for (const QString &other : {u"aries"_s, u"Aries "_s, u"ARIES"_s, QString(), u"Ophiuchus"_s})
+            QCOMPARE(SignIndexOf(other), -1);
     }
 
     void monthIndex_data()
