@@ -130,6 +130,12 @@ FaceButton *ProgramWindow::makeButton(const QString &caption, const QString &nam
     return created;
 }
 
+void ProgramWindow::sizeStripButton(FaceButton *button, int widthTwips)
+{
+    button->setFont(StarboxFont(8.25, true));
+    button->setMinimumSize(Twips(widthTwips), Twips(465));
+}
+
 void ProgramWindow::addButtonRow(const QList<QPushButton *> &buttons)
 {
     auto *row = new QHBoxLayout;

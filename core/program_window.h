@@ -104,6 +104,16 @@ protected:
         return created;
     }
 
+    // A button for the bottom strip: bold, as wide as given, one strip
+    // button high.
+    template <typename Slot>
+    FaceButton *stripButton(const QString &caption, const QString &name, Slot slot, int widthTwips)
+    {
+        FaceButton *created = button(caption, name, slot);
+        sizeStripButton(created, widthTwips);
+        return created;
+    }
+
     // A row of buttons, centred, at the end of the body.
     void addButtonRow(const QList<QPushButton *> &buttons);
 
@@ -158,6 +168,7 @@ private:
     void placeBrandLastInTabOrder();
     QAction *makeCommand(const QString &caption, const QString &name);
     FaceButton *makeButton(const QString &caption, const QString &name);
+    static void sizeStripButton(FaceButton *button, int widthTwips);
     ClickableLabel *createBanner();
     QFrame *createBrandFrame();
 

@@ -111,18 +111,13 @@ frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramW
     Paint(invitation, QColor(0xFF, 0xFF, 0x00), QColor(0x80, 0x00, 0x00));
     connect(invitation, &ClickableLabel::clicked, this, [this] { this->host().openLink(WebLink::HomePage); });
 
-    QList<QWidget *> strip{invitation};
-    const struct { const char16_t *caption; const char16_t *name; void (frmFlowerAstrologyDisplay::*slot)(); }
-        buttons[] = {{u"&Print", u"cmdPrint", &frmFlowerAstrologyDisplay::cmdPrint_Click},
-                     {u"&Back", u"cmdBack", &frmFlowerAstrologyDisplay::cmdBack_Click},
-                     {u"&Exit", u"cmdExit", &frmFlowerAstrologyDisplay::cmdExit_Click}};
-    for (const auto &b : buttons) {
-        QPushButton *created = button(QString::fromUtf16(b.caption), QString::fromUtf16(b.name), b.slot);
-        created->setFont(StarboxFont(8.25, true));
-        created->setMinimumSize(Twips(1140), Twips(465));
-        strip.append(created);
-    }
-    addToBottomStrip(strip);
+    addToBottomStrip({invitation,
+                      stripButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"),
+                                  &frmFlowerAstrologyDisplay::cmdPrint_Click, 1140),
+                      stripButton(QStringLiteral("&Back"), QStringLiteral("cmdBack"),
+                                  &frmFlowerAstrologyDisplay::cmdBack_Click, 1140),
+                      stripButton(QStringLiteral("&Exit"), QStringLiteral("cmdExit"),
+                                  &frmFlowerAstrologyDisplay::cmdExit_Click, 1140)});
     area->setMinimumWidth(Twips(11265) - 40);
     setCompactBody();
 }

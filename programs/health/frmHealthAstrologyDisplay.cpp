@@ -61,19 +61,13 @@ frmHealthAstrologyDisplay::frmHealthAstrologyDisplay(ProgramHost &host, ProgramW
     body()->addWidget(m_tabs, 1);
     setCompactBody();
 
-    QList<QWidget *> strip;
-    const struct { const char16_t *caption; const char16_t *name; void (frmHealthAstrologyDisplay::*slot)(); }
-        buttons[] = {{u"&Print", u"cmdPrint", &frmHealthAstrologyDisplay::cmdPrint_Click},
-                     {u"&Back", u"cmdBack", &frmHealthAstrologyDisplay::cmdBack_Click},
-                     {u"&Exit", u"cmdExit", &frmHealthAstrologyDisplay::cmdExit_Click}};
-    for (const auto &b : buttons) {
-        FaceButton *created = button(QString::fromUtf16(b.caption), QString::fromUtf16(b.name), b.slot);
-        created->setFont(StarboxFont(8.25, true));
-        created->setMinimumSize(Twips(1020), Twips(465));
-        created->setFace(kHealthCream);
-        strip.append(created);
-    }
-    addToBottomStrip(strip);
+    const QList<FaceButton *> commands{
+        stripButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), &frmHealthAstrologyDisplay::cmdPrint_Click, 1020),
+        stripButton(QStringLiteral("&Back"), QStringLiteral("cmdBack"), &frmHealthAstrologyDisplay::cmdBack_Click, 1020),
+        stripButton(QStringLiteral("&Exit"), QStringLiteral("cmdExit"), &frmHealthAstrologyDisplay::cmdExit_Click, 1020)};
+    for (FaceButton *command : commands)
+        command->setFace(kHealthCream);
+    addToBottomStrip({commands.begin(), commands.end()});
     m_tabs->setCurrentIndex(1);
 }
 
