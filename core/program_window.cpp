@@ -109,6 +109,7 @@ QFrame *ProgramWindow::createBrandFrame()
         grid->addWidget(label, 0, 0);
     }
     fullBrand->raise();
+    m_brandOffers = {coBrand, fullBrand};
     connect(fullBrand, &ClickableLabel::clicked, this,
             [this] { m_host.openLink(WebLink::FullBrandPage); });
     connect(coBrand, &ClickableLabel::clicked, this,
@@ -237,11 +238,6 @@ void ProgramWindow::placeBrandLastInTabOrder()
 {
     // The brand frame is made before the window's own controls, so Tab
     // would reach the offers at the bottom before them: they go last.
-    QList<QWidget *> offers;
-    for (const char16_t *name : {u"lblCobrand", u"lblFullBrand"}) {
-        if (auto *offer = findChild<ClickableLabel *>(QString::fromUtf16(name)))
-            offers.append(offer);
-    }
     QWidget *last = nullptr;
     QWidget *step = this;
     for (int guard = 0; guard < 10000; ++guard) {
@@ -249,10 +245,10 @@ void ProgramWindow::placeBrandLastInTabOrder()
         if (step == this)
             break;
         if (isAncestorOf(step) && (step->focusPolicy() & Qt::TabFocus)
-            && !offers.contains(step))
+            && !m_brandOffers.contains(step))
             last = step;
     }
-    for (QWidget *offer : offers) {
+    for (QWidget *offer : m_brandOffers) {
         if (last && offer->window() == last->window())
             QWidget::setTabOrder(last, offer);
         last = offer;

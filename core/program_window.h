@@ -179,6 +179,8 @@ private:
     SolidFrame *m_bodyFrame = nullptr;
     QVBoxLayout *m_body = nullptr;
     QGridLayout *m_brandGrid = nullptr;
+    QList<QWidget *> m_brandOffers; // co-brand, then full-brand
+
     bool m_closingForBack = false;
     QPointer<ProgramWindow> m_display; // an input window's current display window
 };
