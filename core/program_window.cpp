@@ -12,6 +12,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -218,6 +219,7 @@ void ProgramWindow::createMenuBar(const QList<QAction *> &fileCommands,
 void ProgramWindow::open()
 {
     QMdiArea *area = m_host.programArea();
+    QWidget *firstField = nullptr;
     if (mdiArea() != area) {
         // The title bar and frame count only once the window is in the area.
         // The window takes the room it would like, as far as the area has it.
@@ -225,10 +227,13 @@ void ProgramWindow::open()
         placeBrandLastInTabOrder();
         const QSize size = sizeHint().boundedTo(area->viewport()->size()).expandedTo(minimumSizeHint());
         setGeometry(QRect(TopCentre(area, size.width()), size));
+        firstField = openingFocus();
     } else {
         placeAtTopCentre();
     }
     show();
+    if (firstField)
+        firstField->setFocus(Qt::OtherFocusReason);
     // The caption comes last: the area lays the title bar out again on every
     // change of geometry while a window settles, and an empty caption is cheap.
     setWindowTitle(caption());
@@ -253,6 +258,26 @@ void ProgramWindow::placeBrandLastInTabOrder()
             QWidget::setTabOrder(last, offer);
         last = offer;
     }
+}
+
+QWidget *ProgramWindow::openingFocus() const
+{
+    // An input window opens ready for typing, in its first text box, even
+    // where a button comes before it; any other window on its first
+    // control that is not a link to a web page.
+    QWidget *step = const_cast<ProgramWindow *>(this);
+    for (int guard = 0; guard < 10000; ++guard) {
+        step = step->nextInFocusChain();
+        if (step == this)
+            break;
+        if (!isAncestorOf(step) || !(step->focusPolicy() & Qt::TabFocus) || !step->isVisibleTo(this)
+            || !step->isEnabled())
+            continue;
+        if (m_role == WindowRole::Input ? qobject_cast<QLineEdit *>(step) != nullptr
+                                         : qobject_cast<ClickableLabel *>(step) == nullptr)
+            return step;
+    }
+    return nullptr;
 }
 
 QString ProgramWindow::caption() const

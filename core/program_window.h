@@ -51,7 +51,8 @@ public:
     QString caption() const;
     WindowRole role() const { return m_role; }
 
-    // Shows the window in the host's program area, centred at the top.
+    // Shows the window in the host's program area, centred at the top; the
+    // first time, with the focus on its first field.
     void open();
 
     // Left = (area width - window width) / 2, Top = 0.
@@ -166,6 +167,7 @@ private:
 
     static QPoint TopCentre(const QMdiArea *area, int windowWidth);
     void placeBrandLastInTabOrder();
+    QWidget *openingFocus() const;
     QAction *makeCommand(const QString &caption, const QString &name);
     FaceButton *makeButton(const QString &caption, const QString &name);
     static void sizeStripButton(FaceButton *button, int widthTwips);

@@ -33,8 +33,11 @@ ReportWindow::ReportWindow(ProgramHost &host, ProgramWindow *display, const QStr
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(button(QStringLiteral("&Save"), QStringLiteral("cmdSave"), &ReportWindow::cmdSave_Click));
-    buttons->addWidget(button(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), &ReportWindow::cmdPrint_Click));
+    m_boxAndButtons = {m_box,
+                       button(QStringLiteral("&Save"), QStringLiteral("cmdSave"), &ReportWindow::cmdSave_Click),
+                       button(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), &ReportWindow::cmdPrint_Click)};
+    buttons->addWidget(m_boxAndButtons[1]);
+    buttons->addWidget(m_boxAndButtons[2]);
     body()->addLayout(buttons);
 }
 
@@ -51,6 +54,13 @@ QList<ClickableLabel *> ReportWindow::addSiteLinks()
         connect(label, &ClickableLabel::clicked, this, [this] { host().openLink(WebLink::HomePage); });
         m_above->addWidget(label);
         labels.append(label);
+    }
+    // Above the report on screen, and so before it for Tab.
+    QWidget *previous = labels.last();
+    QWidget::setTabOrder(labels.first(), previous);
+    for (QWidget *control : m_boxAndButtons) {
+        QWidget::setTabOrder(previous, control);
+        previous = control;
     }
     return labels;
 }

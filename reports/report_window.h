@@ -53,6 +53,7 @@ private:
     const SavedReadingKind &m_files;
     PrintForm m_printForm;
     QTextBrowser *m_box = nullptr;
+    QList<QWidget *> m_boxAndButtons; // the box, Save and Print, in tab order
     QVBoxLayout *m_above = nullptr;
     QPrinter *m_printer = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "programs/gift/gift_reading.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -40,6 +41,14 @@ ProfileInputWindow::ProfileInputWindow(ProgramHost &host, const Texts &texts)
 void ProfileInputWindow::addToDetailsRow(QWidget *widget)
 {
     m_details.row->insertWidget(0, widget);
+    // It comes before the date lists on screen, and so for Tab too.
+    QWidget *previous = m_details.names.last;
+    for (QWidget *control : widget->findChildren<QWidget *>()) {
+        if (control->focusPolicy() & Qt::TabFocus) {
+            QWidget::setTabOrder(previous, control);
+            previous = control;
+        }
+    }
 }
 
 bool ProfileInputWindow::ValidateDetails()
