@@ -4,6 +4,7 @@
 #include "core/fonts.h"
 #include "core/pictures.h"
 #include "core/program_window.h"
+#include "core/window_mnemonics.h"
 #include "shell/frmAbout.h"
 #include "shell/app_settings.h"
 #include "shell/links.h"
@@ -46,6 +47,7 @@ frmMDI::frmMDI(QWidget *parent)
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("Starbox v1.15"));
     createMenus();
+    new WindowMnemonics(menuBar(), this);
 
     // The program area and the selector area share one place; the selector
     // covers the program area whenever it is shown.

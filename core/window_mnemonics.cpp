@@ -1,0 +1,159 @@
+#include "core/window_mnemonics.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+namespace {
+
+// The letter of an Alt+letter key, in capitals; null for any other key.
+QChar MnemonicKey(const QKeyEvent *key)
+{
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::AltModifier)
+        return {};
+    const int code = key->key();
+    if ((code >= Qt::Key_A && code <= Qt::Key_Z) || (code >= Qt::Key_0 && code <= Qt::Key_9))
+        return QChar(code);
+    return {};
+}
+
+QList<QAbstractButton *> ButtonsFor(QWidget *window, QChar letter)
+{
+    QList<QAbstractButton *> found;
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (button->isVisible() && button->isEnabled() && MnemonicOf(button->text()) == letter)
+            found.append(button);
+    }
+    return found;
+}
+
+// The title in the window's menu bar that the letter opens.
+std::pair<QMenuBar *, QAction *> MenuTitleFor(QWidget *window, QChar letter)
+{
+    for (QMenuBar *bar : window->findChildren<QMenuBar *>()) {
+        if (!bar->isVisible() || !bar->isEnabled())
+            continue;
+        for (QAction *title : bar->actions()) {
+            if (title->isVisible() && title->isEnabled() && MnemonicOf(title->text()) == letter)
+                return {bar, title};
+        }
+    }
+    return {nullptr, nullptr};
+}
+
+bool HasCommandFor(QWidget *window, QChar letter)
+{
+    return !ButtonsFor(window, letter).isEmpty() || MenuTitleFor(window, letter).first;
+}
+
+void OpenTitle(QMenuBar *bar, QAction *title)
+{
+    if (title->menu())
+        bar->setActiveAction(title);
+    else
+        title->trigger();
+}
+
+// Presses the one button with the letter, as its own mnemonic would. When
+// several share it, the focus moves on to the next of them instead, so that
+// the user sees which one Space would press.
+void RunCommandFor(QWidget *window, QChar letter)
+{
+    const QList<QAbstractButton *> buttons = ButtonsFor(window, letter);
+    if (buttons.size() == 1) {
+        buttons.first()->setFocus(Qt::ShortcutFocusReason);
+        buttons.first()->animateClick();
+        return;
+    }
+    if (!buttons.isEmpty()) {
+        QWidget *step = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+        for (qsizetype guard = 0; guard < 10000; ++guard) {
+            step = step->nextInFocusChain();
+            if (auto *button = qobject_cast<QAbstractButton *>(step); button && buttons.contains(button)) {
+                button->setFocus(Qt::ShortcutFocusReason);
+                return;
+            }
+        }
+        buttons.first()->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    if (const auto [bar, title] = MenuTitleFor(window, letter); bar)
+        OpenTitle(bar, title);
+}
+
+QMdiSubWindow *ProgramWindowAround(QWidget *widget)
+{
+    for (; widget; widget = widget->parentWidget()) {
+        if (auto *window = qobject_cast<QMdiSubWindow *>(widget))
+            return window;
+    }
+    return nullptr;
+}
+
+// The window's own menu bar when it shows one, else the main one.
+void OpenFirstMenu(QMenuBar *own, QMenuBar *main)
+{
+    QMenuBar *bar = own && own->isVisible() ? own : main;
+    for (QAction *title : bar->actions()) {
+        if (title->isVisible() && title->isEnabled() && title->menu()) {
+            OpenTitle(bar, title);
+            return;
+        }
+    }
+}
+
+} // namespace
+
+QChar MnemonicOf(const QString &caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != u'&')
+            continue;
+        if (caption[i + 1] == u'&') {
+            ++i;
+            continue;
+        }
+        return caption[i + 1].toUpper();
+    }
+    return {};
+}
+
+WindowMnemonics::WindowMnemonics(QMenuBar *mainMenu, QObject *parent)
+    : QObject(parent), m_mainMenu(mainMenu)
+{
+    qApp->installEventFilter(this);
+}
+
+bool WindowMnemonics::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
+        return false;
+    // A key is looked at once, where it is first delivered: at the focus
+    // widget, and only while no dialog or popup of its own holds the keys.
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || watched != focus || focus->window() != m_mainMenu->window())
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    QMdiSubWindow *window = ProgramWindowAround(focus);
+
+    if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier) {
+        if (type == QEvent::KeyPress)
+            OpenFirstMenu(window ? window->findChild<QMenuBar *>() : nullptr, m_mainMenu);
+        return type == QEvent::KeyPress;
+    }
+
+    const QChar letter = MnemonicKey(key);
+    if (letter.isNull() || !window || !HasCommandFor(window, letter))
+        return false; // Qt's own shortcuts take it
+    if (type == QEvent::ShortcutOverride) {
+        // Claimed as a plain key, so that no shortcut elsewhere fires; the
+        // key press that follows runs the window's own command.
+        key->accept();
+        return true;
+    }
+    RunCommandFor(window, letter);
+    return true;
+}
