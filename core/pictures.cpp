@@ -1,5 +1,6 @@
 #include "core/pictures.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmapCache>
@@ -31,11 +32,53 @@ QPixmap SvgPixmap(const QString &resource, const QSize &logicalSize, qreal devic
     return pixmap;
 }
 
+namespace {
+
+// Keeps a label's picture drawn at the scale of the screen it is on: when
+// its window moves to a screen of another scale, the next paint draws the
+// picture again from its source.
+class SvgSource : public QObject
+{
+public:
+    explicit SvgSource(QLabel *label) : QObject(label), m_label(label) { label->installEventFilter(this); }
+
+    void show(const QString &resource, const QSize &logicalSize)
+    {
+        m_resource = resource;
+        m_size = logicalSize;
+        m_label->setPixmap(SvgPixmap(resource, logicalSize, m_label->devicePixelRatioF()));
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            const QPixmap shown = m_label->pixmap();
+            if (!shown.isNull() && shown.devicePixelRatio() != m_label->devicePixelRatioF())
+                show(m_resource, m_size);
+        }
+        return false;
+    }
+
+private:
+    QLabel *m_label;
+    QString m_resource;
+    QSize m_size;
+};
+
+} // namespace
+
 void ShowSvg(QLabel *label, const QString &resource, const QSize &logicalSize, const QString &description)
 {
     label->setAccessibleDescription(description);
     label->setFixedSize(logicalSize);
-    label->setPixmap(SvgPixmap(resource, logicalSize, label->devicePixelRatioF()));
+    SvgSource *source = nullptr;
+    for (QObject *child : label->children()) {
+        if ((source = dynamic_cast<SvgSource *>(child)))
+            break;
+    }
+    if (!source)
+        source = new SvgSource(label);
+    source->show(resource, logicalSize);
 }
 
 QString ImageList::resource(int position) const

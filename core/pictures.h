@@ -11,7 +11,8 @@ class QLabel;
 QPixmap SvgPixmap(const QString &resource, const QSize &logicalSize, qreal devicePixelRatio);
 
 // Shows an SVG resource on a label at the label's own device pixel ratio,
-// with the words a screen reader gives for the picture.
+// and again at the new ratio when its window moves to a screen of another
+// scale, with the words a screen reader gives for the picture.
 void ShowSvg(QLabel *label, const QString &resource, const QSize &logicalSize, const QString &description);
 
 // A picture list: pictures addressed by 1-based position, each with the

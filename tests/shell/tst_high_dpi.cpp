@@ -1,10 +1,13 @@
 // At scale factor 2 (this test runs with QT_SCALE_FACTOR=2) every picture
-// is drawn at twice its size in device pixels, so it stays sharp.
+// is drawn at twice its size in device pixels, so it stays sharp; moved to
+// the second screen, of twice the density, at four times.
 
 #include "core/program_window.h"
 #include "helpers/program_driver.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -34,7 +37,11 @@ class TestHighDpi : public QObject
 {
     Q_OBJECT
 private slots:
-    void scaleIsTwo() { QCOMPARE(qApp->devicePixelRatio(), 2.0); }
+    void scalesAreTwoAndFour()
+    {
+        QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0);
+        QCOMPARE(QGuiApplication::screens().constLast()->devicePixelRatio(), 4.0);
+    }
 
     void everyPictureIsSharp_data()
     {
@@ -63,6 +70,27 @@ private slots:
         QVERIFY(driver.display());
         check(driver.display());
         QVERIFY(seen);
+    }
+
+    void picturesFollowTheirScreen()
+    {
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        QCOMPARE(screens.size(), 2);
+        ProgramDriver driver{ReadingProgram::Financial};
+        driver.read(u"ANNA"_s, 1, u"June"_s, 1980, "cmdProceed");
+        auto *sign = driver.inDisplay<QLabel>("picSign");
+        QVERIFY(sign);
+        QCOMPARE(sign->pixmap().devicePixelRatio(), 2.0);
+
+        for (const auto &[screen, ratio] : {std::pair{screens.at(1), 4.0}, std::pair{screens.at(0), 2.0}}) {
+            driver.main().setScreen(screen);
+            driver.main().move(screen->geometry().topLeft() + QPoint(20, 20));
+            QTRY_COMPARE(sign->devicePixelRatioF(), ratio);
+            QTRY_COMPARE(sign->pixmap().devicePixelRatio(), ratio);
+            QCOMPARE(sign->pixmap().width(), int(sign->width() * ratio));
+            QVERIFY2(Blurred(driver.display()).isEmpty(), qPrintable(Blurred(driver.display()).join(u'\n')));
+            QVERIFY2(Blurred(&driver.main()).isEmpty(), qPrintable(Blurred(&driver.main()).join(u'\n')));
+        }
     }
 
     void fruitPicturesAreSharp()
