@@ -163,6 +163,7 @@ QWidget *frmMDI::createButtonPanel()
     }
 
     int position = 0;
+    QWidget *previous = nullptr;
     for (ReadingProgram program : SelectorOrder()) {
         const int index = static_cast<int>(program);
         auto *picture = new QLabel(panel);
@@ -171,8 +172,13 @@ QWidget *frmMDI::createButtonPanel()
         ShowSvg(picture, ButtonPicture(program), QSize(32, 32), ReadingProgramAt(index).name);
         const int row = position / 3;
         const int column = (position % 3) * 2;
+        QPushButton *button = m_buttons[static_cast<std::size_t>(index)];
         grid->addWidget(picture, row, column);
-        grid->addWidget(m_buttons[static_cast<std::size_t>(index)], row, column + 1);
+        grid->addWidget(button, row, column + 1);
+        // Tab takes the buttons in the order they are shown.
+        if (previous)
+            QWidget::setTabOrder(previous, button);
+        previous = button;
         ++position;
     }
 
@@ -221,8 +227,11 @@ QWidget *frmMDI::createSelectorArea()
         Paint(caption, colour);
         if (index >= kCaptionOffset)
             caption->setVisible(ReadingProgramAt(index - kCaptionOffset).shown);
-        else
+        else {
+            // A heading, not a link: no hand, and no stop for Tab.
             caption->setCursor(Qt::ArrowCursor);
+            caption->setFocusPolicy(Qt::NoFocus);
+        }
         connect(caption, &ClickableLabel::clicked, this, [this, index] { lblCaption_Click(index); });
         m_captions[static_cast<std::size_t>(index)] = caption;
     }
@@ -237,9 +246,15 @@ QWidget *frmMDI::createSelectorArea()
     for (int index = 0; index < kCaptionOffset; ++index)
         column->addWidget(m_captions[static_cast<std::size_t>(index)], 0, Qt::AlignHCenter);
     column->addSpacing(10);
+    QWidget *previous = nullptr;
     for (ReadingProgram program : SelectorOrder()) {
         const int index = static_cast<int>(program) + kCaptionOffset;
-        column->addWidget(m_captions[static_cast<std::size_t>(index)], 0, Qt::AlignHCenter);
+        ClickableLabel *caption = m_captions[static_cast<std::size_t>(index)];
+        column->addWidget(caption, 0, Qt::AlignHCenter);
+        // Tab takes the captions in the order they are shown.
+        if (previous)
+            QWidget::setTabOrder(previous, caption);
+        previous = caption;
     }
     column->addStretch(1);
     return m_picMain;

@@ -68,10 +68,10 @@ bool IsBrandOffer(const QWidget *control)
     return control->objectName() == u"lblCobrand"_s || control->objectName() == u"lblFullBrand"_s;
 }
 
-// Tab from the window's opening focus stays in the window and takes its
-// controls in reading order from the banner at the top, with the brand
-// offers last; the problems found, one line each.
-QStringList TabOrderProblems(ProgramWindow *window)
+// Tab from the focus stays in the window and takes its controls in reading
+// order from the top left, with a program window's brand offers last; the
+// problems found, one line each.
+QStringList TabOrderProblems(QWidget *window)
 {
     QList<QWidget *> cycle = TabCycle();
     if (cycle.isEmpty())
@@ -81,15 +81,16 @@ QStringList TabOrderProblems(ProgramWindow *window)
         if (!window->isAncestorOf(control))
             problems.append(window->objectName() + u": Tab leaves the window for "_s + NameOf(control));
     }
-    const auto banner = std::find_if(cycle.begin(), cycle.end(),
-                                     [](QWidget *w) { return w->objectName() == u"Label61"_s; });
-    if (banner == cycle.end())
-        return problems << window->objectName() + u": Tab misses the banner"_s;
-    std::rotate(cycle.begin(), banner, cycle.end());
-    if (cycle.size() < 3 || !IsBrandOffer(cycle.last()) || !IsBrandOffer(cycle[cycle.size() - 2]))
+    const auto first = std::min_element(cycle.begin(), cycle.end(), [window](QWidget *a, QWidget *b) {
+        const QRect p = PlaceIn(window, a), q = PlaceIn(window, b);
+        return std::pair{p.top(), p.left()} < std::pair{q.top(), q.left()};
+    });
+    std::rotate(cycle.begin(), first, cycle.end());
+    const bool programWindow = qobject_cast<ProgramWindow *>(window) != nullptr;
+    if (programWindow && (cycle.size() < 3 || !IsBrandOffer(cycle.last()) || !IsBrandOffer(cycle[cycle.size() - 2])))
         problems.append(window->objectName() + u": the brand offers are not last"_s);
     for (qsizetype i = 1; i < cycle.size(); ++i) {
-        if (IsBrandOffer(cycle[i]))
+        if (programWindow && IsBrandOffer(cycle[i]))
             continue;
         if (!ReadsAfter(PlaceIn(window, cycle[i - 1]), PlaceIn(window, cycle[i])))
             problems.append(window->objectName() + u": Tab goes back from "_s + NameOf(cycle[i - 1]) + u" to "_s
@@ -248,6 +249,30 @@ private slots:
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
         QCOMPARE(mainExit.count(), 0);
+    }
+
+    // The main window: Tab reads through the selector's buttons and
+    // captions, and the headings above them are no stops.
+    void mainWindowReadsInOrder()
+    {
+        ProgramDriver driver{ReadingProgram::Food};
+        driver.input()->close();
+        QTRY_VERIFY(driver.selectorVisible());
+        QPushButton *first = nullptr;
+        for (QPushButton *button : driver.main().findChildren<QPushButton *>(u"cmdSelectOption"_s)) {
+            if (!first && button->isVisible())
+                first = button;
+        }
+        QVERIFY(first);
+        first->setFocus();
+        QCOMPARE(QApplication::focusWidget(), first);
+        const QStringList problems = TabOrderProblems(&driver.main());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+        for (QWidget *stop : TabCycle()) {
+            QVERIFY(stop->isVisible());
+            QVERIFY2(stop->property("index").toInt() >= 3 || stop->objectName() != u"lblCaption"_s,
+                     qPrintable(stop->property("index").toString()));
+        }
     }
 
     // What the letters do, end to end.
