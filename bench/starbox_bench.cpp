@@ -236,10 +236,25 @@ void ReportCycle(ProgramWindow *display, const char *reportWindow, bool paint)
     report->close();
 }
 
+// The offscreen platform says, for every window shown, what it cannot do;
+// those lines would bury the figures.
+QtMessageHandler g_standardMessages = nullptr;
+
+void QuietPlatform(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    if (g_standardMessages)
+        g_standardMessages(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    g_standardMessages = qInstallMessageHandler(QuietPlatform);
     if (argc == 3 && std::strcmp(argv[1], "--cold-start") == 0)
         return ColdStart(argc, argv,
                          std::strcmp(argv[2], "floor") == 0  ? Start::Floor
