@@ -239,19 +239,25 @@ void ProgramWindow::open()
     setWindowTitle(caption());
 }
 
+QList<QWidget *> ProgramWindow::tabStops() const
+{
+    QList<QWidget *> stops;
+    QWidget *step = nextInFocusChain();
+    for (int guard = 0; step && step != this && guard < 10000; ++guard, step = step->nextInFocusChain()) {
+        if (isAncestorOf(step) && (step->focusPolicy() & Qt::TabFocus))
+            stops.append(step);
+    }
+    return stops;
+}
+
 void ProgramWindow::placeBrandLastInTabOrder()
 {
     // The brand frame is made before the window's own controls, so Tab
     // would reach the offers at the bottom before them: they go last.
     QWidget *last = nullptr;
-    QWidget *step = this;
-    for (int guard = 0; guard < 10000; ++guard) {
-        step = step->nextInFocusChain();
-        if (step == this)
-            break;
-        if (isAncestorOf(step) && (step->focusPolicy() & Qt::TabFocus)
-            && !m_brandOffers.contains(step))
-            last = step;
+    for (QWidget *stop : tabStops()) {
+        if (!m_brandOffers.contains(stop))
+            last = stop;
     }
     for (QWidget *offer : m_brandOffers) {
         if (last && offer->window() == last->window())
@@ -265,17 +271,12 @@ QWidget *ProgramWindow::openingFocus() const
     // An input window opens ready for typing, in its first text box, even
     // where a button comes before it; any other window on its first
     // control that is not a link to a web page.
-    QWidget *step = const_cast<ProgramWindow *>(this);
-    for (int guard = 0; guard < 10000; ++guard) {
-        step = step->nextInFocusChain();
-        if (step == this)
-            break;
-        if (!isAncestorOf(step) || !(step->focusPolicy() & Qt::TabFocus) || !step->isVisibleTo(this)
-            || !step->isEnabled())
+    for (QWidget *stop : tabStops()) {
+        if (!stop->isVisibleTo(this) || !stop->isEnabled())
             continue;
-        if (m_role == WindowRole::Input ? qobject_cast<QLineEdit *>(step) != nullptr
-                                         : qobject_cast<ClickableLabel *>(step) == nullptr)
-            return step;
+        if (m_role == WindowRole::Input ? qobject_cast<QLineEdit *>(stop) != nullptr
+                                         : qobject_cast<ClickableLabel *>(stop) == nullptr)
+            return stop;
     }
     return nullptr;
 }

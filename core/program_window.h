@@ -166,6 +166,8 @@ private:
     }
 
     static QPoint TopCentre(const QMdiArea *area, int windowWidth);
+    // The window's own controls that Tab can reach, in the order it does.
+    QList<QWidget *> tabStops() const;
     void placeBrandLastInTabOrder();
     QWidget *openingFocus() const;
     QAction *makeCommand(const QString &caption, const QString &name);

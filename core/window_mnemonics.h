@@ -10,7 +10,6 @@
 
 #include <QObject>
 
-class QKeyEvent;
 class QMenuBar;
 
 // The letter that a caption's ampersand marks, in capitals ("&&" is an
