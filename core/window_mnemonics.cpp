@@ -56,14 +56,14 @@ void OpenTitle(QMenuBar *bar, QAction *title)
         title->trigger();
 }
 
-// Presses the one button with the letter, as its own mnemonic would. When
-// several share it, the focus moves on to the next of them instead, so that
-// the user sees which one Space would press.
+// Presses the one button with the letter, as its own mnemonic would, the
+// focus staying where it is. When several share it, the focus moves on to
+// the next of them instead, so that the user sees which one Space would
+// press.
 void RunCommandFor(QWidget *window, QChar letter)
 {
     const QList<QAbstractButton *> buttons = ButtonsFor(window, letter);
     if (buttons.size() == 1) {
-        buttons.first()->setFocus(Qt::ShortcutFocusReason);
         buttons.first()->animateClick();
         return;
     }

@@ -144,9 +144,8 @@ QStringList MnemonicProblems(ProgramWindow *window, QWidget *home)
         home->setFocus();
         QSignalSpy pressed(button, &QAbstractButton::pressed);
         QTest::keyClick(home, letter.toLatin1(), Qt::AltModifier);
-        if (pressed.count() != 1 || QApplication::focusWidget() != button)
-            fail(u"Alt+"_s + letter + u" does not press "_s + button->objectName() + u", the focus is on "_s
-                 + NameOf(QApplication::focusWidget()));
+        if (pressed.count() != 1)
+            fail(u"Alt+"_s + letter + u" does not press "_s + button->objectName());
         // The press ends with a click a moment later, on the button's timer;
         // what the button does is not for here.
         const QSignalBlocker quiet(button);
