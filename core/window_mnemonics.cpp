@@ -139,6 +139,21 @@ bool WindowMnemonics::eventFilter(QObject *watched, QEvent *event)
     auto *key = static_cast<QKeyEvent *>(event);
     QMdiSubWindow *window = ProgramWindowAround(focus);
 
+    if (key->key() == Qt::Key_Alt && type == QEvent::ShortcutOverride
+        && (key->modifiers() & ~(Qt::AltModifier | Qt::KeypadModifier)) == Qt::NoModifier) {
+        // Alt pressed and let go on its own puts a menu bar in keyboard
+        // mode: the window's own, when it has one, and not the main one.
+        auto *own = window ? window->findChild<QMenuBar *>() : nullptr;
+        if (!own || !own->isVisible())
+            return false;
+        // It watches its window for the key; here it alone is shown it.
+        QObject relay;
+        relay.installEventFilter(own);
+        QCoreApplication::sendEvent(&relay, event);
+        key->accept();
+        return true;
+    }
+
     if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier) {
         if (type == QEvent::KeyPress)
             OpenFirstMenu(window ? window->findChild<QMenuBar *>() : nullptr, m_mainMenu);

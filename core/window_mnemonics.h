@@ -6,7 +6,8 @@
 // so Qt alone would only move the focus round the clashing ones: here the
 // window being worked in goes first, its buttons before its menu titles.
 // F10 opens the first menu of that window, or of the main window, so that a
-// menu whose letter a button takes is still at hand.
+// menu whose letter a button takes is still at hand; Alt on its own goes to
+// that window's menu bar too.
 
 #include <QObject>
 

@@ -314,6 +314,31 @@ private slots:
         CloseMenu();
     }
 
+    // Alt pressed and let go on its own takes the keys to the menu bar of
+    // the window in use, and to the main one only when it has none.
+    void altAloneGoesToTheWindowsMenuBar()
+    {
+        ProgramDriver food{ReadingProgram::Food};
+        QWidget *name = food.inInput("txtFirstName");
+        QTest::keyPress(name, Qt::Key_Alt);
+        QTest::keyRelease(name, Qt::Key_Alt);
+        auto *bar = qobject_cast<QMenuBar *>(QApplication::focusWidget());
+        QVERIFY(bar);
+        QVERIFY(food.input()->isAncestorOf(bar));
+        QVERIFY(bar->activeAction());
+        QCOMPARE(bar->activeAction()->text(), u"&File"_s);
+        QVERIFY(!food.main().menuBar()->activeAction());
+        QTest::keyClick(bar, Qt::Key_Escape);
+        QCOMPARE(QApplication::focusWidget(), name);
+
+        ProgramDriver financial{ReadingProgram::Financial};
+        name = financial.inInput("txtName");
+        QTest::keyPress(name, Qt::Key_Alt);
+        QTest::keyRelease(name, Qt::Key_Alt);
+        QCOMPARE(QApplication::focusWidget(), financial.main().menuBar());
+        QTest::keyClick(financial.main().menuBar(), Qt::Key_Escape);
+    }
+
     // The rules on their own: the window in use before the main window, and
     // a letter that two buttons share moving the focus between them.
     void lettersStayInTheWindowInUse()
