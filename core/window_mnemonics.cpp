@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 
@@ -92,10 +93,15 @@ QMdiSubWindow *ProgramWindowAround(QWidget *widget)
     return nullptr;
 }
 
-// The window's own menu bar when it shows one, else the main one.
-void OpenFirstMenu(QMenuBar *own, QMenuBar *main)
+// The menu bar that a program window shows, if it has one.
+QMenuBar *ShownMenuBar(QMdiSubWindow *window)
 {
-    QMenuBar *bar = own && own->isVisible() ? own : main;
+    auto *bar = window ? window->findChild<QMenuBar *>() : nullptr;
+    return bar && bar->isVisible() ? bar : nullptr;
+}
+
+void OpenFirstMenu(QMenuBar *bar)
+{
     for (QAction *title : bar->actions()) {
         if (title->isVisible() && title->isEnabled() && title->menu()) {
             OpenTitle(bar, title);
@@ -108,16 +114,9 @@ void OpenFirstMenu(QMenuBar *own, QMenuBar *main)
 
 QChar MnemonicOf(const QString &caption)
 {
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != u'&')
-            continue;
-        if (caption[i + 1] == u'&') {
-            ++i;
-            continue;
-        }
-        return caption[i + 1].toUpper();
-    }
-    return {};
+    // Qt's own reading of the ampersand, the one its buttons register.
+    const QKeySequence mnemonic = QKeySequence::mnemonic(caption);
+    return mnemonic.isEmpty() ? QChar() : QChar(mnemonic[0].key());
 }
 
 WindowMnemonics::WindowMnemonics(QMenuBar *mainMenu, QObject *parent)
@@ -143,8 +142,8 @@ bool WindowMnemonics::eventFilter(QObject *watched, QEvent *event)
         && (key->modifiers() & ~(Qt::AltModifier | Qt::KeypadModifier)) == Qt::NoModifier) {
         // Alt pressed and let go on its own puts a menu bar in keyboard
         // mode: the window's own, when it has one, and not the main one.
-        auto *own = window ? window->findChild<QMenuBar *>() : nullptr;
-        if (!own || !own->isVisible())
+        QMenuBar *own = ShownMenuBar(window);
+        if (!own)
             return false;
         // It watches its window for the key; here it alone is shown it.
         QObject relay;
@@ -155,8 +154,10 @@ bool WindowMnemonics::eventFilter(QObject *watched, QEvent *event)
     }
 
     if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier) {
-        if (type == QEvent::KeyPress)
-            OpenFirstMenu(window ? window->findChild<QMenuBar *>() : nullptr, m_mainMenu);
+        if (type == QEvent::KeyPress) {
+            QMenuBar *own = ShownMenuBar(window);
+            OpenFirstMenu(own ? own : m_mainMenu);
+        }
         return type == QEvent::KeyPress;
     }
 
