@@ -86,8 +86,11 @@ class Session:
             "XDG_STATE_HOME": os.path.join(self.home, "state"),
             "GSETTINGS_BACKEND": "memory",
             "LC_ALL": "C.UTF-8",
-            "NO_AT_BRIDGE": "0",
         }
+        # The sanitizer build runs this test too, with its own options.
+        for name in ("ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"):
+            if name in os.environ:
+                self.env[name] = os.environ[name]
 
     def start(self, argv, env=None, **kwargs):
         process = subprocess.Popen(argv, env=env or self.env, stdin=subprocess.DEVNULL, **kwargs)
@@ -288,7 +291,8 @@ def check_x11_window(checks, what, names, caption, window_class):
 
 def toplevels(log_path):
     """The xdg_toplevel objects in the WAYLAND_DEBUG log, in the order they
-    were made, each with the last title and app_id Starbox set on it."""
+    were made, each with the last title and app_id Starbox set on it, and
+    whether it has a parent."""
     made = []
     current = {}
     with open(log_path, encoding="utf-8", errors="replace") as log:
@@ -307,7 +311,8 @@ def toplevels(log_path):
                     text = re.fullmatch(r'"(.*)"', request.group(3))
                     key = "title" if request.group(2) == "set_title" else "app_id"
                     toplevel[key] = text.group(1) if text else request.group(3)
-    return [t for t in made if t["title"] is not None]
+    # A window is complete once it has both; Qt sends them one after the other.
+    return [t for t in made if t["title"] is not None and t["app_id"] is not None]
 
 
 def run_wayland(args, checks):
@@ -340,7 +345,7 @@ def run_wayland(args, checks):
                                      stdout=subprocess.DEVNULL, stderr=log)
 
         first = start_starbox()
-        main = wait_for("the main window's xdg_toplevel",
+        main = wait_for("the main window's xdg_toplevel with a title and an app_id",
                         lambda: first.poll() is None and toplevels(logs[0])[:1])[0]
         check_wayland_window(checks, "main window", main, args.caption, args.app_id)
 
@@ -349,7 +354,7 @@ def run_wayland(args, checks):
                                lambda: accessibility.find(accessibility.application(),
                                                           "menu item", "About Software"))
         accessibility.press(about_entry)
-        about = wait_for("the About box's xdg_toplevel", lambda: toplevels(logs[0])[1:2])[0]
+        about = wait_for("the About box's xdg_toplevel with a title and an app_id", lambda: toplevels(logs[0])[1:2])[0]
         checks.equal("About box has the main window as parent", about["parent"], True)
         check_wayland_window(checks, "About box", about, args.caption, args.app_id)
 
