@@ -4,6 +4,7 @@
 #include "core/fonts.h"
 #include "core/pictures.h"
 #include "core/program_host.h"
+#include "shell/startup.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -28,14 +29,14 @@ frmAbout::frmAbout(ProgramHost &host, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Starbox v1.15"));
+    setWindowTitle(ApplicationCaption());
     setFont(StarboxFont(8.25));
 
     auto *picture = new QLabel;
     picture->setObjectName(QStringLiteral("picIcon"));
     ShowSvg(picture, QStringLiteral(":/starbox.svg"), QSize(96, 96), QStringLiteral("The Starbox emblem"));
 
-    auto *heading = new QLabel(QStringLiteral("Starbox v1.15"));
+    auto *heading = new QLabel(ApplicationCaption());
     heading->setObjectName(QStringLiteral("lblTitle"));
     heading->setFont(StarboxFont(14, true));
 

@@ -10,6 +10,7 @@
 #include "shell/links.h"
 #include "shell/update_reminder.h"
 #include "shell/reading_programs.h"
+#include "shell/startup.h"
 
 #include <QCloseEvent>
 #include <QDate>
@@ -45,7 +46,7 @@ frmMDI::frmMDI(QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMDI"));
-    setWindowTitle(QStringLiteral("Starbox v1.15"));
+    setWindowTitle(ApplicationCaption());
     createMenus();
     new WindowMnemonics(menuBar(), this);
 

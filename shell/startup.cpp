@@ -36,10 +36,23 @@ void EndProgram()
     QCoreApplication::exit(0);
 }
 
+QString ApplicationCaption()
+{
+    return QStringLiteral("Starbox v" STARBOX_VERSION);
+}
+
+QString DesktopEntryName()
+{
+    return QStringLiteral(STARBOX_APP_ID);
+}
+
 void ConfigureApplication()
 {
+    // The application name is also the X11 window class (WM_CLASS), which the
+    // desktop entry names as its StartupWMClass, and the settings' folder.
+    // No display name is set: Qt would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("starbox"));
-    QApplication::setApplicationDisplayName(ApplicationTitle());
+    QApplication::setDesktopFileName(DesktopEntryName());
     QApplication::setApplicationVersion(QStringLiteral(STARBOX_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/starbox.svg")));
     QApplication::setFont(StarboxFont(8.25));

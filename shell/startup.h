@@ -10,6 +10,16 @@
 bool DisplayAvailable();
 QString NoDisplayMessage();
 
+// The caption of the main window and of the About box, "Starbox v" and the
+// version: exactly what the window manager shows, as no application display
+// name is appended to it.
+QString ApplicationCaption();
+
+// The name of the desktop entry that describes Starbox to the desktop
+// ("org.starbox.Starbox"), without ".desktop": the Wayland app_id of every
+// window, by which docks and task switchers find Starbox's icon and name.
+QString DesktopEntryName();
+
 // Names, icon and face of the application; run once the application object
 // exists, before any window.
 void ConfigureApplication();
