@@ -4,6 +4,7 @@
 
 #include "core/program_window.h"
 #include "helpers/fake_host.h"
+#include "helpers/isolation.h"
 #include "helpers/modal_watcher.h"
 #include "helpers/pdf_text.h"
 #include "helpers/program_driver.h"
@@ -66,6 +67,9 @@ class TestReportWindow : public QObject
 {
     Q_OBJECT
 private slots:
+    // The file dialogs keep their history in the settings store.
+    void initTestCase() { IsolateUserFiles(); }
+
     void init()
     {
         m_host = std::make_unique<FakeHost>();
