@@ -28,8 +28,8 @@ bool AcceptPrintDialogToPdf(QPrintDialog *dialog, const QString &pdf);
 class ReportWindow;
 
 // Prints a report window's report to a PDF file with its Print button,
-// accepting any print dialog for that file; how many print dialogs it showed, and how many
-// other modal windows.
+// accepting any print dialog for that file; how many print dialogs it
+// showed, and how many other modal windows.
 struct PrintedReport
 {
     int printDialogs = 0;
