@@ -1,14 +1,26 @@
 #include "reports/print_report.h"
 
+#include "core/messages.h"
+
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStringList>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
 
 #include <memory>
 
-bool PrintReport(QTextBrowser *box, PrintForm form, QWidget *parent, QPrinter *printer)
+QString ReportDocumentName(const QString &programName, const QString &personName)
+{
+    QStringList parts{ApplicationTitle(), programName};
+    if (!personName.trimmed().isEmpty())
+        parts.append(personName.trimmed());
+    return parts.join(QStringLiteral(" - "));
+}
+
+bool PrintReport(QTextBrowser *box, PrintForm form, QWidget *parent, const QString &documentName,
+                 QPrinter *printer)
 {
     std::unique_ptr<QPrinter> own;
     if (!printer) {
@@ -22,6 +34,8 @@ bool PrintReport(QTextBrowser *box, PrintForm form, QWidget *parent, QPrinter *p
         }
         printer = own.get();
     }
+    // Before the dialog, which may show it, and before the first page.
+    printer->setDocName(documentName);
 
     if (form == PrintForm::DefaultPrinter) {
         QTextCursor cursor = box->textCursor();

@@ -3,6 +3,7 @@
 // Printing a report box, in its two forms.
 
 class QPrinter;
+class QString;
 class QTextBrowser;
 class QWidget;
 
@@ -11,7 +12,13 @@ enum class PrintForm {
     PrintDialog     // the print dialog, offering the selection when there is one
 };
 
-// Prints the box. Without a printer given, the default printer is used (no
-// default printer: nothing happens) or the dialog's choice. Cancelling and
-// failures are silent. True when something was sent to print.
-bool PrintReport(QTextBrowser *box, PrintForm form, QWidget *parent, QPrinter *printer = nullptr);
+// The title a printed report carries, which print queues list and PDF
+// printers write into the file: "Starbox - Travel Astrology - ANNA".
+QString ReportDocumentName(const QString &programName, const QString &personName);
+
+// Prints the box as a job of the given name. Without a printer given, the
+// default printer is used (no default printer: nothing happens) or the
+// dialog's choice. Cancelling and failures are silent. True when something
+// was sent to print.
+bool PrintReport(QTextBrowser *box, PrintForm form, QWidget *parent, const QString &documentName,
+                 QPrinter *printer = nullptr);

@@ -90,7 +90,7 @@ void ReportWindow::cmdSave_Click()
 
 void ReportWindow::cmdPrint_Click()
 {
-    PrintReport(m_box, m_printForm, this, m_printer);
+    PrintReport(m_box, m_printForm, this, ReportDocumentName(programName(), savedDetails().name), m_printer);
 }
 
 void ReportWindow::closeEvent(QCloseEvent *event)

@@ -12,8 +12,10 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -57,6 +59,25 @@ void WalkReading(frmMDI &main, ReadingProgram program, const QString &prefix, in
     }
 }
 
+// Accepts the print dialog with its PDF file entry chosen, whatever
+// printers the machine has, for the file given.
+void AcceptToPdf(QPrintDialog *dialog, const QString &pdf)
+{
+    auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+    auto *fileName = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
+    if (!printers || !fileName || printers->count() == 0) {
+        dialog->reject();
+        return;
+    }
+    printers->setCurrentIndex(printers->count() - 1); // "Print to File (PDF)"
+    if (!fileName->isEnabled()) {
+        dialog->reject();
+        return;
+    }
+    fileName->setText(pdf);
+    dialog->accept();
+}
+
 // Opens a single-name program with a report, reads ANNA's reading, takes
 // the input window, every tab of the display window and the report.
 void WalkReport(frmMDI &main, ReadingProgram program, const QString &prefix, const char *proceed,
@@ -88,18 +109,26 @@ void WalkReport(frmMDI &main, ReadingProgram program, const QString &prefix, con
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(g_out.filePath(prefix + QStringLiteral("-report.pdf")));
     report->setPrinter(&printer);
-    QTimer::singleShot(200, [] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-            dialog->accept();
+    QTimer::singleShot(200, [&printer] {
+        if (auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget()))
+            AcceptToPdf(dialog, printer.outputFileName());
     });
     FindControl<QPushButton>(report, "cmdPrint")->click();
-    std::printf("%s\n", qPrintable(printer.outputFileName()));
+    report->setPrinter(nullptr);
+    if (printer.outputFormat() != QPrinter::PdfFormat || !QFileInfo::exists(printer.outputFileName()))
+        qWarning("the %s report was not printed to its PDF file", qPrintable(prefix));
+    else
+        std::printf("%s\n", qPrintable(printer.outputFileName()));
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // The walk prints every report, to PDF files beside the pictures. CUPS
+    // is asked at a socket that does not exist, so that not one job can
+    // reach a printer of the machine, whatever it has.
+    qputenv("CUPS_SERVER", QDir::temp().filePath(QStringLiteral("starbox-screenshots-no-printer/cups.sock")).toLocal8Bit());
     QApplication app(argc, argv);
     ConfigureApplication();
     g_out = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));

@@ -3,10 +3,13 @@
 #include "helpers/modal_watcher.h"
 #include "reports/report_window.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 bool CanReadPdf()
@@ -25,6 +28,17 @@ QString PdfText(const QString &pdf)
         .simplified();
 }
 
+QString PdfTitle(const QString &pdf)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    if (!info.waitForFinished(20000))
+        return {};
+    static const QRegularExpression title(QStringLiteral("^Title: *(.*)$"), QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = title.match(QString::fromUtf8(info.readAllStandardOutput()));
+    return match.hasMatch() ? match.captured(1).trimmed() : QString();
+}
+
 std::unique_ptr<QPrinter> PdfPrinter(const QString &pdf)
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -33,15 +47,35 @@ std::unique_ptr<QPrinter> PdfPrinter(const QString &pdf)
     return printer;
 }
 
+bool AcceptPrintDialogToPdf(QPrintDialog *dialog, const QString &pdf)
+{
+    // The dialog lists the system's printers, its default one chosen, and
+    // last "Print to File (PDF)" with the file name box that goes with it.
+    auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+    auto *fileName = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
+    if (!printers || !fileName || printers->count() == 0) {
+        dialog->reject();
+        return false;
+    }
+    printers->setCurrentIndex(printers->count() - 1);
+    if (!fileName->isEnabled()) { // the last entry is a printer, not the file
+        dialog->reject();
+        return false;
+    }
+    fileName->setText(pdf);
+    dialog->accept();
+    return true;
+}
+
 PrintedReport PrintReportToPdf(ReportWindow *report, const QString &pdf)
 {
     const auto printer = PdfPrinter(pdf);
     report->setPrinter(printer.get());
     PrintedReport printed;
-    ModalWatcher watcher([&printed](QWidget *modal) {
+    ModalWatcher watcher([&printed, &pdf](QWidget *modal) {
         if (auto *dialog = qobject_cast<QPrintDialog *>(modal)) {
             ++printed.printDialogs;
-            dialog->accept();
+            printed.dialogToPdf = AcceptPrintDialogToPdf(dialog, pdf) && printed.dialogToPdf;
         } else {
             ++printed.otherModals;
             modal->close();

@@ -231,6 +231,7 @@ private slots:
         const QString pdf = m_dir.filePath(u"flower.pdf"_s);
         const PrintedReport printed = PrintReportToPdf(static_cast<ReportWindow *>(m_flower->report()), pdf);
         QCOMPARE(printed.printDialogs, 1);
+        QVERIFY(printed.dialogToPdf);
         QCOMPARE(printed.otherModals, 0);
         if (!CanReadPdf())
             QSKIP("pdftotext (poppler-utils) is needed to read the printed text");

@@ -416,6 +416,7 @@ private slots:
         const QString pdf = m_dir.filePath(u"health.pdf"_s);
         const PrintedReport printed = PrintReportToPdf(static_cast<ReportWindow *>(m_health->report()), pdf);
         QCOMPARE(printed.printDialogs, 1);
+        QVERIFY(printed.dialogToPdf);
         QCOMPARE(printed.otherModals, 0);
         if (!CanReadPdf())
             QSKIP("pdftotext (poppler-utils) is needed to read the printed text");
