@@ -91,9 +91,10 @@ private:
     }
 };
 
-// A pick-only list called by its field, its entry its value; its entries
-// are its one child, the list that drops down.
-class NamedListAccessible : public QAccessibleWidget
+// A pick-only list called by its field, its entry its value and its text
+// (which a reader speaks as the list's value where Qt offers no selection
+// on the bus); its entries are its one child, the list that drops down.
+class NamedListAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit NamedListAccessible(QComboBox *list)
@@ -149,6 +150,39 @@ public:
     }
 
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // QAccessibleTextInterface: the entry, read-only.
+    QString text(int startOffset, int endOffset) const override
+    {
+        const QString entry = list()->currentText();
+        startOffset = std::clamp(startOffset, 0, int(entry.size()));
+        endOffset = endOffset < 0 ? int(entry.size()) : std::clamp(endOffset, startOffset, int(entry.size()));
+        return entry.mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(list()->currentText().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    int selectionCount() const override { return 0; }
+    void selection(int, int *startOffset, int *endOffset) const override { *startOffset = *endOffset = 0; }
+    void addSelection(int, int) override {}
+    void setSelection(int, int, int) override {}
+    void removeSelection(int) override {}
+    QRect characterRect(int) const override { return rect(); }
+    int offsetAtPoint(const QPoint &) const override { return 0; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
 };
 
 // A read-only rich-text box given a name (a report): a named document

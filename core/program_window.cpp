@@ -263,6 +263,8 @@ void ProgramWindow::placeBrandLastInTabOrder()
             last = stop;
     }
     for (QWidget *offer : m_brandOffers) {
+        if (offer->focusPolicy() == Qt::NoFocus)
+            continue; // the covered offer is no stop
         if (last && offer->window() == last->window())
             QWidget::setTabOrder(last, offer);
         last = offer;
