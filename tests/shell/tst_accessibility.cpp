@@ -7,6 +7,8 @@
 #include "core/program_window.h"
 #include "helpers/modal_watcher.h"
 #include "helpers/program_driver.h"
+#include "helpers/url_catcher.h"
+#include "reports/report_links.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -14,6 +16,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextCursor>
 
 using namespace Qt::StringLiterals;
 
@@ -126,6 +130,28 @@ private slots:
         for (QLabel *label : display->findChildren<QLabel *>())
             pearShown |= label->isVisible() && label->accessibleDescription() == u"A pear"_s;
         QVERIFY(pearShown);
+    }
+
+    // The addresses in a report are reached with Tab from the report box,
+    // and Enter opens the one reached.
+    void reportAddressesOpenWithTheKeyboard()
+    {
+        UrlCatcher browser;
+        ProgramDriver travel{ReadingProgram::Travel};
+        travel.read(u"ANNA"_s, 1, u"June"_s, 1980, "cmdProceed");
+        QVERIFY(travel.openReport());
+        auto *box = travel.report()->findChild<QTextBrowser *>(u"RTB"_s);
+        QVERIFY(box);
+        box->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(box->hasFocus());
+        QTest::keyClick(box, Qt::Key_Tab);
+        QVERIFY(box->hasFocus());
+        const QTextCursor reached = box->textCursor();
+        QVERIFY(reached.hasSelection());
+        QVERIFY(reached.charFormat().isAnchor());
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(browser.opened.size(), 1);
+        QCOMPARE(browser.opened.first(), ReportLinkAddress(reached.selectedText()));
     }
 };
 
