@@ -370,6 +370,11 @@ def problems_in(window, where, opened_addresses):
             do_action(node, "Press")
             if not wait_for(lambda: len(opened_addresses()) > before, 5):
                 fail(node, "its Press action opens nothing")
+                continue
+            address = opened_addresses()[-1]
+            offer = "more details" in node.name  # the full-brand offers
+            if (offer and not address.endswith("/fully-branded.html")) or ".example/" not in address:
+                fail(node, f"its Press action opens {address}")
     return problems
 
 
