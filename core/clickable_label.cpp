@@ -1,16 +1,27 @@
 #include "core/clickable_label.h"
 
+#include "core/accessibility.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
-ClickableLabel::ClickableLabel(const QString &text, QWidget *parent)
-    : TextLabel(text, parent)
+ClickableLabel::ClickableLabel(const QString &text, QWidget *parent, Kind kind)
+    : TextLabel(text, parent), m_kind(Kind::Link)
 {
+    InstallAccessibleInterfaces();
     setCursor(Qt::PointingHandCursor);
     // Tab reaches it; a mouse click does not take the focus from a box.
     setFocusPolicy(Qt::TabFocus);
+    setKind(kind);
+}
+
+void ClickableLabel::setKind(Kind kind)
+{
+    m_kind = kind;
+    if (kind == Kind::Covered)
+        setFocusPolicy(Qt::NoFocus);
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent *event)

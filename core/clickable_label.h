@@ -9,7 +9,22 @@ class ClickableLabel : public TextLabel
 {
     Q_OBJECT
 public:
-    explicit ClickableLabel(const QString &text, QWidget *parent = nullptr);
+    // What the label is to a screen reader.
+    enum class Kind {
+        Link,    // it opens a web page: a link, with a Press action
+        Command, // it runs a command of the program: a button, with a Press action
+        Text,    // its text and no more (a heading; a backdrop whose link lies on it)
+        Covered, // it lies under another label: not there for a reader, nor for Tab
+    };
+
+    explicit ClickableLabel(const QString &text, QWidget *parent = nullptr, Kind kind = Kind::Link);
+
+    Kind kind() const { return m_kind; }
+    // A covered label takes no focus; a text label keeps its focus policy.
+    void setKind(Kind kind);
+
+    // Runs what a click runs.
+    void click() { emit clicked(); }
 
 signals:
     void clicked();
@@ -21,5 +36,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    Kind m_kind;
     bool m_pressed = false;
 };

@@ -1,5 +1,6 @@
 #include "core/details_widgets.h"
 
+#include "core/accessibility.h"
 #include "core/fonts.h"
 #include "core/name_key_validator.h"
 #include "core/text_label.h"
@@ -80,6 +81,7 @@ private:
 
 QComboBox *PickList(const QString &name)
 {
+    InstallAccessibleInterfaces(); // a list is called by its field, below
     auto *list = new DateList;
     list->setObjectName(name);
     list->setEditable(false);

@@ -69,6 +69,7 @@ private:
 
 void ShowSvg(QLabel *label, const QString &resource, const QSize &logicalSize, const QString &description)
 {
+    label->setAccessibleName(description);
     label->setAccessibleDescription(description);
     label->setFixedSize(logicalSize);
     SvgSource *source = nullptr;
@@ -95,6 +96,7 @@ void ImageList::show(QLabel *label, int position, const QSize &logicalSize) cons
 {
     const QString picture = resource(position);
     if (picture.isEmpty()) {
+        label->setAccessibleName(QString());
         label->setAccessibleDescription(QString());
         label->clear();
         return;

@@ -1,5 +1,6 @@
 #include "core/program_window.h"
 
+#include "core/accessibility.h"
 #include "core/clickable_label.h"
 #include "core/fonts.h"
 #include "core/messages.h"
@@ -97,8 +98,9 @@ QFrame *ProgramWindow::createBrandFrame()
     m_brandGrid = grid;
 
     // Two offers at one place: the full-brand offer lies on top and covers
-    // the co-brand one, so a click there reaches the full-brand page.
-    auto *coBrand = new ClickableLabel(CoBrandText());
+    // the co-brand one, so a click there reaches the full-brand page. What
+    // cannot be seen is not reached with Tab or read out either.
+    auto *coBrand = new ClickableLabel(CoBrandText(), nullptr, ClickableLabel::Kind::Covered);
     coBrand->setObjectName(QStringLiteral("lblCobrand"));
     auto *fullBrand = new ClickableLabel(FullBrandText());
     fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
@@ -225,6 +227,7 @@ void ProgramWindow::open()
         // The window takes the room it would like, as far as the area has it.
         area->addSubWindow(this);
         placeBrandLastInTabOrder();
+        PrepareForScreenReaders(this);
         const QSize size = sizeHint().boundedTo(area->viewport()->size()).expandedTo(minimumSizeHint());
         setGeometry(QRect(TopCentre(area, size.width()), size));
         firstField = openingFocus();
@@ -260,6 +263,8 @@ void ProgramWindow::placeBrandLastInTabOrder()
             last = stop;
     }
     for (QWidget *offer : m_brandOffers) {
+        if (offer->focusPolicy() == Qt::NoFocus)
+            continue; // the covered offer is no stop
         if (last && offer->window() == last->window())
             QWidget::setTabOrder(last, offer);
         last = offer;

@@ -64,10 +64,11 @@ void ReadingBox::showEvent(QShowEvent *event)
     QPlainTextEdit::showEvent(event);
 }
 
-ReadingBox *ReadingTextBox(const QString &objectName)
+ReadingBox *ReadingTextBox(const QString &objectName, const QString &caption)
 {
     auto *box = new ReadingBox;
     box->setObjectName(objectName);
+    box->setAccessibleName(caption);
     box->setReadOnly(true);
     box->setVerticalScrollBar(new PlainScrollBar(Qt::Vertical));
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

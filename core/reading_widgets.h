@@ -33,7 +33,8 @@ private:
     bool m_hasPending = false;
 };
 
-ReadingBox *ReadingTextBox(const QString &objectName);
+// A reading box, called by the caption shown with it.
+ReadingBox *ReadingTextBox(const QString &objectName, const QString &caption = {});
 
 // What a window's label or box of this objectName shows; empty when there
 // is none. Reports read a reading back from its display window this way.

@@ -1,5 +1,6 @@
 #include "reports/report_window.h"
 
+#include "core/accessibility.h"
 #include "core/clickable_label.h"
 #include "core/fonts.h"
 #include "core/program_host.h"
@@ -20,8 +21,10 @@ ReportWindow::ReportWindow(ProgramHost &host, ProgramWindow *display, const QStr
     m_above = new QVBoxLayout;
     body()->addLayout(m_above);
 
+    InstallAccessibleInterfaces(); // the box is a named document to a reader
     m_box = new QTextBrowser;
     m_box->setObjectName(QStringLiteral("RTB"));
+    m_box->setAccessibleName(programName + QStringLiteral(" Report"));
     m_box->setFont(StarboxFont(9.75));
     m_box->document()->setDefaultFont(StarboxFont(9.75));
     // Every report is longer than the box; a bar that is always there

@@ -120,8 +120,11 @@ void frmMDI::createMenus()
 
 QWidget *frmMDI::createBannerStrip()
 {
-    auto *strip = new ClickableLabel(QString());
+    // The strip opens the home page too, but the banner on it is the link
+    // that Tab and a screen reader reach: the strip itself is no stop.
+    auto *strip = new ClickableLabel(QString(), nullptr, ClickableLabel::Kind::Text);
     strip->setObjectName(QStringLiteral("Picture6"));
+    strip->setFocusPolicy(Qt::NoFocus);
     strip->setFixedHeight(Twips(560));
     Paint(strip, Qt::black, kStripColour);
     connect(strip, &ClickableLabel::clicked, this, [this] { openLink(WebLink::HomePage); });
@@ -218,7 +221,9 @@ QWidget *frmMDI::createSelectorArea()
             text = entry.name;
             colour = entry.captionColour;
         }
-        auto *caption = new ClickableLabel(text, m_picMain);
+        auto *caption = new ClickableLabel(text, m_picMain,
+                                           index < kCaptionOffset ? ClickableLabel::Kind::Text
+                                                                  : ClickableLabel::Kind::Command);
         caption->setObjectName(QStringLiteral("lblCaption"));
         caption->setProperty("index", index);
         caption->setFont(StarboxFont(size, true));

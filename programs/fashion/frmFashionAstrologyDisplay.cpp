@@ -68,7 +68,7 @@ QWidget *frmFashionAstrologyDisplay::createFashionTab()
     column->addSpacing(4);
 
     column->addWidget(CentredCaption(QStringLiteral("Fashion Characteristics")));
-    m_characteristics = ReadingTextBox(QStringLiteral("txtFashionCharacteristics"));
+    m_characteristics = ReadingTextBox(QStringLiteral("txtFashionCharacteristics"), QStringLiteral("Fashion Characteristics"));
     m_characteristics->setMinimumHeight(m_characteristics->fontMetrics().lineSpacing() * 4 + 12);
     column->addWidget(m_characteristics, 1);
     return tab;

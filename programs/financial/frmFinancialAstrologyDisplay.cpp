@@ -66,9 +66,9 @@ QFrame *BoxFrame(QWidget *box)
     return frame;
 }
 
-ReadingBox *LongBox(const QString &name, int lines)
+ReadingBox *LongBox(const QString &name, int lines, const QString &caption)
 {
-    ReadingBox *box = Painted(ReadingTextBox(name));
+    ReadingBox *box = Painted(ReadingTextBox(name, caption));
     box->setMinimumHeight(box->fontMetrics().lineSpacing() * lines + 12);
     return box;
 }
@@ -156,9 +156,9 @@ QWidget *frmFinancialAstrologyDisplay::createSignFrame()
     top->addSpacing(16);
     top->addLayout(rows, 1);
 
-    m_famousPersons = LongBox(QStringLiteral("txtFamousPersons"), 2);
-    m_positive = LongBox(QStringLiteral("txtPositiveTraits"), 4);
-    m_negative = LongBox(QStringLiteral("txtNegativeTraits"), 4);
+    m_famousPersons = LongBox(QStringLiteral("txtFamousPersons"), 2, QStringLiteral("Famous Personalities Born Under this Sign"));
+    m_positive = LongBox(QStringLiteral("txtPositiveTraits"), 4, QStringLiteral("Positive Traits"));
+    m_negative = LongBox(QStringLiteral("txtNegativeTraits"), 4, QStringLiteral("Negative Traits"));
 
     auto *lower = new QGridLayout;
     lower->addWidget(Caption(QStringLiteral("Famous Personalities Born Under this Sign")), 0, 0, 1, 2);
@@ -180,7 +180,7 @@ QWidget *frmFinancialAstrologyDisplay::createFinancialFrame()
     auto *frame = new SolidFrame(Qt::black);
     frame->setObjectName(QStringLiteral("fraFinancialAstrology"));
     auto *column = new QVBoxLayout(frame);
-    m_profile = LongBox(QStringLiteral("txtFinancialProfile"), 5);
+    m_profile = LongBox(QStringLiteral("txtFinancialProfile"), 5, QStringLiteral("Financial Profile"));
     column->addWidget(m_profile, 1);
 
     auto *rows = new QGridLayout;

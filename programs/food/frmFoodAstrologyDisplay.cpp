@@ -75,11 +75,11 @@ QWidget *frmFoodAstrologyDisplay::createRecipeTab()
     recipeRow->addWidget(m_recipe, 1);
     column->addLayout(recipeRow);
     column->addWidget(ReadingCaption(QStringLiteral("Ingredients")));
-    m_ingredients = ReadingTextBox(QStringLiteral("txtIngredient"));
+    m_ingredients = ReadingTextBox(QStringLiteral("txtIngredient"), QStringLiteral("Ingredients"));
     m_ingredients->setFixedHeight(m_ingredients->fontMetrics().lineSpacing() * 4 + 12);
     column->addWidget(m_ingredients);
     column->addWidget(ReadingCaption(QStringLiteral("Preparation")));
-    m_preparation = ReadingTextBox(QStringLiteral("txtPreparation"));
+    m_preparation = ReadingTextBox(QStringLiteral("txtPreparation"), QStringLiteral("Preparation"));
     column->addWidget(m_preparation, 1);
     return tab;
 }

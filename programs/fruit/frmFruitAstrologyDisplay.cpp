@@ -48,7 +48,7 @@ QWidget *frmFruitAstrologyDisplay::createChoice()
     auto *grid = new QGridLayout(m_choose);
     grid->setSpacing(14);
     for (int index = 0; index < kFruitCount; ++index) {
-        auto *picture = new ClickableLabel(QString());
+        auto *picture = new ClickableLabel(QString(), nullptr, ClickableLabel::Kind::Command);
         picture->setObjectName(QStringLiteral("picSmallFruit"));
         picture->setProperty("index", index);
         picture->setToolTip(FruitTable(index).name);

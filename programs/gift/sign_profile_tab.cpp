@@ -63,8 +63,8 @@ SignProfileTab::SignProfileTab(TraitsLayout traits, QWidget *parent)
     top->addWidget(m_picture, 0, Qt::AlignTop);
     top->addLayout(right, 1);
 
-    m_positive = ReadingTextBox(QStringLiteral("txtSunSignPositiveTraits"));
-    m_negative = ReadingTextBox(QStringLiteral("txtSunSignNegativeTraits"));
+    m_positive = ReadingTextBox(QStringLiteral("txtSunSignPositiveTraits"), QStringLiteral("Positive Traits"));
+    m_negative = ReadingTextBox(QStringLiteral("txtSunSignNegativeTraits"), QStringLiteral("Negative Traits"));
     auto *traitsGrid = new QGridLayout;
     if (traits == TraitsLayout::SideBySide) {
         traitsGrid->addWidget(ReadingCaption(QStringLiteral("Positive Traits")), 0, 0);

@@ -36,6 +36,8 @@ QVBoxLayout *Captioned(QLabel *heading, QWidget *control)
     column->setSpacing(2);
     column->addWidget(heading);
     column->addWidget(control);
+    if (qobject_cast<QPlainTextEdit *>(control))
+        control->setAccessibleName(heading->text());
     return column;
 }
 
@@ -166,7 +168,9 @@ QWidget *frmHealthAstrologyDisplay::createConstitutionPanel(const QString &kind)
     lists->addStretch(1);
 
     auto *content = new QHBoxLayout;
-    content->addWidget(textBox(QStringLiteral("txtConstitutionType") + kind + QStringLiteral("Desc"), 2055, 2415), 2);
+    ReadingBox *description = textBox(QStringLiteral("txtConstitutionType") + kind + QStringLiteral("Desc"), 2055, 2415);
+    description->setAccessibleName(kind);
+    content->addWidget(description, 2);
     content->addLayout(lists, 3);
 
     auto *column = new QVBoxLayout(panel);
@@ -210,7 +214,9 @@ QWidget *frmHealthAstrologyDisplay::createFitnessTab()
     layout->addWidget(captionBox(QStringLiteral("Fitness Characteristics")), 1, 0);
     layout->addWidget(characteristics, 1, 1);
     layout->addWidget(captionBox(QStringLiteral("Fitness Advice")), 2, 0);
-    layout->addWidget(textBox(QStringLiteral("txtSunSignDesc"), 9495, 1935), 2, 1);
+    ReadingBox *advice = textBox(QStringLiteral("txtSunSignDesc"), 9495, 1935);
+    advice->setAccessibleName(QStringLiteral("Fitness Advice"));
+    layout->addWidget(advice, 2, 1);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(0, 1);
     layout->setRowStretch(3, 1);

@@ -99,8 +99,8 @@ QWidget *frmTravelAstrologyDisplay::createSunSignFrame()
     top->addLayout(rows, 1);
 
     m_famousPersons = ReadingValue(QStringLiteral("lblFamousPersons"));
-    m_positive = ReadingTextBox(QStringLiteral("txtPositiveTraits"));
-    m_negative = ReadingTextBox(QStringLiteral("txtNegativeTraits"));
+    m_positive = ReadingTextBox(QStringLiteral("txtPositiveTraits"), QStringLiteral("Positive Traits"));
+    m_negative = ReadingTextBox(QStringLiteral("txtNegativeTraits"), QStringLiteral("Negative Traits"));
     for (ReadingBox *box : {m_positive, m_negative})
         box->setMinimumHeight(box->fontMetrics().lineSpacing() * 4 + 12);
 

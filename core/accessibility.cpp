@@ -1,0 +1,359 @@
+#include "core/accessibility.h"
+
+#include "core/clickable_label.h"
+
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextBrowser>
+
+#include <algorithm>
+
+namespace {
+
+// A clickable label: a link or a button with a Press action; or, covered
+// by another label, nothing a reader shows.
+class ClickableLabelAccessible : public QAccessibleWidget
+{
+public:
+    explicit ClickableLabelAccessible(ClickableLabel *label)
+        : QAccessibleWidget(label, QAccessible::Link)
+    {
+    }
+
+    ClickableLabel *label() const { return static_cast<ClickableLabel *>(widget()); }
+
+    QAccessible::Role role() const override
+    {
+        switch (label()->kind()) {
+        case ClickableLabel::Kind::Link: return QAccessible::Link;
+        case ClickableLabel::Kind::Command: return QAccessible::Button;
+        case ClickableLabel::Kind::Text:
+        case ClickableLabel::Kind::Covered: break;
+        }
+        return label()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (label()->kind() == ClickableLabel::Kind::Link)
+            state.linked = true;
+        if (label()->kind() == ClickableLabel::Kind::Covered) {
+            state.invisible = true;
+            state.focusable = false;
+        }
+        return state;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name) {
+            if (!widget()->accessibleName().isEmpty())
+                return widget()->accessibleName();
+            return label()->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (acts())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction() && acts() && widget()->isEnabled())
+            label()->click();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+    QStringList keyBindingsForAction(const QString &actionName) const override
+    {
+        if (actionName == pressAction() && acts())
+            return {QStringLiteral("Space"), QStringLiteral("Return")};
+        return QAccessibleWidget::keyBindingsForAction(actionName);
+    }
+
+private:
+    bool acts() const
+    {
+        const ClickableLabel::Kind kind = label()->kind();
+        return kind == ClickableLabel::Kind::Link || kind == ClickableLabel::Kind::Command;
+    }
+};
+
+// A pick-only list called by its field, its entry its value and its text
+// (which a reader speaks as the list's value where Qt offers no selection
+// on the bus); its entries are its one child, the list that drops down.
+class NamedListAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit NamedListAccessible(QComboBox *list)
+        : QAccessibleWidget(list, QAccessible::ComboBox)
+    {
+    }
+
+    QComboBox *list() const { return static_cast<QComboBox *>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Name: return list()->accessibleName();
+        case QAccessible::Value: return list()->currentText();
+        default: return QAccessibleWidget::text(t);
+        }
+    }
+
+    int childCount() const override { return 1; }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && child->object() == list()->view() ? 0 : -1;
+    }
+
+    // The frames the list lies in are no labels of its own: its name is.
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override
+    {
+        auto found = QAccessibleWidget::relations(match);
+        found.removeIf([this](const QPair<QAccessibleInterface *, QAccessible::Relation> &relation) {
+            auto *frame = qobject_cast<QWidget *>(relation.first ? relation.first->object() : nullptr);
+            return relation.second == QAccessible::Label && frame && frame->isAncestorOf(widget());
+        });
+        return found;
+    }
+
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName != showMenuAction() && actionName != pressAction())
+            return QAccessibleWidget::doAction(actionName);
+        if (list()->view()->isVisible())
+            list()->hidePopup();
+        else
+            list()->showPopup();
+    }
+
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // QAccessibleTextInterface: the entry, read-only.
+    QString text(int startOffset, int endOffset) const override
+    {
+        const QString entry = list()->currentText();
+        startOffset = std::clamp(startOffset, 0, int(entry.size()));
+        endOffset = endOffset < 0 ? int(entry.size()) : std::clamp(endOffset, startOffset, int(entry.size()));
+        return entry.mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(list()->currentText().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    int selectionCount() const override { return 0; }
+    void selection(int, int *startOffset, int *endOffset) const override { *startOffset = *endOffset = 0; }
+    void addSelection(int, int) override {}
+    void setSelection(int, int, int) override {}
+    void removeSelection(int) override {}
+    QRect characterRect(int) const override { return rect(); }
+    int offsetAtPoint(const QPoint &) const override { return 0; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+};
+
+// A read-only rich-text box given a name (a report): a named document
+// whose text a reader reads, where Qt shows a text browser as a label.
+class DocumentAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit DocumentAccessible(QTextBrowser *box)
+        : QAccessibleWidget(box, QAccessible::Document)
+    {
+    }
+
+    QTextBrowser *box() const { return static_cast<QTextBrowser *>(widget()); }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return box()->accessibleName();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = box()->isReadOnly();
+        state.multiLine = true;
+        state.selectableText = true;
+        return state;
+    }
+
+    // QAccessibleTextInterface
+    QString text(int startOffset, int endOffset) const override
+    {
+        return cursorOver(startOffset, endOffset).selectedText().replace(QChar::ParagraphSeparator, u'\n');
+    }
+    int characterCount() const override { return box()->document()->characterCount() - 1; }
+    int cursorPosition() const override { return box()->textCursor().position(); }
+    void setCursorPosition(int position) override
+    {
+        QTextCursor cursor = box()->textCursor();
+        cursor.setPosition(bounded(position));
+        box()->setTextCursor(cursor);
+    }
+    int selectionCount() const override { return box()->textCursor().hasSelection() ? 1 : 0; }
+    void selection(int selectionIndex, int *startOffset, int *endOffset) const override
+    {
+        const QTextCursor cursor = box()->textCursor();
+        const bool has = selectionIndex == 0 && cursor.hasSelection();
+        *startOffset = has ? cursor.selectionStart() : 0;
+        *endOffset = has ? cursor.selectionEnd() : 0;
+    }
+    void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override
+    {
+        if (selectionIndex == 0)
+            box()->setTextCursor(cursorOver(startOffset, endOffset));
+    }
+    void removeSelection(int selectionIndex) override
+    {
+        if (selectionIndex != 0)
+            return;
+        QTextCursor cursor = box()->textCursor();
+        cursor.clearSelection();
+        box()->setTextCursor(cursor);
+    }
+    QRect characterRect(int offset) const override
+    {
+        QTextCursor cursor(box()->document());
+        cursor.setPosition(bounded(offset));
+        QRect place = box()->cursorRect(cursor);
+        const QString character = text(offset, offset + 1);
+        place.setWidth(character.isEmpty() ? 1 : QFontMetrics(cursor.charFormat().font()).horizontalAdvance(character));
+        return QRect(box()->viewport()->mapToGlobal(place.topLeft()), place.size());
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        return box()->cursorForPosition(box()->viewport()->mapFromGlobal(point)).position();
+    }
+    void scrollToSubstring(int startIndex, int) override
+    {
+        QTextCursor cursor(box()->document());
+        cursor.setPosition(bounded(startIndex));
+        const QRect place = box()->cursorRect(cursor);
+        QScrollBar *bar = box()->verticalScrollBar();
+        if (place.top() < 0 || place.bottom() > box()->viewport()->height())
+            bar->setValue(bar->value() + place.top());
+    }
+    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        Q_UNUSED(offset);
+        return {};
+    }
+
+private:
+    int bounded(int offset) const { return std::clamp(offset, 0, characterCount()); }
+    QTextCursor cursorOver(int startOffset, int endOffset) const
+    {
+        QTextCursor cursor(box()->document());
+        cursor.setPosition(bounded(startOffset));
+        cursor.setPosition(bounded(endOffset), QTextCursor::KeepAnchor);
+        return cursor;
+    }
+};
+
+QAccessibleInterface *StarboxInterfaces(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QTextBrowser")) {
+        auto *box = qobject_cast<QTextBrowser *>(object);
+        if (box && !box->accessibleName().isEmpty())
+            return new DocumentAccessible(box);
+    }
+    if (className == QLatin1String("ClickableLabel")) {
+        auto *label = qobject_cast<ClickableLabel *>(object);
+        if (label && label->kind() != ClickableLabel::Kind::Text)
+            return new ClickableLabelAccessible(label);
+    }
+    if (className == QLatin1String("QComboBox")) {
+        auto *list = qobject_cast<QComboBox *>(object);
+        if (list && !list->isEditable() && !list->accessibleName().isEmpty())
+            return new NamedListAccessible(list);
+    }
+    return nullptr;
+}
+
+// "&Name" reads "Name", "Pacts && Contracts" "Pacts & Contracts".
+QString WithoutMnemonic(const QString &caption)
+{
+    QString plain;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        plain.append(caption.at(i));
+    }
+    return plain;
+}
+
+} // namespace
+
+void InstallAccessibleInterfaces()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(StarboxInterfaces);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+void PrepareForScreenReaders(QWidget *window)
+{
+    // Qt calls a frame without a name of its own by the caption of the
+    // frame it lies in.
+    for (QGroupBox *frame : window->findChildren<QGroupBox *>()) {
+        if (frame->accessibleName().isEmpty() && !frame->title().isEmpty())
+            frame->setAccessibleName(WithoutMnemonic(frame->title()));
+    }
+    // A tab control hands its focus to its row of tabs, which a reader
+    // finds by itself. Qt passes a policy on to the control that takes the
+    // focus, so the row's own is put back.
+    for (QTabWidget *tabs : window->findChildren<QTabWidget *>()) {
+        QTabBar *row = tabs->tabBar();
+        const Qt::FocusPolicy rowPolicy = row->focusPolicy();
+        tabs->setFocusPolicy(Qt::NoFocus);
+        row->setFocusPolicy(rowPolicy);
+    }
+}
