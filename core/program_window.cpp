@@ -302,8 +302,10 @@ bool ProgramWindow::passes(const std::optional<DetailsProblem> &problem,
 {
     if (!problem)
         return true;
+    // The window may go while its message is open (the main window closes).
+    const QPointer<QWidget> target = focusFor(problem->focus);
     ShowMessage(this, problem->message, problem->icon);
-    if (QWidget *target = focusFor(problem->focus))
+    if (target)
         target->setFocus(Qt::OtherFocusReason);
     return false;
 }

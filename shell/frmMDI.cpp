@@ -2,6 +2,7 @@
 
 #include "core/clickable_label.h"
 #include "core/fonts.h"
+#include "core/guarded_dialog.h"
 #include "core/pictures.h"
 #include "core/program_window.h"
 #include "core/window_mnemonics.h"
@@ -308,7 +309,7 @@ void frmMDI::remindAboutUpdate(QWidget *parent)
 
 void frmMDI::showAbout(QWidget *parent)
 {
-    frmAbout about(*this, parent ? parent : this);
+    GuardedDialog<frmAbout> about(*this, parent ? parent : this);
     about.exec();
 }
 
