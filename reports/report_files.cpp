@@ -3,6 +3,7 @@
 #include "core/details_widgets.h"
 #include "core/guarded_dialog.h"
 #include "core/messages.h"
+#include "core/name_key_validator.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
@@ -43,7 +44,13 @@ std::optional<SavedDetails> OpenSavedReading(QWidget *parent, const SavedReading
         ShowMessage(parent, WrongFileMessage(), MessageIcon::Stop);
         return std::nullopt;
     }
-    return ReadSavedReading(path, kind.order);
+    // A file that cannot be read says so, rather than giving empty details
+    // that would only be refused as a missing name.
+    QString error;
+    std::optional<SavedDetails> details = ReadSavedReading(path, kind.order, &error);
+    if (!details)
+        ShowMessage(parent, ReadFailedMessage(path, error), MessageIcon::Stop);
+    return details;
 }
 
 bool RestoreSavedReading(QWidget *parent, const SavedReadingKind &kind, QLineEdit *name,
@@ -52,7 +59,7 @@ bool RestoreSavedReading(QWidget *parent, const SavedReadingKind &kind, QLineEdi
     const std::optional<SavedDetails> saved = OpenSavedReading(parent, kind);
     if (!saved)
         return false;
-    name->setText(saved->name);
+    SetStoredName(name, saved->name);
     SelectDateEntries(date, saved->day, saved->month, saved->year);
     return true;
 }
