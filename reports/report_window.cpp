@@ -7,6 +7,7 @@
 #include "reports/report_links.h"
 
 #include <QCloseEvent>
+#include <QMdiArea>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -79,8 +80,30 @@ void ReportWindow::present()
     EnableReportLinks(m_box, [this](const QUrl &address) { host().openAddress(address); });
     cursor.endEditBlock();
     m_box->moveCursor(QTextCursor::Start);
-    if (m_display)
-        m_display->hide();
+    blockOtherWindows();
+}
+
+void ReportWindow::blockOtherWindows()
+{
+    for (QMdiSubWindow *window : mdiArea()->subWindowList()) {
+        if (window != this && window->isEnabled()) {
+            window->setEnabled(false);
+            m_blocked.append(window);
+        }
+    }
+    host().setOwnControlsEnabled(false);
+    raise();
+    mdiArea()->setActiveSubWindow(this);
+}
+
+void ReportWindow::releaseOtherWindows()
+{
+    for (const QPointer<QWidget> &window : std::as_const(m_blocked)) {
+        if (window)
+            window->setEnabled(true);
+    }
+    m_blocked.clear();
+    host().setOwnControlsEnabled(true);
 }
 
 void ReportWindow::cmdSave_Click()
@@ -98,7 +121,11 @@ void ReportWindow::closeEvent(QCloseEvent *event)
     // The report goes with the window: its addresses need not be turned
     // back into plain text, which would lay it all out again.
     DisableReportLinks(m_box, LinkText::AsItIs);
+    releaseOtherWindows();
     if (m_display)
         m_display->show();
     ProgramWindow::closeEvent(event);
+    // The display window is the one in use again.
+    if (event->isAccepted() && m_display && m_display->isVisible() && mdiArea())
+        mdiArea()->setActiveSubWindow(m_display);
 }

@@ -66,11 +66,15 @@ frmMDI::frmMDI(QWidget *parent)
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(createBannerStrip());
-    layout->addWidget(createButtonPanel());
+    QWidget *banner = createBannerStrip();
+    QWidget *buttons = createButtonPanel();
+    QWidget *bottom = createBottomStrip();
+    layout->addWidget(banner);
+    layout->addWidget(buttons);
     layout->addLayout(middle, 1);
-    layout->addWidget(createBottomStrip());
+    layout->addWidget(bottom);
     setCentralWidget(central);
+    m_ownControls = {banner, buttons, selector, bottom, menuBar()};
 
     // Designed for a client area of 11880 by 11210 twips; smaller screens
     // get what fits.
@@ -289,6 +293,12 @@ QWidget *frmMDI::createBottomStrip()
 void frmMDI::setSelectorVisible(bool visible)
 {
     m_picMain->setVisible(visible);
+}
+
+void frmMDI::setOwnControlsEnabled(bool enabled)
+{
+    for (QWidget *control : m_ownControls)
+        control->setEnabled(enabled);
 }
 
 void frmMDI::openLink(WebLink link)
