@@ -299,6 +299,20 @@ void frmMDI::setOwnControlsEnabled(bool enabled)
 {
     for (QWidget *control : m_ownControls)
         control->setEnabled(enabled);
+    // Its titles too: in a bar turned off as a whole, the always unavailable
+    // "Make Money Online" would be drawn as if it were the one available.
+    if (!enabled) {
+        for (QAction *title : menuBar()->actions()) {
+            if (title->isEnabled()) {
+                title->setEnabled(false);
+                m_blockedTitles.append(title);
+            }
+        }
+    } else {
+        for (QAction *title : std::as_const(m_blockedTitles))
+            title->setEnabled(true);
+        m_blockedTitles.clear();
+    }
 }
 
 void frmMDI::openLink(WebLink link)
