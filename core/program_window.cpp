@@ -90,6 +90,7 @@ ClickableLabel *ProgramWindow::createBanner()
 QFrame *ProgramWindow::createBrandFrame()
 {
     auto *frame = new SolidFrame(Qt::black);
+    m_brandFrame = frame;
     frame->setObjectName(QStringLiteral("fraFullBrand"));
     auto *grid = new QGridLayout(frame);
     grid->setContentsMargins(8, 4, 8, 4);
@@ -157,6 +158,11 @@ void ProgramWindow::setCompactBody()
 void ProgramWindow::setBodyBackground(const QColor &colour)
 {
     m_bodyFrame->setColour(colour);
+}
+
+void ProgramWindow::setBottomStripColour(const QColor &colour)
+{
+    m_brandFrame->setColour(colour);
 }
 
 void ProgramWindow::addToBottomStrip(QWidget *widget)

@@ -34,11 +34,11 @@ ReportWindow::ReportWindow(ProgramHost &host, ProgramWindow *display, const QStr
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    m_boxAndButtons = {m_box,
-                       button(QStringLiteral("&Save"), QStringLiteral("cmdSave"), &ReportWindow::cmdSave_Click),
-                       button(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), &ReportWindow::cmdPrint_Click)};
-    buttons->addWidget(m_boxAndButtons[1]);
-    buttons->addWidget(m_boxAndButtons[2]);
+    m_buttons = {button(QStringLiteral("&Save"), QStringLiteral("cmdSave"), &ReportWindow::cmdSave_Click),
+                 button(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), &ReportWindow::cmdPrint_Click)};
+    m_boxAndButtons = {m_box, m_buttons[0], m_buttons[1]};
+    buttons->addWidget(m_buttons[0]);
+    buttons->addWidget(m_buttons[1]);
     body()->addLayout(buttons);
 }
 
@@ -52,6 +52,9 @@ QList<ClickableLabel *> ReportWindow::addSiteLinks()
         auto *label = new ClickableLabel(QString::fromUtf16(link.text));
         label->setObjectName(QString::fromUtf16(link.name));
         label->setAlignment(Qt::AlignCenter);
+        label->setFont(StarboxFont(8.25, true));
+        label->setMargin(2);
+        Paint(label, Qt::black, Qt::white);
         connect(label, &ClickableLabel::clicked, this, [this] { host().openLink(WebLink::HomePage); });
         m_above->addWidget(label);
         labels.append(label);
@@ -64,6 +67,12 @@ QList<ClickableLabel *> ReportWindow::addSiteLinks()
         previous = control;
     }
     return labels;
+}
+
+void ReportWindow::setButtonFace(const QColor &face)
+{
+    for (FaceButton *button : std::as_const(m_buttons))
+        button->setFace(face);
 }
 
 void ReportWindow::present()

@@ -44,8 +44,12 @@ protected:
     QVBoxLayout *aboveBox() const { return m_above; }
 
     // Two lines above the box that lead to the maker's home page: the
-    // slogan (Label14) and an invitation to visit (Label1).
+    // slogan (Label14) and an invitation to visit (Label1), black Verdana
+    // bold 8.25 pt on white.
     QList<ClickableLabel *> addSiteLinks();
+
+    // Save and Print with a face of this colour.
+    void setButtonFace(const QColor &face);
 
     void closeEvent(QCloseEvent *event) override;
 
@@ -61,6 +65,7 @@ private:
     PrintForm m_printForm;
     QTextBrowser *m_box = nullptr;
     QList<QWidget *> m_boxAndButtons; // the box, Save and Print, in tab order
+    QList<FaceButton *> m_buttons;    // Save and Print
     QVBoxLayout *m_above = nullptr;
     QPrinter *m_printer = nullptr;
 };
