@@ -88,7 +88,10 @@ QString SaveFailedMessage()
 
 QString ReadFailedMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("The file %1 could not be read.\n%2").arg(QDir::toNativeSeparators(path), reason);
+    QString because = reason;
+    if (!because.isEmpty())
+        because[0] = because[0].toUpper(); // "file to open is a directory"
+    return QStringLiteral("The file %1 could not be read.\n%2").arg(QDir::toNativeSeparators(path), because);
 }
 
 SavedDetails SavedDetailsOf(const LastReadingDetails &details)
