@@ -15,6 +15,20 @@
 
 #include <utility>
 
+// How many guarded dialogs are inside their own event loop now. The main
+// window waits for none to be running before it closes its windows.
+int RunningGuardedDialogs();
+
+// Counts one dialog as running for as long as it lives.
+class GuardedDialogRun
+{
+public:
+    GuardedDialogRun();
+    ~GuardedDialogRun();
+    GuardedDialogRun(const GuardedDialogRun &) = delete;
+    GuardedDialogRun &operator=(const GuardedDialogRun &) = delete;
+};
+
 template <typename Dialog>
 class GuardedDialog
 {
@@ -33,7 +47,11 @@ public:
 
     // The dialog's result; Rejected when it went away with its parent, in
     // which case the parent has gone too and the caller must stop.
-    int exec() { return m_dialog->exec(); }
+    int exec()
+    {
+        const GuardedDialogRun running;
+        return m_dialog->exec();
+    }
 
     // Whether the dialog went away with its parent while open.
     bool gone() const { return m_dialog.isNull(); }

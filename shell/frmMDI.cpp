@@ -12,6 +12,7 @@
 #include "shell/update_reminder.h"
 #include "shell/reading_programs.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
 #include <QGridLayout>
@@ -21,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -406,6 +408,25 @@ void frmMDI::CloseAllProgramWindows()
 
 void frmMDI::closeEvent(QCloseEvent *event)
 {
+    // A logout may close the main window while a dialog is open, the
+    // window that opened it waiting in the dialog's own event loop. The
+    // dialogs are closed first, and the windows only once every dialog has
+    // returned, so that no window is deleted from under a running dialog
+    // (some, like the file dialog's question before replacing a file, live
+    // on the toolkit's own stack).
+    if (QApplication::activeModalWidget() || RunningGuardedDialogs() > 0) {
+        for (int tries = 0; tries < 100; ++tries) {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal)
+                break;
+            modal->close();
+            if (modal->isVisible())
+                modal->hide(); // one that refuses to close still ends its loop
+        }
+        event->ignore();
+        QTimer::singleShot(10, this, &frmMDI::close);
+        return;
+    }
     CloseAllProgramWindows();
     QMainWindow::closeEvent(event);
 }

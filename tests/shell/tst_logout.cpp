@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -106,6 +108,8 @@ struct Scenario
     std::function<bool(QWidget *)> isTheDialog;
     // Opens the dialog; runs inside the event loop and blocks in the dialog.
     std::function<void(frmMDI *)> open;
+    // Answers a modal widget that comes before the dialog, if any.
+    std::function<void(QWidget *)> answer = {};
 };
 
 bool IsFileDialog(QWidget *modal)
@@ -134,6 +138,26 @@ const QList<Scenario> &Scenarios()
         {"report save dialog", IsFileDialog,
          [](frmMDI *main) {
              Control<QPushButton>(OpenReport(main, ReadingProgram::Flower, "cmdProceed"), "cmdSave")->click();
+         }},
+        {"save dialog's question to replace a file",
+         [](QWidget *modal) { return IsMessageBox(modal) && qobject_cast<QFileDialog *>(modal->parentWidget()); },
+         [](frmMDI *main) {
+             // An existing file, which the dialog asks before replacing.
+             QFile existing(QDir::home().filePath(u"anna.flo"_s));
+             if (!existing.open(QIODevice::WriteOnly))
+                 std::exit(4);
+             existing.close();
+             Control<QPushButton>(OpenReport(main, ReadingProgram::Flower, "cmdProceed"), "cmdSave")->click();
+         },
+         [](QWidget *modal) {
+             if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+                 dialog->setDirectory(QDir::home());
+                 dialog->selectFile(QDir::home().filePath(u"anna.flo"_s));
+                 // The name box takes no selection while it has the focus.
+                 if (auto *name = dialog->findChild<QLineEdit *>(u"fileNameEdit"_s))
+                     name->setText(u"anna.flo"_s);
+                 static_cast<QDialog *>(dialog)->accept();
+             }
          }},
         {"input open dialog", IsFileDialog,
          [](frmMDI *main) {
@@ -186,8 +210,17 @@ int RunChild(const QString &name)
     watcher.setInterval(10);
     QObject::connect(&watcher, &QTimer::timeout, [&watcher, scenario] {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || !scenario->isTheDialog(modal))
+        if (!modal || !modal->isVisible())
             return;
+        if (!scenario->isTheDialog(modal)) {
+            if (scenario->answer && modal->property("answered").isNull()) {
+                modal->setProperty("answered", true);
+                // Answered from the event loop: an answer may open a dialog
+                // of its own, which this watcher must still see.
+                QTimer::singleShot(0, modal, [scenario, modal] { scenario->answer(modal); });
+            }
+            return;
+        }
         watcher.stop();
         // Shown a moment first, as a person would see it.
         QTimer::singleShot(50, [modal = QPointer<QWidget>(modal)] {
