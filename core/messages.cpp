@@ -1,5 +1,7 @@
 #include "core/messages.h"
 
+#include "core/guarded_dialog.h"
+
 #include <QMessageBox>
 
 QString ApplicationTitle()
@@ -9,17 +11,17 @@ QString ApplicationTitle()
 
 void ShowMessage(QWidget *parent, const QString &text, MessageIcon icon)
 {
-    QMessageBox box(icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information,
-                    ApplicationTitle(), text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
+    GuardedDialog<QMessageBox> box(icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information,
+                                   ApplicationTitle(), text, QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 bool AskYesNo(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::Information, ApplicationTitle(), text,
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Yes);
+    GuardedDialog<QMessageBox> box(QMessageBox::Information, ApplicationTitle(), text,
+                                   QMessageBox::Yes | QMessageBox::No, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }

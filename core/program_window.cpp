@@ -91,6 +91,7 @@ ClickableLabel *ProgramWindow::createBanner()
 QFrame *ProgramWindow::createBrandFrame()
 {
     auto *frame = new SolidFrame(Qt::black);
+    m_brandFrame = frame;
     frame->setObjectName(QStringLiteral("fraFullBrand"));
     auto *grid = new QGridLayout(frame);
     grid->setContentsMargins(8, 4, 8, 4);
@@ -159,6 +160,11 @@ void ProgramWindow::setCompactBody()
 void ProgramWindow::setBodyBackground(const QColor &colour)
 {
     m_bodyFrame->setColour(colour);
+}
+
+void ProgramWindow::setBottomStripColour(const QColor &colour)
+{
+    m_brandFrame->setColour(colour);
 }
 
 void ProgramWindow::addToBottomStrip(QWidget *widget)
@@ -307,8 +313,10 @@ bool ProgramWindow::passes(const std::optional<DetailsProblem> &problem,
 {
     if (!problem)
         return true;
+    // The window may go while its message is open (the main window closes).
+    const QPointer<QWidget> target = focusFor(problem->focus);
     ShowMessage(this, problem->message, problem->icon);
-    if (QWidget *target = focusFor(problem->focus))
+    if (target)
         target->setFocus(Qt::OtherFocusReason);
     return false;
 }

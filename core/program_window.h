@@ -127,6 +127,9 @@ protected:
     // Fills the area between the banner and the brand frame with a colour.
     void setBodyBackground(const QColor &colour);
 
+    // Colours the bottom strip around the brand offers, which stay on black.
+    void setBottomStripColour(const QColor &colour);
+
     // Narrows the margins around the body, for windows that need the room.
     void setCompactBody();
 
@@ -182,6 +185,7 @@ private:
     QWidget *m_content = nullptr;
     SolidFrame *m_bodyFrame = nullptr;
     QVBoxLayout *m_body = nullptr;
+    SolidFrame *m_brandFrame = nullptr;
     QGridLayout *m_brandGrid = nullptr;
     QList<QWidget *> m_brandOffers; // co-brand, then full-brand
 

@@ -1,5 +1,6 @@
 #include "reports/print_report.h"
 
+#include "core/guarded_dialog.h"
 #include "core/messages.h"
 
 #include <QPrintDialog>
@@ -46,13 +47,13 @@ bool PrintReport(QTextBrowser *box, PrintForm form, QWidget *parent, const QStri
     }
 
     const bool selection = box->textCursor().hasSelection();
-    QPrintDialog dialog(printer, parent);
-    dialog.setObjectName(QStringLiteral("dlgPrint"));
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, selection);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setPrintRange(selection ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages);
+    GuardedDialog<QPrintDialog> dialog(printer, parent);
+    dialog->setObjectName(QStringLiteral("dlgPrint"));
+    dialog->setOption(QAbstractPrintDialog::PrintSelection, selection);
+    dialog->setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog->setPrintRange(selection ? QAbstractPrintDialog::Selection : QAbstractPrintDialog::AllPages);
     if (dialog.exec() != QDialog::Accepted)
-        return false;
+        return false; // cancelled, or gone with the report window
     if (printer->printRange() == QPrinter::Selection && selection) {
         QTextDocument part;
         part.setDefaultFont(box->document()->defaultFont());

@@ -18,12 +18,14 @@ bool SaveReading(QWidget *parent, const SavedReadingKind &kind, const SavedDetai
 
 // Asks for a file of the kind, refuses one whose name does not end in the
 // kind's extension (capitals counting) with "Please Check The File.", and
-// reads its details. Nothing when cancelled, refused or unreadable.
+// reads its details. Nothing when cancelled, refused or unreadable; a file
+// that cannot be read is named in a message with the reason.
 std::optional<SavedDetails> OpenSavedReading(QWidget *parent, const SavedReadingKind &kind);
 
 // Open on an input window: reads a saved reading as above and puts it back
-// into the name box and the date lists (a value that is no entry leaves its
-// list as it was). True when details were restored, for the window to run
-// its proceed command.
+// into the name box, as stored (outside the key rule), and the date lists
+// (a value that is no entry leaves its list as it was). True when details
+// were restored, for the window to run its proceed command; otherwise the
+// entries are as they were.
 bool RestoreSavedReading(QWidget *parent, const SavedReadingKind &kind, QLineEdit *name,
                          const DateLists &date);

@@ -8,6 +8,7 @@
 #include "reports/report_links.h"
 
 #include <QCloseEvent>
+#include <QMdiArea>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -36,11 +37,11 @@ ReportWindow::ReportWindow(ProgramHost &host, ProgramWindow *display, const QStr
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    m_boxAndButtons = {m_box,
-                       button(QStringLiteral("&Save"), QStringLiteral("cmdSave"), &ReportWindow::cmdSave_Click),
-                       button(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), &ReportWindow::cmdPrint_Click)};
-    buttons->addWidget(m_boxAndButtons[1]);
-    buttons->addWidget(m_boxAndButtons[2]);
+    m_buttons = {button(QStringLiteral("&Save"), QStringLiteral("cmdSave"), &ReportWindow::cmdSave_Click),
+                 button(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), &ReportWindow::cmdPrint_Click)};
+    m_boxAndButtons = {m_box, m_buttons[0], m_buttons[1]};
+    buttons->addWidget(m_buttons[0]);
+    buttons->addWidget(m_buttons[1]);
     body()->addLayout(buttons);
 }
 
@@ -54,6 +55,9 @@ QList<ClickableLabel *> ReportWindow::addSiteLinks()
         auto *label = new ClickableLabel(QString::fromUtf16(link.text));
         label->setObjectName(QString::fromUtf16(link.name));
         label->setAlignment(Qt::AlignCenter);
+        label->setFont(StarboxFont(8.25, true));
+        label->setMargin(2);
+        Paint(label, Qt::black, Qt::white);
         connect(label, &ClickableLabel::clicked, this, [this] { host().openLink(WebLink::HomePage); });
         m_above->addWidget(label);
         labels.append(label);
@@ -66,6 +70,12 @@ QList<ClickableLabel *> ReportWindow::addSiteLinks()
         previous = control;
     }
     return labels;
+}
+
+void ReportWindow::setButtonFace(const QColor &face)
+{
+    for (FaceButton *button : std::as_const(m_buttons))
+        button->setFace(face);
 }
 
 void ReportWindow::present()
@@ -82,8 +92,30 @@ void ReportWindow::present()
     EnableReportLinks(m_box, [this](const QUrl &address) { host().openAddress(address); });
     cursor.endEditBlock();
     m_box->moveCursor(QTextCursor::Start);
-    if (m_display)
-        m_display->hide();
+    blockOtherWindows();
+}
+
+void ReportWindow::blockOtherWindows()
+{
+    for (QMdiSubWindow *window : mdiArea()->subWindowList()) {
+        if (window != this && window->isEnabled()) {
+            window->setEnabled(false);
+            m_blocked.append(window);
+        }
+    }
+    host().setOwnControlsEnabled(false);
+    raise();
+    mdiArea()->setActiveSubWindow(this);
+}
+
+void ReportWindow::releaseOtherWindows()
+{
+    for (const QPointer<QWidget> &window : std::as_const(m_blocked)) {
+        if (window)
+            window->setEnabled(true);
+    }
+    m_blocked.clear();
+    host().setOwnControlsEnabled(true);
 }
 
 void ReportWindow::cmdSave_Click()
@@ -101,7 +133,11 @@ void ReportWindow::closeEvent(QCloseEvent *event)
     // The report goes with the window: its addresses need not be turned
     // back into plain text, which would lay it all out again.
     DisableReportLinks(m_box, LinkText::AsItIs);
+    releaseOtherWindows();
     if (m_display)
         m_display->show();
     ProgramWindow::closeEvent(event);
+    // The display window is the one in use again.
+    if (event->isAccepted() && m_display && m_display->isVisible() && mdiArea())
+        mdiArea()->setActiveSubWindow(m_display);
 }

@@ -3,6 +3,7 @@
 #include "core/birth_details.h"
 #include "core/line_encoding.h"
 
+#include <QDir>
 #include <QFile>
 #include <QList>
 #include <QSaveFile>
@@ -85,6 +86,14 @@ QString SaveFailedMessage()
     return QStringLiteral("The file could not be saved.");
 }
 
+QString ReadFailedMessage(const QString &path, const QString &reason)
+{
+    QString because = reason;
+    if (!because.isEmpty())
+        because[0] = because[0].toUpper(); // "file to open is a directory"
+    return QStringLiteral("The file %1 could not be read.\n%2").arg(QDir::toNativeSeparators(path), because);
+}
+
 SavedDetails SavedDetailsOf(const LastReadingDetails &details)
 {
     return {details.name, QString::number(details.day), details.month, QString::number(details.year)};
@@ -134,11 +143,16 @@ bool WriteSavedReading(const QString &path, const SavedDetails &details, LineOrd
     return saved;
 }
 
-std::optional<SavedDetails> ReadSavedReading(const QString &path, LineOrder order)
+std::optional<SavedDetails> ReadSavedReading(const QString &path, LineOrder order, QString *error)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const auto failed = [&file, error]() -> std::optional<SavedDetails> {
+        if (error)
+            *error = file.errorString();
         return std::nullopt;
+    };
+    if (!file.open(QIODevice::ReadOnly))
+        return failed();
     // The rest of an overlong line is skipped, but only so far: a file that
     // never ends a line ends the reading instead.
     constexpr qint64 kMaxSkippedBytes = 64 * kMaxSavedLineBytes;
@@ -146,7 +160,7 @@ std::optional<SavedDetails> ReadSavedReading(const QString &path, LineOrder orde
     for (int line = 0; line < kLinesRead; ++line) {
         QByteArray kept = file.readLine(kMaxSavedLineBytes + 1);
         if (kept.isEmpty())
-            break; // the end, or a failure, which counts as the end
+            break; // the end, or a failure, told below
         bool ended = kept.endsWith('\n');
         qint64 skipped = 0;
         while (!ended && skipped < kMaxSkippedBytes) {
@@ -162,5 +176,7 @@ std::optional<SavedDetails> ReadSavedReading(const QString &path, LineOrder orde
         if (!ended)
             break;
     }
+    if (file.error() != QFileDevice::NoError)
+        return failed();
     return DecodeSavedReading(content, order);
 }

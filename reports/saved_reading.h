@@ -49,6 +49,8 @@ const SavedReadingKind &HealthFiles();
 QString OpenDialogTitle();           // "Select the source file"
 QString WrongFileMessage();          // "Please Check The File."
 QString SaveFailedMessage();         // shown when a save could not be completed
+// Shown when a chosen file cannot be read: names the file and the reason.
+QString ReadFailedMessage(const QString &path, const QString &reason);
 
 // The file's bytes: four encoded lines in the kind's order, each with CR LF.
 QByteArray EncodeSavedReading(const SavedDetails &details, LineOrder order);
@@ -68,8 +70,10 @@ bool WriteSavedReading(const QString &path, const SavedDetails &details, LineOrd
                        QString *error = nullptr);
 
 // Reads at most what five reasonable lines take: a huge, binary or endless
-// file costs no more than that. Nothing when the file cannot be opened.
-std::optional<SavedDetails> ReadSavedReading(const QString &path, LineOrder order);
+// file costs no more than that. Nothing when the file cannot be opened or
+// read (no permission, a folder, a file gone), with the reason in error.
+std::optional<SavedDetails> ReadSavedReading(const QString &path, LineOrder order,
+                                             QString *error = nullptr);
 
 // The most a line may hold before the rest of it is skipped.
 inline constexpr qsizetype kMaxSavedLineBytes = 1024;

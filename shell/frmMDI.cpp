@@ -2,6 +2,7 @@
 
 #include "core/clickable_label.h"
 #include "core/fonts.h"
+#include "core/guarded_dialog.h"
 #include "core/pictures.h"
 #include "core/program_window.h"
 #include "core/window_mnemonics.h"
@@ -12,6 +13,7 @@
 #include "shell/reading_programs.h"
 #include "shell/startup.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
 #include <QGridLayout>
@@ -21,6 +23,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -66,11 +69,15 @@ frmMDI::frmMDI(QWidget *parent)
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(createBannerStrip());
-    layout->addWidget(createButtonPanel());
+    QWidget *banner = createBannerStrip();
+    QWidget *buttons = createButtonPanel();
+    QWidget *bottom = createBottomStrip();
+    layout->addWidget(banner);
+    layout->addWidget(buttons);
     layout->addLayout(middle, 1);
-    layout->addWidget(createBottomStrip());
+    layout->addWidget(bottom);
     setCentralWidget(central);
+    m_ownControls = {banner, buttons, selector, bottom, menuBar()};
 
     // Designed for a client area of 11880 by 11210 twips; smaller screens
     // get what fits.
@@ -296,6 +303,26 @@ void frmMDI::setSelectorVisible(bool visible)
     m_picMain->setVisible(visible);
 }
 
+void frmMDI::setOwnControlsEnabled(bool enabled)
+{
+    for (QWidget *control : m_ownControls)
+        control->setEnabled(enabled);
+    // Its titles too: in a bar turned off as a whole, the always unavailable
+    // "Make Money Online" would be drawn as if it were the one available.
+    if (!enabled) {
+        for (QAction *title : menuBar()->actions()) {
+            if (title->isEnabled()) {
+                title->setEnabled(false);
+                m_blockedTitles.append(title);
+            }
+        }
+    } else {
+        for (QAction *title : std::as_const(m_blockedTitles))
+            title->setEnabled(true);
+        m_blockedTitles.clear();
+    }
+}
+
 void frmMDI::openLink(WebLink link)
 {
     OpenLink(link);
@@ -314,7 +341,7 @@ void frmMDI::remindAboutUpdate(QWidget *parent)
 
 void frmMDI::showAbout(QWidget *parent)
 {
-    frmAbout about(*this, parent ? parent : this);
+    GuardedDialog<frmAbout> about(*this, parent ? parent : this);
     about.exec();
 }
 
@@ -387,6 +414,25 @@ void frmMDI::CloseAllProgramWindows()
 
 void frmMDI::closeEvent(QCloseEvent *event)
 {
+    // A logout may close the main window while a dialog is open, the
+    // window that opened it waiting in the dialog's own event loop. The
+    // dialogs are closed first, and the windows only once every dialog has
+    // returned, so that no window is deleted from under a running dialog
+    // (some, like the file dialog's question before replacing a file, live
+    // on the toolkit's own stack).
+    if (QApplication::activeModalWidget() || RunningGuardedDialogs() > 0) {
+        for (int tries = 0; tries < 100; ++tries) {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal)
+                break;
+            modal->close();
+            if (modal->isVisible())
+                modal->hide(); // one that refuses to close still ends its loop
+        }
+        event->ignore();
+        QTimer::singleShot(10, this, &frmMDI::close);
+        return;
+    }
     CloseAllProgramWindows();
     QMainWindow::closeEvent(event);
 }

@@ -23,6 +23,7 @@ public:
     // ProgramHost
     QMdiArea *programArea() const override { return m_area; }
     void setSelectorVisible(bool visible) override;
+    void setOwnControlsEnabled(bool enabled) override;
     void openLink(WebLink link) override;
     void openAddress(const QUrl &address) override;
     void showAbout(QWidget *parent) override;
@@ -55,6 +56,8 @@ private:
 
     QMdiArea *m_area = nullptr;
     QWidget *m_picMain = nullptr;
+    QList<QWidget *> m_ownControls;   // strips, button panel, selector, menu bar
+    QList<QAction *> m_blockedTitles; // menu bar titles turned off for a report
     std::array<QPushButton *, 9> m_buttons{};
     std::array<ClickableLabel *, 12> m_captions{};
 };

@@ -111,13 +111,14 @@ frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramW
     Paint(invitation, QColor(0xFF, 0xFF, 0x00), QColor(0x80, 0x00, 0x00));
     connect(invitation, &ClickableLabel::clicked, this, [this] { this->host().openLink(WebLink::HomePage); });
 
-    addToBottomStrip({invitation,
-                      stripButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"),
-                                  &frmFlowerAstrologyDisplay::cmdPrint_Click, 1140),
-                      stripButton(QStringLiteral("&Back"), QStringLiteral("cmdBack"),
-                                  &frmFlowerAstrologyDisplay::cmdBack_Click, 1140),
-                      stripButton(QStringLiteral("&Exit"), QStringLiteral("cmdExit"),
-                                  &frmFlowerAstrologyDisplay::cmdExit_Click, 1140)});
+    const QList<FaceButton *> commands{
+        stripButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), &frmFlowerAstrologyDisplay::cmdPrint_Click, 1140),
+        stripButton(QStringLiteral("&Back"), QStringLiteral("cmdBack"), &frmFlowerAstrologyDisplay::cmdBack_Click, 1140),
+        stripButton(QStringLiteral("&Exit"), QStringLiteral("cmdExit"), &frmFlowerAstrologyDisplay::cmdExit_Click, 1140)};
+    for (FaceButton *command : commands)
+        command->setFace(kFlowerButtonFace);
+    addToBottomStrip({invitation, commands[0], commands[1], commands[2]});
+    setBottomStripColour(kFlowerPeriwinkle);
     area->setMinimumWidth(Twips(11265) - 40);
     setCompactBody();
 }

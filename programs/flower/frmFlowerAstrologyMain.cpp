@@ -1,5 +1,6 @@
 #include "programs/flower/frmFlowerAstrologyMain.h"
 
+#include "core/flat_list_style.h"
 #include "core/fonts.h"
 #include "core/name_key_validator.h"
 #include "core/name_filter.h"
@@ -40,13 +41,14 @@ frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
     Paint(intro, kFlowerDarkRed);
     panelLayout->addWidget(intro);
 
-    QPushButton *open = button(QStringLiteral("Click Here To Open Previously Saved Flower Astrology Report"),
+    FaceButton *open = button(QStringLiteral("Click Here To Open Previously Saved Flower Astrology Report"),
                                QStringLiteral("cmdOpen"), &frmFlowerAstrologyMain::cmdOpen_Click);
     open->setFont(StarboxFont(8.25, true));
     open->setMinimumSize(Twips(2700), Twips(1300));
     // A tall button: its caption wraps over several lines.
     open->setText(QStringLiteral("Click Here To Open\nPreviously Saved\nFlower Astrology Report"));
     open->setAccessibleName(QStringLiteral("Click Here To Open Previously Saved Flower Astrology Report"));
+    open->setFace(kFlowerButtonFace);
 
     auto *details = new QGroupBox(QStringLiteral("Enter Your Personal Details"));
     details->setObjectName(QStringLiteral("Frame1"));
@@ -57,7 +59,11 @@ frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
     m_date = CreateDateLists();
     for (QWidget *entry : {static_cast<QWidget *>(m_name), static_cast<QWidget *>(m_date.day),
                            static_cast<QWidget *>(m_date.month), static_cast<QWidget *>(m_date.year)})
-        PaintEntry(entry, QColor(0xFF, 0xFF, 0x00), kFlowerPeriwinkle); // yellow on periwinkle
+        PaintEntry(entry, kFlowerYellow, kFlowerPeriwinkle); // yellow on periwinkle
+    // The lists in the same colours as the name box, not paler.
+    for (QComboBox *list : {m_date.day, m_date.month, m_date.year})
+        UseFlatFace(list);
+
     CreateNameAndDateGrid(details, m_name, m_date);
 
     auto *row = new QHBoxLayout;
@@ -66,10 +72,11 @@ frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
     panelLayout->addLayout(row);
     body()->addWidget(panel);
 
-    QPushButton *proceed = button(QStringLiteral("&Get My Flower Astrology Report"), QStringLiteral("cmdProceed"),
+    FaceButton *proceed = button(QStringLiteral("&Get My Flower Astrology Report"), QStringLiteral("cmdProceed"),
                                   &frmFlowerAstrologyMain::ShowFlowerReading);
     proceed->setFont(StarboxFont(9, true));
     proceed->setDefault(true);
+    proceed->setFace(kFlowerButtonFace);
     body()->addWidget(proceed);
     body()->addStretch(1);
 

@@ -1,6 +1,7 @@
 #include "programs/flower/frmFlowerAstrologySave.h"
 
 #include "core/reading_widgets.h"
+#include "programs/flower/flower_colours.h"
 #include "programs/flower/frmFlowerAstrologyDisplay.h"
 #include "programs/flower/frmFlowerAstrologyMain.h"
 #include "reports/report_document.h"
@@ -13,6 +14,7 @@ frmFlowerAstrologySave::frmFlowerAstrologySave(ProgramHost &host, frmFlowerAstro
       m_display(display)
 {
     addSiteLinks();
+    setButtonFace(kFlowerButtonFace);
 }
 
 void frmFlowerAstrologySave::compose(QTextCursor &cursor)

@@ -25,11 +25,8 @@ frmHealthAstrologySave::frmHealthAstrologySave(ProgramHost &host, frmHealthAstro
                    HealthFiles(), PrintForm::PrintDialog),
       m_display(display)
 {
-    for (ClickableLabel *link : addSiteLinks()) {
-        link->setFont(StarboxFont(8.25, true));
-        link->setMargin(2);
-        Paint(link, Qt::black, Qt::white);
-    }
+    addSiteLinks();
+    setButtonFace(QColor(0xC0, 0xC0, 0xC0));
 }
 
 void frmHealthAstrologySave::compose(QTextCursor &cursor)

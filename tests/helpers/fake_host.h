@@ -15,12 +15,14 @@ public:
 
     QMdiArea *programArea() const override { return m_area.get(); }
     void setSelectorVisible(bool visible) override { selectorVisible = visible; }
+    void setOwnControlsEnabled(bool enabled) override { ownControlsEnabled = enabled; }
     void openLink(WebLink link) override { links.append(link); }
     void openAddress(const QUrl &address) override { addresses.append(address); }
     void showAbout(QWidget *) override { ++aboutShown; }
     void remindAboutUpdate(QWidget *) override { ++reminders; }
 
     bool selectorVisible = true;
+    bool ownControlsEnabled = true;
     QList<WebLink> links;
     QList<QUrl> addresses;
     int aboutShown = 0;

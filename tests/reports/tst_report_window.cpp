@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -78,12 +79,17 @@ private slots:
     }
     void cleanup() { m_host.reset(); }
 
-    void composesInPlaceOfTheDisplay()
+    void composesInFrontOfTheDisplay()
     {
         auto *report = new SampleReport(*m_host, m_display, PrintForm::DefaultPrinter);
         report->present();
         QVERIFY(report->isVisible());
-        QVERIFY(!m_display->isVisible());
+        // Modal: the display stays on screen behind the report, taking no
+        // input, and so do the main window's own controls.
+        QVERIFY(m_display->isVisible());
+        QVERIFY(!m_display->isEnabled());
+        QVERIFY(!m_host->ownControlsEnabled);
+        QCOMPARE(m_host->programArea()->activeSubWindow(), report);
         QCOMPARE(report->windowTitle(), u"Orla Sample Astrology"_s);
         QTextDocument *document = report->box()->document();
         // The name is text, not markup.
@@ -97,6 +103,8 @@ private slots:
         m_host->selectorVisible = false;
         report->close();
         QVERIFY(m_display->isVisible());
+        QVERIFY(m_display->isEnabled());
+        QVERIFY(m_host->ownControlsEnabled);
         QTRY_VERIFY(guard.isNull());
         QVERIFY(!m_host->selectorVisible); // a closing report leaves the selector hidden
     }

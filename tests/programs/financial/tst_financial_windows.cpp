@@ -231,9 +231,12 @@ private slots:
         read(u"ANNA"_s, 7, u"March"_s, 1980);
         m_financial->inDisplay<QTabWidget>("TS")->setCurrentIndex(1);
         openReport();
-        QVERIFY(!m_financial->display());
+        // Modal: the display stays on screen behind the report, taking no input.
+        QVERIFY(m_financial->display());
+        QVERIFY(!m_financial->display()->isEnabled());
         m_financial->report()->close();
         QVERIFY(m_financial->display());
+        QVERIFY(m_financial->display()->isEnabled());
         QCOMPARE(m_financial->inDisplay<QTabWidget>("TS")->currentIndex(), 1);
     }
 

@@ -238,6 +238,54 @@ private slots:
         QVERIFY(PdfText(pdf).contains(u"Lucky Flower :- Sunflower"_s));
     }
 
+    // The entries yellow on periwinkle, the lists as the name box; grey
+    // button faces; the periwinkle bottom strip of the display window; the
+    // report's two link lines black and bold on white.
+    void colours()
+    {
+        const QColor periwinkle(0x80, 0x80, 0xFF);
+        // #C0C0C0 as the style shades it, the default button slightly tinted
+        // with the highlight; the style's own face is far lighter.
+        const auto grey = [](const QColor &c) {
+            const int low = std::min({c.red(), c.green(), c.blue()});
+            const int high = std::max({c.red(), c.green(), c.blue()});
+            return high - low <= 0x18 && low >= 0xA8 && high < 0xE0;
+        };
+        const auto faceOf = [](QWidget *control) {
+            const QImage image = control->grab().toImage();
+            return image.pixelColor(image.width() / 8, image.height() / 2);
+        };
+        for (const char *name : {"txtName", "cboDate", "cboMonth", "cboYear"}) {
+            // Above the text and below it, inside the frame.
+            const QImage image = m_flower->inInput(name)->grab().toImage();
+            QCOMPARE(image.pixelColor(image.width() / 2, 3), periwinkle);
+            QCOMPARE(image.pixelColor(image.width() / 2, image.height() - 4), periwinkle);
+        }
+        for (const char *name : {"cmdOpen", "cmdProceed"})
+            QVERIFY2(grey(faceOf(m_flower->inInput(name))), qPrintable(faceOf(m_flower->inInput(name)).name()));
+
+        read(u"ANNA"_s, 1, u"August"_s, 2000);
+        for (const char *name : {"cmdPrint", "cmdBack", "cmdExit"})
+            QVERIFY2(grey(faceOf(m_flower->inDisplay(name))), name);
+        auto *strip = m_flower->inDisplay<QWidget>("fraFullBrand");
+        const QImage stripImage = strip->grab().toImage();
+        QWidget *back = m_flower->inDisplay("cmdBack");
+        const QPoint besideBack = back->mapTo(strip, QPoint(back->width() + 2, back->height() / 2));
+        QCOMPARE(stripImage.pixelColor(besideBack), periwinkle);
+
+        openReport();
+        for (const char *name : {"cmdSave", "cmdPrint"})
+            QVERIFY2(grey(faceOf(m_flower->report()->findChild<QWidget *>(QString::fromLatin1(name)))), name);
+        for (const char *name : {"Label14", "Label1"}) {
+            auto *link = m_flower->report()->findChild<QLabel *>(QString::fromLatin1(name));
+            QVERIFY(link);
+            QVERIFY(link->font().bold());
+            QCOMPARE(link->font().pointSizeF(), 8.25);
+            QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::black));
+            QCOMPARE(link->grab().toImage().pixelColor(1, 1), QColor(Qt::white));
+        }
+    }
+
     void backKeepsTheEntries()
     {
         read(u"ANNA"_s, 9, u"March"_s, 1984);

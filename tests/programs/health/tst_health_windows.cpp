@@ -328,9 +328,12 @@ private slots:
         read(u"ANNA"_s, 1, u"June"_s, 1990);
         m_health->inDisplay<QTabWidget>("ssTab")->setCurrentIndex(0);
         openReport();
-        QVERIFY(!m_health->display());
+        // Modal: the display stays on screen behind the report, taking no input.
+        QVERIFY(m_health->display());
+        QVERIFY(!m_health->display()->isEnabled());
         m_health->report()->close();
         QVERIFY(m_health->display());
+        QVERIFY(m_health->display()->isEnabled());
         QCOMPARE(m_health->inDisplay<QTabWidget>("ssTab")->currentIndex(), 0);
     }
 

@@ -147,9 +147,12 @@ private slots:
         read(u"ANNA"_s, 7, u"March"_s, 1980);
         m_travel->inDisplay<QTabWidget>("Tabs")->setCurrentIndex(1);
         openReport();
-        QVERIFY(!m_travel->display());
+        // Modal: the display stays on screen behind the report, taking no input.
+        QVERIFY(m_travel->display());
+        QVERIFY(!m_travel->display()->isEnabled());
         m_travel->report()->close();
         QVERIFY(m_travel->display());
+        QVERIFY(m_travel->display()->isEnabled());
         QCOMPARE(m_travel->inDisplay<QTabWidget>("Tabs")->currentIndex(), 1);
     }
 

@@ -1,0 +1,22 @@
+#include "core/guarded_dialog.h"
+
+namespace {
+
+int g_running = 0;
+
+} // namespace
+
+int RunningGuardedDialogs()
+{
+    return g_running;
+}
+
+GuardedDialogRun::GuardedDialogRun()
+{
+    ++g_running;
+}
+
+GuardedDialogRun::~GuardedDialogRun()
+{
+    --g_running;
+}

@@ -1,0 +1,152 @@
+// A report window is modal inside the main window, in each of the four
+// report programs: its display window stays on screen behind it, and
+// neither that window nor the main window's program buttons, captions and
+// menus take the mouse or the keyboard until the report closes.
+
+#include "core/program_window.h"
+#include "core/window_mnemonics.h"
+#include "helpers/modal_watcher.h"
+#include "helpers/program_driver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A click where a person would make it: at the control's place in the main
+// window, delivered to the main window as the desktop delivers it.
+void ClickAt(QWidget *main, QWidget *control)
+{
+    const QPoint place = control->mapTo(main, control->rect().center());
+    QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, place);
+}
+
+QPushButton *SelectorButton(frmMDI &main, ReadingProgram program)
+{
+    for (QPushButton *button : main.findChildren<QPushButton *>(u"cmdSelectOption"_s)) {
+        if (button->property("index").toInt() == int(program))
+            return button;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestReportModal : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    void reportIsModal_data()
+    {
+        QTest::addColumn<int>("program");
+        QTest::addColumn<QString>("proceed");
+        QTest::newRow("Financial") << int(ReadingProgram::Financial) << u"cmdProceed"_s;
+        QTest::newRow("Travel") << int(ReadingProgram::Travel) << u"cmdProceed"_s;
+        QTest::newRow("Flower") << int(ReadingProgram::Flower) << u"cmdProceed"_s;
+        QTest::newRow("Health") << int(ReadingProgram::Health) << u"cmdNext"_s;
+    }
+    void reportIsModal()
+    {
+        QFETCH(int, program);
+        QFETCH(QString, proceed);
+        MessageWatcher messages;
+        ProgramDriver driver{ReadingProgram(program)};
+        frmMDI &main = driver.main();
+        driver.read(u"ANNA"_s, 1, u"June"_s, 1990, qPrintable(proceed));
+        ProgramWindow *display = driver.display();
+        QVERIFY(display);
+        ProgramWindow *report = driver.openReport();
+        QVERIFY(report);
+
+        // The display stays on screen, behind the report.
+        QVERIFY(display->isVisible());
+        QCOMPARE(main.programArea()->activeSubWindow(), report);
+        QCOMPARE(main.programArea()->subWindowList(QMdiArea::StackingOrder).last(), report);
+        QVERIFY(QApplication::focusWidget() && report->isAncestorOf(QApplication::focusWidget()));
+
+        // The mouse: the display's Back and Exit, another program's button
+        // in the main window, the main window's menu bar and its Exit.
+        QPushButton *food = SelectorButton(main, ReadingProgram::Food);
+        QVERIFY(food && food->isVisible());
+        QWidget *fileTitle = main.menuBar();
+        for (QWidget *control : {static_cast<QWidget *>(driver.inDisplay<QPushButton>("cmdBack")),
+                                 static_cast<QWidget *>(driver.inDisplay<QPushButton>("cmdExit")),
+                                 static_cast<QWidget *>(food),
+                                 main.findChild<QWidget *>(u"cmdMdiExit"_s)}) {
+            QVERIFY(control);
+            ClickAt(&main, control);
+            QTest::qWait(20);
+            QVERIFY2(driver.report() == report, qPrintable(control->objectName()));
+            QVERIFY2(driver.display() == display, qPrintable(control->objectName()));
+            QVERIFY(main.isVisible());
+        }
+        const QRect fileRect = main.menuBar()->actionGeometry(main.menuBar()->actions().first());
+        QTest::mouseClick(main.windowHandle(), Qt::LeftButton, {},
+                          fileTitle->mapTo(&main, fileRect.center()));
+        QTest::qWait(20);
+        QVERIFY(!QApplication::activePopupWidget());
+        QVERIFY(!main.findChild<ProgramWindow *>(u"frmFoodAstrologyMain"_s));
+
+        // The keyboard: no letter but the report's own reaches another
+        // window, nor F10, nor Alt on its own, nor the area's window keys.
+        QString own;
+        for (QAbstractButton *button : report->findChildren<QAbstractButton *>())
+            own.append(MnemonicOf(button->text()));
+        QWidget *focus = QApplication::focusWidget();
+        for (char letter = 'A'; letter <= 'Z'; ++letter) {
+            if (own.contains(QLatin1Char(letter)))
+                continue;
+            QTest::keyClick(QApplication::focusWidget(), letter, Qt::AltModifier);
+            QTest::qWait(5);
+            QVERIFY2(!QApplication::activePopupWidget(), &letter);
+            QVERIFY2(driver.report() == report && driver.display() == display && main.isVisible(), &letter);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+        QTest::qWait(5);
+        QVERIFY(!QApplication::activePopupWidget());
+        QTest::keyPress(QApplication::focusWidget(), Qt::Key_Alt);
+        QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Alt);
+        QVERIFY(!qobject_cast<QMenuBar *>(QApplication::focusWidget()));
+        for (const auto &[key, modifiers] : {std::pair{Qt::Key_Tab, Qt::ControlModifier},
+                                            std::pair{Qt::Key_F6, Qt::ControlModifier}}) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+            QTest::qWait(5);
+            QCOMPARE(main.programArea()->activeSubWindow(), report);
+        }
+        QCOMPARE(QApplication::focusWidget(), focus);
+        QVERIFY(!main.findChild<ProgramWindow *>(u"frmFoodAstrologyMain"_s));
+        QVERIFY2(messages.seen().isEmpty(), qPrintable(messages.texts().join(u' ')));
+
+        // Closing the report gives everything back.
+        report->close();
+        QTRY_VERIFY(!driver.report());
+        QCOMPARE(main.programArea()->activeSubWindow(), display);
+        ClickAt(&main, driver.inDisplay<QPushButton>("cmdBack"));
+        QTRY_VERIFY(!driver.display());
+        QVERIFY(driver.input()->isVisible());
+        ClickAt(&main, food);
+        QTRY_VERIFY(main.findChild<ProgramWindow *>(u"frmFoodAstrologyMain"_s));
+    }
+
+    // A logout closes the main window with the report still open.
+    void mainWindowClosesUnderTheReport()
+    {
+        ProgramDriver driver{ReadingProgram::Flower};
+        driver.read(u"ANNA"_s, 1, u"June"_s, 1990, "cmdProceed");
+        QVERIFY(driver.openReport());
+        QVERIFY(driver.main().close());
+        QVERIFY(!driver.main().isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(driver.main().programArea()->subWindowList().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestReportModal)
+#include "tst_report_modal.moc"
