@@ -7,6 +7,7 @@
 #include "reports/report_files.h"
 #include "reports/report_links.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QTextBrowser>
@@ -43,6 +44,15 @@ ReportWindow::ReportWindow(ProgramHost &host, ProgramWindow *display, const QStr
     buttons->addWidget(m_buttons[0]);
     buttons->addWidget(m_buttons[1]);
     body()->addLayout(buttons);
+
+    // While the report is open nothing else takes the keys, so Escape
+    // closes it, as it closes a dialog; Ctrl+W and Ctrl+F4 close it as
+    // they close any window of the area.
+    auto *closeReport = new QAction(this);
+    closeReport->setShortcut(Qt::Key_Escape);
+    closeReport->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(closeReport);
+    connect(closeReport, &QAction::triggered, this, &QWidget::close);
 }
 
 QList<ClickableLabel *> ReportWindow::addSiteLinks()

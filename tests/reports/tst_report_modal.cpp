@@ -135,6 +135,29 @@ private slots:
         QTRY_VERIFY(main.findChild<ProgramWindow *>(u"frmFoodAstrologyMain"_s));
     }
 
+    // With the rest of Starbox waiting, the keyboard can close the report.
+    void reportClosesFromTheKeyboard_data()
+    {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("Escape") << QKeySequence(Qt::Key_Escape);
+        QTest::newRow("Ctrl+W") << QKeySequence(Qt::CTRL | Qt::Key_W);
+        QTest::newRow("Ctrl+F4") << QKeySequence(Qt::CTRL | Qt::Key_F4);
+    }
+    void reportClosesFromTheKeyboard()
+    {
+        QFETCH(QKeySequence, keys);
+        ProgramDriver driver{ReadingProgram::Travel};
+        driver.read(u"ANNA"_s, 1, u"June"_s, 1990, "cmdProceed");
+        ProgramWindow *display = driver.display();
+        QVERIFY(driver.openReport());
+        QVERIFY(!display->isEnabled());
+        QTest::keySequence(QApplication::focusWidget(), keys);
+        QTRY_VERIFY(!driver.report());
+        QCOMPARE(driver.display(), display);
+        QVERIFY(display->isEnabled());
+        QCOMPARE(driver.main().programArea()->activeSubWindow(), display);
+    }
+
     // A logout closes the main window with the report still open.
     void mainWindowClosesUnderTheReport()
     {
