@@ -32,6 +32,7 @@ import re
 import subprocess
 import sys
 
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 from desktop_session import Failure, Session, Skip, do_action, expect, need, need_atspi, run
 
 

@@ -29,6 +29,7 @@ import os
 import subprocess
 import sys
 
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 from desktop_session import Session, action_names, do_action, need_atspi, run, wait_for
 
 PROGRAMS = [
