@@ -18,22 +18,19 @@ Usage: tst_screen_reader.py STARBOX [--dump PROGRAM OUT]
   --dump writes the tree of the program's input window (role, name,
   actions of every node) to OUT instead of testing.
 
-Skips (exit 77) where a package it needs is missing. Opening a web page
-reaches no browser: xdg-open is a script that writes the address to a file,
-and BROWSER is /bin/true. Settings, runtime and home folders are temporary.
+The desktop is a session of the test's own (desktop_session.py). Skips
+(exit 77) where a package it needs is missing. Opening a web page reaches
+no browser: xdg-open is a script that writes the address to a file, and
+BROWSER is /bin/true. Printing reaches no printer: CUPS_SERVER names a
+socket that does not exist. Settings, runtime and home folders are temporary.
 """
 
 import os
-import random
-import shutil
-import signal
-import socket
 import subprocess
 import sys
-import tempfile
-import time
 
-SKIP = 77
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+from desktop_session import Session, action_names, do_action, need_atspi, run, wait_for
 
 PROGRAMS = [
     # selector button, window caption, names typed, has a report
@@ -51,155 +48,7 @@ PROGRAMS = [
 DATE_FIELDS = {"Date", "Month", "Year"}
 
 
-def skip(reason):
-    print("SKIP: " + reason)
-    sys.exit(SKIP)
-
-
-def missing_packages():
-    for tool, package in (("Xvfb", "xvfb"), ("dbus-daemon", "dbus-daemon")):
-        if shutil.which(tool) is None:
-            skip(f"{tool} not found: install the Debian package {package}")
-    if not os.access("/usr/libexec/at-spi-bus-launcher", os.X_OK):
-        skip("at-spi-bus-launcher not found: install the Debian package at-spi2-core")
-    try:
-        import pyatspi  # noqa: F401  (checked here, used once the bus is up)
-    except ImportError:
-        skip("pyatspi not found for " + sys.executable + ": install the Debian package python3-pyatspi")
-
-
-class Desktop:
-    """Xvfb, a private session bus and the AT-SPI bus launcher, all stopped by PID."""
-
-    def __init__(self):
-        self.processes = []
-        self.bus_pid = None
-        self.folder = tempfile.mkdtemp(prefix="starbox-screen-reader-")
-        try:
-            self._start()
-        except BaseException:
-            self.stop()
-            raise
-
-    def path(self, name):
-        return os.path.join(self.folder, name)
-
-    def _start(self):
-        for name in ("home", "config", "data", "cache", "runtime", "bin"):
-            os.makedirs(self.path(name), mode=0o700)
-        self.opened = self.path("opened.txt")
-        with open(self.path("bin/xdg-open"), "w") as script:
-            script.write('#!/bin/sh\nprintf "%s\\n" "$1" >> "' + self.opened + '"\n')
-        os.chmod(self.path("bin/xdg-open"), 0o755)
-
-        display = None
-        # A number of its own, well away from the low ones that other
-        # servers on the machine take and give up again.
-        numbers = random.Random(os.getpid()).sample(range(300, 900), 20)
-        for number in numbers:
-            if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
-                continue
-            display = self._start_xvfb(number)
-            if display:
-                break
-        if not display:
-            raise RuntimeError("Xvfb did not start")
-
-        started = subprocess.run(["dbus-daemon", "--session", "--fork", "--nopidfile",
-                                  "--print-address=1", "--print-pid=1"],
-                                 capture_output=True, text=True, check=True).stdout.split()
-        address, self.bus_pid = started[0], int(started[1])
-
-        env = {key: value for key, value in os.environ.items()
-               if key not in ("AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY", "SESSION_MANAGER")}
-        env.update(DISPLAY=display, DBUS_SESSION_BUS_ADDRESS=address,
-                   HOME=self.path("home"), XDG_CONFIG_HOME=self.path("config"),
-                   XDG_DATA_HOME=self.path("data"), XDG_CACHE_HOME=self.path("cache"),
-                   XDG_RUNTIME_DIR=self.path("runtime"), BROWSER="/bin/true",
-                   PATH=self.path("bin") + os.pathsep + os.environ.get("PATH", "/usr/bin:/bin"))
-        self.env = env
-        self.processes.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-                                               env=env, stdout=subprocess.DEVNULL,
-                                               stderr=subprocess.DEVNULL))
-
-    def _start_xvfb(self, number):
-        """Starts Xvfb on a display; its name once it takes connections."""
-        read_end, write_end = os.pipe()
-        # -noreset: the server would start over, refusing connections a
-        # moment, whenever its last client leaves (the probe below, say).
-        xvfb = subprocess.Popen(["Xvfb", f":{number}", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
-                                 "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,),
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        self.processes.append(xvfb)
-        number = b""
-        while not number.endswith(b"\n"):
-            byte = os.read(read_end, 1)
-            if not byte:
-                break
-            number += byte
-        os.close(read_end)
-        if not number.strip().isdigit():
-            return None
-        probe = socket.socket(socket.AF_UNIX)
-        try:
-            probe.connect("/tmp/.X11-unix/X" + number.decode().strip())
-        except OSError:
-            xvfb.terminate()
-            xvfb.wait()
-            return None
-        finally:
-            probe.close()
-        if xvfb.poll() is not None:
-            return None
-        return ":" + number.decode().strip()
-
-    def start(self, program):
-        env = dict(self.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                   LC_ALL="C.UTF-8", QT_ACCESSIBILITY="1")
-        self.errors = open(self.path("starbox-errors.txt"), "w")
-        process = subprocess.Popen([program], env=env, stderr=self.errors)
-        self.processes.append(process)
-        return process
-
-    def opened_addresses(self):
-        try:
-            with open(self.opened) as file:
-                return file.read().split()
-        except FileNotFoundError:
-            return []
-
-    def stop(self):
-        for process in reversed(self.processes):
-            if process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait()
-        if self.bus_pid:
-            try:
-                os.kill(self.bus_pid, signal.SIGTERM)
-            except ProcessLookupError:
-                pass
-        shutil.rmtree(self.folder, ignore_errors=True)
-
-
 # ---- reading the tree -------------------------------------------------------
-
-def wait_for(condition, seconds=10.0, step=0.05):
-    from gi.repository import GLib
-    end = time.monotonic() + seconds
-    while True:
-        try:
-            result = condition()
-        except GLib.GError:  # an object went away while it was read
-            result = None
-        if result or time.monotonic() > end:
-            return result
-        time.sleep(step)
-
 
 def children(node):
     try:
@@ -215,34 +64,6 @@ def walk(node, entries=False):
         return
     for child in children(node):
         yield from walk(child, entries)
-
-
-def actions(node):
-    try:
-        action = node.queryAction()
-    except NotImplementedError:
-        return []
-    return [action.getName(i) for i in range(action.nActions)]
-
-
-def do_action(node, name, modal=False):
-    """Runs an action. One that opens a modal box answers only once the box
-    has closed: for such, the call goes out and the answer is not awaited."""
-    action = node.queryAction()
-    names = [action.getName(i) for i in range(action.nActions)]
-    if name not in names:
-        raise AssertionError(f"{describe(node)} has no action {name}: {names}")
-    if not modal:
-        action.doAction(names.index(name))
-        return
-    from gi.repository import Atspi, GLib
-    Atspi.set_timeout(200, -1)
-    try:
-        action.doAction(names.index(name))
-    except GLib.GError:
-        pass
-    finally:
-        Atspi.set_timeout(-1, -1)
 
 
 def has(node, state):
@@ -297,7 +118,7 @@ def overlap(a, b):
 
 
 def tree_text(node, depth=0):
-    line = "  " * depth + f"[{node.getRoleName()}] {node.name!r} {actions(node)}"
+    line = "  " * depth + f"[{node.getRoleName()}] {node.name!r} {action_names(node)}"
     label = " ".join(target.name for target in labels(node))
     if label:
         line += f" labelled by {label!r}"
@@ -333,7 +154,7 @@ def problems_in(window, where, opened_addresses):
     focusable = [node for node in nodes if has(node, pyatspi.STATE_FOCUSABLE)]
     for node in nodes:
         role = node.getRole()
-        node_actions = actions(node)
+        node_actions = action_names(node)
         if has(node, pyatspi.STATE_FOCUSABLE) and not announced(node):
             fail(node, "takes the focus but has no name")
         if role == pyatspi.ROLE_LABEL and has(node, pyatspi.STATE_FOCUSABLE):
@@ -363,7 +184,7 @@ def problems_in(window, where, opened_addresses):
                 fail(lower, f"takes the focus, but {describe(upper)} lies on it")
     # Every link opens its page.
     for node in nodes:
-        if node.getRole() == pyatspi.ROLE_LINK and "Press" in actions(node) \
+        if node.getRole() == pyatspi.ROLE_LINK and "Press" in action_names(node) \
                 and (window.name, node.name) not in FOLLOWED:
             FOLLOWED.add((window.name, node.name))
             before = len(opened_addresses())
@@ -381,9 +202,10 @@ def problems_in(window, where, opened_addresses):
 # ---- driving Starbox ----------------------------------------------------------
 
 class Starbox:
-    def __init__(self, desktop, binary):
-        self.desktop = desktop
-        self.process = desktop.start(binary)
+    def __init__(self, session, binary):
+        self.session = session
+        self.process = session.start_starbox(binary, "xcb", stderr=session.log("starbox-errors.txt"),
+                                             QT_ACCESSIBILITY="1")
         self.app = wait_for(self._find_app, 30, 0.1)
         if not self.app:
             raise AssertionError("Starbox never appeared on the accessibility bus")
@@ -393,11 +215,11 @@ class Starbox:
 
     def _find_app(self):
         if self.process.poll() is not None:
-            with open(self.desktop.path("starbox-errors.txt")) as errors:
+            with open(self.session.path("starbox-errors.txt")) as errors:
                 raise AssertionError(f"Starbox ended with status {self.process.returncode}: {errors.read()}"
-                                     f"(X server running: {[p.poll() for p in self.desktop.processes]}, "
-                                     f"{self.desktop.env['DISPLAY']}, "
-                                     f"{subprocess.run(['xdpyinfo'], env=self.desktop.env, capture_output=True, text=True).stderr})")
+                                     f"(X server running: {[p.poll() for p in self.session.processes]}, "
+                                     f"{self.session.env['DISPLAY']}, "
+                                     f"{subprocess.run(['xdpyinfo'], env=self.session.env, capture_output=True, text=True).stderr})")
         for app in children(pyatspi.Registry.getDesktop(0)):
             try:
                 if app.get_process_id() == self.process.pid:
@@ -582,14 +404,14 @@ def main():
         print(__doc__)
         return 2
     binary = os.path.abspath(sys.argv[1])
-    missing_packages()
-    desktop = Desktop()
-    try:
-        os.environ["DBUS_SESSION_BUS_ADDRESS"] = desktop.env["DBUS_SESSION_BUS_ADDRESS"]
-        os.environ["DISPLAY"] = desktop.env["DISPLAY"]
+    need_atspi()
+    with Session("screen-reader") as session:
+        session.start_xvfb()
+        session.start_buses()
+        session.use_buses_here()
         global pyatspi
         import pyatspi
-        starbox = Starbox(desktop, binary)
+        starbox = Starbox(session, binary)
         if len(sys.argv) >= 4 and sys.argv[2] == "--dump":
             entry = next(p for p in PROGRAMS if p[0] == sys.argv[3])
             window = starbox.open_program(entry[0], entry[1])
@@ -602,7 +424,7 @@ def main():
             with open(sys.argv[4] if len(sys.argv) > 4 else "/dev/stdout", "w") as out:
                 out.write("\n".join(tree_text(window)) + "\n")
             return 0
-        opened = desktop.opened_addresses
+        opened = session.opened_addresses
         problems = check_main_and_about(starbox, opened)
         for button, caption, names, has_report in PROGRAMS:
             problems += check_program(starbox, opened, button, caption, names, has_report)
@@ -615,9 +437,7 @@ def main():
             print("FAIL: " + problem)
         print(f"{0 if problems else 1} passed, {1 if problems else 0} failed")
         return 1 if problems else 0
-    finally:
-        desktop.stop()
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run(main))
