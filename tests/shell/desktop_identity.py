@@ -115,17 +115,13 @@ def x11_windows(env):
 
 def run_x11(args, checks):
     need("Xvfb", "xvfb")
-    openbox = need("openbox", "openbox")
+    need("openbox", "openbox")
     need("xprop", "x11-utils")
     need_atspi()
     with Session("x11") as session:
         session.start_buses()
         print(f"Xvfb on display {session.start_xvfb()}")
-        session.start([openbox, "--sm-disable"], stdout=subprocess.DEVNULL,
-                      stderr=subprocess.DEVNULL)
-        expect("openbox to manage the display",
-               lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in xprop(session.env, "-root",
-                                                                    "_NET_SUPPORTING_WM_CHECK"))
+        session.start_window_manager()
 
         session.start_starbox(args.starbox, "xcb")
         main = expect("the main window", lambda: x11_windows(session.env))

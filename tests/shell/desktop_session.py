@@ -249,6 +249,19 @@ class Session:
                 return display
         raise Failure("Xvfb did not start")
 
+    def start_window_manager(self):
+        """openbox on the session's display, as a desktop has a window
+        manager: it gives windows their frames and the keyboard's focus."""
+        openbox = need("openbox", "openbox")
+        xprop = need("xprop", "x11-utils")
+        self.start([openbox, "--sm-disable"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+        def managed():
+            result = subprocess.run([xprop, "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                                    capture_output=True, text=True, timeout=20)
+            return "_NET_SUPPORTING_WM_CHECK(WINDOW)" in result.stdout
+        expect("openbox to manage the display", managed)
+
     def _start_xvfb(self, xvfb, number):
         read_end, write_end = os.pipe()
         # -noreset: the server would start over, refusing connections a

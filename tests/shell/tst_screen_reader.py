@@ -253,6 +253,12 @@ class Starbox:
             raise AssertionError(f"no button {name!r}")
         do_action(button, "Press")
 
+    def close_with_keys(self):
+        """Closes the window in use as a keyboard user does, with Escape,
+        sent through the accessibility bus as a screen reader sends keys."""
+        escape = 0xFF1B  # its X keysym
+        pyatspi.Registry.generateKeyboardEvent(escape, None, pyatspi.KEY_SYM)
+
     def open_program(self, button, caption):
         self.press(self.main, button)
         window = wait_for(lambda: self.frame(caption, self.main))
@@ -321,7 +327,17 @@ def check_program(starbox, opened, button, caption, names, has_report):
             problems.append(f"{caption} report: the report box is no named document: "
                             + ", ".join(describe(n) for n in walk(report) if n.getRole() in (
                                 pyatspi.ROLE_TEXT, pyatspi.ROLE_DOCUMENT_FRAME)))
-        starbox.press(report, "Exit") if starbox.find(report, pyatspi.ROLE_PUSH_BUTTON, "Exit") else None
+        # The report is modal: what lies behind it waits, as a reader hears
+        # from its buttons being unavailable, until the report is closed.
+        behind = [n for n in walk(starbox.main) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and showing(n)
+                  and not any(a == report for a in ancestors(n))]
+        if not behind or any(has(n, pyatspi.STATE_SENSITIVE) for n in behind):
+            problems.append(f"{caption} report: controls behind the report take input: "
+                            + ", ".join(n.name for n in behind if has(n, pyatspi.STATE_SENSITIVE)))
+        starbox.close_with_keys()
+        if not wait_for(lambda: not showing(report) and has(starbox.find(display, pyatspi.ROLE_PUSH_BUTTON),
+                                                              pyatspi.STATE_SENSITIVE), 5):
+            problems.append(f"{caption} report: Escape did not close it and give the display back")
     return problems
 
 
@@ -407,6 +423,7 @@ def main():
     need_atspi()
     with Session("screen-reader") as session:
         session.start_xvfb()
+        session.start_window_manager()
         session.start_buses()
         session.use_buses_here()
         global pyatspi
