@@ -8,6 +8,7 @@
 #include "core/sun_sign.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstddef>
@@ -38,4 +39,14 @@ const Row &RowFor(const SignTable<Row> &table, SunSign sign)
 inline QString RowText(const char *text)
 {
     return QString::fromLatin1(text);
+}
+
+// A row's list of texts, in order.
+template <std::size_t N>
+QStringList RowTexts(const std::array<const char *, N> &texts)
+{
+    QStringList list;
+    for (const char *text : texts)
+        list.append(RowText(text));
+    return list;
 }
