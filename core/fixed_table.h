@@ -1,9 +1,9 @@
 #pragma once
 
 // Every program keeps its fixed data as one compiled-in table of whole rows,
-// one row a sign in zodiac order (or one a fruit, or one a period), and reads
-// it through this one path: the position is checked here, once, and a
-// reading keeps the row whole.
+// one row a sign in zodiac order (or one a fruit, a constitution type or a
+// money attribute), and reads it through this one path: the position is
+// checked here, once, and a reading keeps the row whole.
 
 #include "core/sun_sign.h"
 

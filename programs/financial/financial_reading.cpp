@@ -57,15 +57,13 @@ bool ValidAttribute(int attribute)
 
 QString FinancialAttributeName(int attribute)
 {
-    return ValidAttribute(attribute) ? QString::fromLatin1(kAttributes[std::size_t(attribute)].name) : QString();
+    return RowText(RowAt(kAttributes, attribute).name); // null off the table
 }
 
 QString FinancialVerdict(int attribute, int level)
 {
-    if (!ValidAttribute(attribute))
-        return {};
     const int column = level == 1 ? 0 : level == 2 ? 1 : 2;
-    return QString::fromLatin1(kAttributes[std::size_t(attribute)].verdicts[column]);
+    return RowText(RowAt(kAttributes, attribute).verdicts[column]); // null off the table
 }
 
 int FinancialLevel(int signPosition, int attribute)
