@@ -1,22 +1,31 @@
 #pragma once
 
-// Fashion Astrology's reading: the sun sign's profile (Gift Astrology's),
-// five style sentences, two colour texts and a paragraph on how the sign
-// dresses. No widgets here.
+// Fashion Astrology's reading: the sun sign's profile (Gift Astrology's) and
+// its row of Fashion's fixed table: five style sentences, two colour texts and
+// a paragraph on how the sign dresses. No widgets here.
 
 #include "programs/gift/gift_reading.h"
 
+struct FashionRow
+{
+    const char *boldness = nullptr;
+    const char *traditional = nullptr;
+    const char *colorful = nullptr;
+    const char *customMade = nullptr;
+    const char *frilly = nullptr;
+    const char *preferredColors = nullptr;
+    const char *undesirableColors = nullptr;
+    const char *fashionCharacteristics = nullptr;
+};
+
+// One row a sign, in zodiac order; read with RowFor.
+extern const SignTable<FashionRow> kFashionTable;
+
 struct FashionReading
 {
+    SunSign sign;
     SignProfile profile;
-    QString boldness;
-    QString traditional;
-    QString colorful;
-    QString customMade;
-    QString frilly;
-    QString preferredColors;
-    QString undesirableColors;
-    QString fashionCharacteristics;
+    FashionRow row;
 };
 
 // Fashion Astrology finds the sign with Gift Astrology's cusp days.

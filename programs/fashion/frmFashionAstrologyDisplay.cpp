@@ -76,14 +76,14 @@ QWidget *frmFashionAstrologyDisplay::createFashionTab()
 
 void frmFashionAstrologyDisplay::showReading(const FashionReading &reading)
 {
-    profileTab()->showProfile(reading.profile);
-    m_boldness->setText(reading.boldness);
-    m_traditional->setText(reading.traditional);
-    m_colorful->setText(reading.colorful);
-    m_customMade->setText(reading.customMade);
-    m_frilly->setText(reading.frilly);
-    m_preferred->setText(reading.preferredColors);
-    m_undesirable->setText(reading.undesirableColors);
-    m_characteristics->setText(reading.fashionCharacteristics);
+    profileTab()->showProfile(reading.sign, reading.profile);
+    m_boldness->setText(RowText(reading.row.boldness));
+    m_traditional->setText(RowText(reading.row.traditional));
+    m_colorful->setText(RowText(reading.row.colorful));
+    m_customMade->setText(RowText(reading.row.customMade));
+    m_frilly->setText(RowText(reading.row.frilly));
+    m_preferred->setText(RowText(reading.row.preferredColors));
+    m_undesirable->setText(RowText(reading.row.undesirableColors));
+    m_characteristics->setText(RowText(reading.row.fashionCharacteristics));
     tabs()->setCurrentIndex(0); // every reading opens on "Sun Sign Profile"
 }

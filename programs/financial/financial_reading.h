@@ -5,13 +5,32 @@
 // up in fixed tables. No widgets here.
 
 #include "core/birth_details.h"
-#include "core/sun_sign.h"
+#include "core/fixed_table.h"
 
-#include <QString>
-
-#include <array>
+#include <cstdint>
 
 inline constexpr int kFinancialAttributeCount = 12;
+
+struct FinancialRow
+{
+    const char *element = nullptr;
+    const char *rulingPlanet = nullptr;
+    const char *quality = nullptr;
+    const char *luckyNumber = nullptr;
+    const char *luckyColor = nullptr;
+    const char *luckyDay = nullptr;
+    const char *compatibility = nullptr;
+    const char *birthStone = nullptr;
+    // The level (1 to 3) of each money attribute, in attribute order.
+    std::array<std::uint8_t, kFinancialAttributeCount> levels{};
+    const char *famousPersons = nullptr;    // five to seven people born under the sign, joined by ", "
+    const char *positiveTraits = nullptr;   // one paragraph to the reader (Leo: two, split by "\n\n")
+    const char *negativeTraits = nullptr;   // one paragraph to the reader
+    const char *financialProfile = nullptr; // one paragraph on the sign's way with money
+};
+
+// One row a sign, in zodiac order; read with RowFor or RowAt.
+extern const SignTable<FinancialRow> kFinancialTable;
 
 struct FinancialReading
 {
@@ -21,19 +40,7 @@ struct FinancialReading
     int year = 1900;
 
     QString sign; // the sign's name
-    QString element;
-    QString rulingPlanet;
-    QString luckyNumber;
-    QString luckyColor;
-    QString luckyDay;
-    QString compatibility;
-    QString birthStone;
-    QString quality;
-    QString famousPersons;
-    QString positiveTraits;
-    QString negativeTraits;
-
-    QString financialProfile;
+    FinancialRow row;
     std::array<QString, kFinancialAttributeCount> verdicts;
 };
 
@@ -51,12 +58,13 @@ QString FinancialVerdict(int attribute, int level);
 // an attribute.
 int FinancialLevel(int signPosition, int attribute);
 
-// Copies the named sign's profile, famous people and traits into the
-// reading. A name that is none of the twelve signs changes nothing.
+// Puts the named sign's row (profile, famous people, traits and financial
+// profile) into the reading. A name that is none of the twelve signs changes
+// nothing.
 void StarSignDescription(const QString &sign, FinancialReading &reading);
 
-// Fills the financial profile and the twelve verdicts for the named sign. A
-// name that is none of the twelve signs changes nothing.
+// Fills the twelve verdicts for the named sign. A name that is none of the
+// twelve signs changes nothing.
 void Financial_Profile(const QString &sign, FinancialReading &reading);
 
 // The whole reading of checked details.

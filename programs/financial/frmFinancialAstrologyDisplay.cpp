@@ -207,19 +207,20 @@ void frmFinancialAstrologyDisplay::ShowFinancialReading(const FinancialReading &
 {
     m_reading = reading;
     m_sign->setText(reading.sign);
-    const std::pair<QLineEdit *, const QString &> shortValues[] = {
-        {m_element, reading.element},       {m_rulingPlanet, reading.rulingPlanet},
-        {m_luckyNumber, reading.luckyNumber}, {m_luckyColor, reading.luckyColor},
-        {m_luckyDay, reading.luckyDay},     {m_compatibility, reading.compatibility},
-        {m_birthStone, reading.birthStone}, {m_quality, reading.quality}};
+    const FinancialRow &row = reading.row;
+    const std::pair<QLineEdit *, const char *> shortValues[] = {
+        {m_element, row.element},       {m_rulingPlanet, row.rulingPlanet},
+        {m_luckyNumber, row.luckyNumber}, {m_luckyColor, row.luckyColor},
+        {m_luckyDay, row.luckyDay},     {m_compatibility, row.compatibility},
+        {m_birthStone, row.birthStone}, {m_quality, row.quality}};
     for (const auto &[box, text] : shortValues) {
-        box->setText(text);
+        box->setText(RowText(text));
         box->setCursorPosition(0);
     }
-    m_famousPersons->setText(reading.famousPersons);
-    m_positive->setText(reading.positiveTraits);
-    m_negative->setText(reading.negativeTraits);
-    m_profile->setText(reading.financialProfile);
+    m_famousPersons->setText(RowText(reading.row.famousPersons));
+    m_positive->setText(RowText(reading.row.positiveTraits));
+    m_negative->setText(RowText(reading.row.negativeTraits));
+    m_profile->setText(RowText(reading.row.financialProfile));
     for (int k = 0; k < kFinancialAttributeCount; ++k)
         m_verdicts[std::size_t(k)]->setText(reading.verdicts[std::size_t(k)]);
     // A name that is no sign clears the picture.

@@ -4,21 +4,29 @@
 // traits and a flower picture, looked up in a fixed table. No widgets here.
 
 #include "core/birth_details.h"
-#include "core/sun_sign.h"
-
-#include <QString>
+#include "core/fixed_table.h"
 
 class ImageList;
 
+struct FlowerRow
+{
+    const char *luckyFlower = nullptr;
+    const char *luckyPlants = nullptr;
+    int pictureIndex = 1; // in FlowerPictures(), 1 to 12
+    // About the sign's flowers and plants: one paragraph, or two joined by a
+    // single "\n".
+    const char *flowerPlantDescription = nullptr;
+    const char *positiveTraits = nullptr; // one paragraph, second person, mostly "You are ..."
+    const char *negativeTraits = nullptr; // one paragraph, second person
+};
+
+// One row a sign, in zodiac order; read with RowFor.
+extern const SignTable<FlowerRow> kFlowerTable;
+
 struct FlowerReading
 {
-    QString sunSign;
-    QString luckyFlower;
-    QString luckyPlants;
-    QString flowerPlantDescription; // one or two paragraphs, split by "\n"
-    QString positiveTraits;
-    QString negativeTraits;
-    int pictureIndex = 1; // in FlowerPictures(), 1 to 12
+    SunSign sign;
+    FlowerRow row;
 };
 
 // The details of the last reading that passed the checks, for the report

@@ -129,13 +129,13 @@ void frmFlowerAstrologyDisplay::showReading(const FlowerReading &reading,
 {
     m_details = details;
     m_dateShown = dateShown;
-    m_sign->setText(reading.sunSign);
-    m_positive->setText(reading.positiveTraits);
-    m_negative->setText(reading.negativeTraits);
-    m_luckyFlower->setText(reading.luckyFlower);
-    m_luckyPlants->setText(reading.luckyPlants);
-    m_description->setText(reading.flowerPlantDescription);
-    FlowerPictures().show(m_picture, reading.pictureIndex, kFlowerPictureSize);
+    m_sign->setText(SignName(reading.sign));
+    m_positive->setText(RowText(reading.row.positiveTraits));
+    m_negative->setText(RowText(reading.row.negativeTraits));
+    m_luckyFlower->setText(RowText(reading.row.luckyFlower));
+    m_luckyPlants->setText(RowText(reading.row.luckyPlants));
+    m_description->setText(RowText(reading.row.flowerPlantDescription));
+    FlowerPictures().show(m_picture, reading.row.pictureIndex, kFlowerPictureSize);
 }
 
 void frmFlowerAstrologyDisplay::cmdPrint_Click()

@@ -1,28 +1,33 @@
 #pragma once
 
-// Food Astrology's reading: the sun sign's dishes, drinks, eating habits and
-// recipe, looked up in a fixed table. No widgets here.
+// Food Astrology's reading: the sun sign's row of a fixed table, with its
+// dishes, drinks, eating habits and recipe. No widgets here.
 
-#include "core/sun_sign.h"
+#include "core/fixed_table.h"
 
-#include <QString>
+struct FoodRow
+{
+    const char *pizza = nullptr;
+    const char *snacks = nullptr;
+    const char *cocktails = nullptr;
+    const char *iceCream = nullptr;
+    const char *foodForSoul = nullptr;
+    const char *eatingHabits = nullptr; // one paragraph about the sign's taste in food
+    const char *recipeName = nullptr;
+    const char *ingredients = nullptr;  // one line: comma-separated quantities and items
+    const char *preparation = nullptr;  // one paragraph of instructions (Aries: two, split by "\n\n")
+};
+
+// One row a sign, in zodiac order; read with RowFor.
+extern const SignTable<FoodRow> kFoodTable;
 
 struct FoodReading
 {
-    QString sign;
-    QString pizza;
-    QString snacks;
-    QString cocktails;
-    QString iceCream;
-    QString foodForSoul;
-    QString eatingHabits;
-    QString recipeName;
-    QString ingredients;
-    QString preparation;
+    SunSign sign;
+    FoodRow row;
 };
 
 // Food Astrology works from the common cusp days.
 inline constexpr CuspTable kFoodCuspTable = kStandardCuspTable;
 
-// The sign's row of the Food table.
 FoodReading BuildFoodReading(SunSign sign);

@@ -86,15 +86,15 @@ QWidget *frmFoodAstrologyDisplay::createRecipeTab()
 
 void frmFoodAstrologyDisplay::showReading(const FoodReading &reading)
 {
-    m_pizza->setText(reading.pizza);
-    m_snacks->setText(reading.snacks);
-    m_cocktails->setText(reading.cocktails);
-    m_iceCream->setText(reading.iceCream);
-    m_foodForSoul->setText(reading.foodForSoul);
-    m_eatingHabits->setText(reading.eatingHabits);
-    m_recipe->setText(reading.recipeName);
-    m_ingredients->setText(reading.ingredients);
-    m_preparation->setText(reading.preparation);
+    m_pizza->setText(RowText(reading.row.pizza));
+    m_snacks->setText(RowText(reading.row.snacks));
+    m_cocktails->setText(RowText(reading.row.cocktails));
+    m_iceCream->setText(RowText(reading.row.iceCream));
+    m_foodForSoul->setText(RowText(reading.row.foodForSoul));
+    m_eatingHabits->setText(RowText(reading.row.eatingHabits));
+    m_recipe->setText(RowText(reading.row.recipeName));
+    m_ingredients->setText(RowText(reading.row.ingredients));
+    m_preparation->setText(RowText(reading.row.preparation));
 }
 
 void frmFoodAstrologyDisplay::cmdBack_Click()

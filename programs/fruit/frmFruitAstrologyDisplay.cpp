@@ -51,8 +51,9 @@ QWidget *frmFruitAstrologyDisplay::createChoice()
         auto *picture = new ClickableLabel(QString(), nullptr, ClickableLabel::Kind::Command);
         picture->setObjectName(QStringLiteral("picSmallFruit"));
         picture->setProperty("index", index);
-        picture->setToolTip(FruitTable(index).name);
-        picture->setAccessibleName(FruitTable(index).name);
+        const QString name = RowText(RowAt(kFruitTable, index).name);
+        picture->setToolTip(name);
+        picture->setAccessibleName(name);
         FruitSmallPictures().show(picture, index + 1, kSmallPicture);
         connect(picture, &ClickableLabel::clicked, this, [this, index] { picSmallFruit_Click(index); });
         grid->addWidget(picture, index / 4, index % 4, Qt::AlignCenter);
@@ -93,10 +94,10 @@ QWidget *frmFruitAstrologyDisplay::createResult()
 
 void frmFruitAstrologyDisplay::picSmallFruit_Click(int index)
 {
-    const FruitEntry fruit = FruitTable(index);
+    const FruitRow &fruit = RowAt(kFruitTable, index);
     FruitBigPictures().show(m_bigFruit, index + 1, kBigPicture);
-    m_name->setText(fruit.name);
-    m_description->setText(fruit.interpretation);
+    m_name->setText(RowText(fruit.name));
+    m_description->setText(RowText(fruit.interpretation));
     m_frames->setCurrentWidget(m_result);
 }
 

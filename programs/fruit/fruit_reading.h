@@ -3,20 +3,22 @@
 // Fruit Astrology: a person's character read from their favourite fruit.
 // The key is the fruit chosen, not a sign. No widgets here.
 
-#include <QString>
+#include "core/fixed_table.h"
 
 class ImageList;
 
 inline constexpr int kFruitCount = 12;
 
-struct FruitEntry
+struct FruitRow
 {
-    QString name;           // as stored: "Paneapple" included
-    QString interpretation; // one paragraph to the reader
+    const char *name = nullptr;           // as stored: "Paneapple" included
+    const char *file = nullptr;           // picture file, without folder or suffix
+    const char *description = nullptr;    // what the picture shows
+    const char *interpretation = nullptr; // one paragraph to the reader
 };
 
-// The fruit at an index from 0 (Apple) to 11 (Pear).
-FruitEntry FruitTable(int index);
+// The fruits from 0 (Apple) to 11 (Pear); read with RowAt.
+extern const std::array<FruitRow, kFruitCount> kFruitTable;
 
 // The small and the large picture of each fruit, addressed from 1: the
 // fruit at index i is at position i + 1.

@@ -41,9 +41,9 @@ QWidget *frmGiftAstrologyDisplay::createGiftTab()
 
 void frmGiftAstrologyDisplay::showReading(const GiftReading &reading)
 {
-    profileTab()->showProfile(reading.profile);
+    profileTab()->showProfile(reading.sign, reading.row.profile);
     for (std::size_t i = 0; i < m_ideas.size(); ++i)
-        m_ideas[i]->setText(reading.giftIdeas.value(qsizetype(i)));
-    m_personality->setText(reading.giftPersonality);
+        m_ideas[i]->setText(RowText(reading.giftIdeas[i]));
+    m_personality->setText(RowText(reading.row.giftPersonality));
     tabs()->setCurrentIndex(1); // every reading opens on "Gift Profile"
 }

@@ -1,42 +1,55 @@
 #pragma once
 
-// Gift Astrology's reading: the sun sign's profile and five gift ideas for
-// the sign and gender, looked up in a fixed table. The sign profile is also
+// Gift Astrology's reading: the sun sign's row of a fixed table, with its
+// profile and five gift ideas for each gender. The sign profile is also
 // Fashion Astrology's. No widgets here.
 
-#include "core/sun_sign.h"
-
-#include <QString>
-#include <QStringList>
+#include "core/fixed_table.h"
 
 enum class Gender { Male, Female };
 
 // What every sign-profile tab shows: the same for Gift and Fashion.
 struct SignProfile
 {
-    SunSign sign = SunSign::Aries;
-    QString element;
-    QString luckyNumber;
-    QString luckyDay;
-    QString compatibility;
-    QString birthstone;
-    QString positiveTraits;
-    QString negativeTraits;
-    int pictureIndex = 1; // place in zodiac order, 1 to 12: the sign picture
+    const char *element = nullptr;
+    const char *luckyNumber = nullptr;
+    const char *luckyDay = nullptr;
+    const char *compatibility = nullptr;
+    const char *birthstone = nullptr;
+    const char *positiveTraits = nullptr; // one paragraph to the reader on the sign's strengths
+    const char *negativeTraits = nullptr; // one paragraph to the reader on the sign's weaknesses
 
     bool operator==(const SignProfile &) const = default;
 };
 
-struct GiftReading
+using GiftIdeas = std::array<const char *, 5>; // the first shown on top
+
+struct GiftRow
 {
     SignProfile profile;
-    QStringList giftIdeas; // five, the first shown on top
-    QString giftPersonality;
+    GiftIdeas maleIdeas{};
+    GiftIdeas femaleIdeas{};
+    const char *giftPersonality = nullptr; // third person, on the presents that please the sign
 };
+
+// One row a sign, in zodiac order; read with RowFor.
+extern const SignTable<GiftRow> kGiftTable;
+
+struct GiftReading
+{
+    SunSign sign;
+    GiftRow row;
+    GiftIdeas giftIdeas; // the row's ideas for the gender asked
+};
+
+// The sign picture of a profile: its place in zodiac order, 1 to 12.
+inline int SignPictureIndex(SunSign sign)
+{
+    return SignIndex(sign) + 1;
+}
 
 // Gift Astrology works from the common cusp days; Fashion Astrology uses the
 // same table.
 inline constexpr CuspTable kGiftCuspTable = kStandardCuspTable;
 
-SignProfile SignProfileFor(SunSign sign);
 GiftReading BuildGiftReading(SunSign sign, Gender gender);

@@ -88,15 +88,15 @@ SignProfileTab::SignProfileTab(TraitsLayout traits, QWidget *parent)
     column->addLayout(traitsGrid, 1);
 }
 
-void SignProfileTab::showProfile(const SignProfile &profile)
+void SignProfileTab::showProfile(SunSign sign, const SignProfile &profile)
 {
-    m_sign->setText(SignName(profile.sign));
-    m_element->setText(profile.element);
-    m_number->setText(profile.luckyNumber);
-    m_day->setText(profile.luckyDay);
-    m_compatibility->setText(profile.compatibility);
-    m_birthstone->setText(profile.birthstone);
-    m_positive->setText(profile.positiveTraits);
-    m_negative->setText(profile.negativeTraits);
-    SunSignPictures().show(m_picture, profile.pictureIndex, kSignPictureSize);
+    m_sign->setText(SignName(sign));
+    m_element->setText(RowText(profile.element));
+    m_number->setText(RowText(profile.luckyNumber));
+    m_day->setText(RowText(profile.luckyDay));
+    m_compatibility->setText(RowText(profile.compatibility));
+    m_birthstone->setText(RowText(profile.birthstone));
+    m_positive->setText(RowText(profile.positiveTraits));
+    m_negative->setText(RowText(profile.negativeTraits));
+    SunSignPictures().show(m_picture, SignPictureIndex(sign), kSignPictureSize);
 }

@@ -4,6 +4,8 @@
 // element, birthstone, the sign picture, lucky number and day,
 // compatibility, and the two trait boxes.
 
+#include "core/sun_sign.h"
+
 #include <QWidget>
 
 struct SignProfile;
@@ -18,7 +20,7 @@ class SignProfileTab : public QWidget
 public:
     explicit SignProfileTab(TraitsLayout traits, QWidget *parent = nullptr);
 
-    void showProfile(const SignProfile &profile);
+    void showProfile(SunSign sign, const SignProfile &profile);
 
 private:
     QLabel *m_sign = nullptr;

@@ -7,40 +7,61 @@
 
 #include "core/birth_details.h"
 #include "core/details_check.h"
-#include "core/sun_sign.h"
-
-#include <QString>
+#include "core/fixed_table.h"
 
 #include <optional>
 
+// The four constitution types, in the order of their table.
+enum class Constitution { Fire, Earth, Air, Water };
+inline constexpr int kConstitutionCount = 4;
+
+struct HealthSignRow
+{
+    const char *bodyPart = nullptr;
+    const char *athletic = nullptr;
+    const char *endurance = nullptr;
+    const char *flexibility = nullptr;
+    const char *focus = nullptr;
+    const char *motivation = nullptr;
+    const char *routine = nullptr;
+    const char *teamWork = nullptr;
+    const char *variety = nullptr; // "Needs variety" has a small v
+    Constitution constitution = Constitution::Fire;
+    const char *sunSignDescription = nullptr; // the sign and fitness
+    const char *healthProblems = nullptr;     // what the sign rules and what its natives suffer from
+    const char *requiredDiet = nullptr;       // recommended foods, most naming the sign's cell salt
+    const char *dietToAvoid = nullptr;        // one or two sentences
+    const char *dietAdvice = nullptr;         // one or two sentences
+
+    bool operator==(const HealthSignRow &) const = default;
+};
+
+struct ConstitutionRow
+{
+    const char *type = nullptr;                    // "Fire", "Earth", "Air" or "Water"
+    const char *constitutionDescription = nullptr; // what the element governs in the body
+    const char *excessDescription = nullptr;       // an excess of the element
+    const char *excessItemsToTake = nullptr;
+    const char *excessItemsToAvoid = nullptr;
+    const char *excessRemedy = nullptr;
+    const char *lowDescription = nullptr;          // a lack of the element
+    const char *lowItemsToTake = nullptr;
+    const char *lowItemsToAvoid = nullptr;
+    const char *lowRemedy = nullptr;
+
+    bool operator==(const ConstitutionRow &) const = default;
+};
+
+// One row a sign, in zodiac order; read with RowFor.
+extern const SignTable<HealthSignRow> kHealthSignTable;
+// One row a constitution type, in the order of Constitution; read with RowAt.
+extern const std::array<ConstitutionRow, kConstitutionCount> kConstitutionTable;
+
 struct HealthReading
 {
-    QString sunSign;
-    QString bodyPart;
-    QString athletic;
-    QString endurance;
-    QString flexibility;
-    QString focus;
-    QString motivation;
-    QString routine;
-    QString teamWork;
-    QString variety;
-    QString sunSignDescription;
-    QString healthProblems;
-    QString requiredDiet;
-    QString dietToAvoid;
-    QString dietAdvice;
-
-    QString constitutionType; // "Fire", "Earth", "Air" or "Water"
-    QString constitutionDescription;
-    QString excessDescription;
-    QString excessItemsToTake;
-    QString excessItemsToAvoid;
-    QString excessRemedy;
-    QString lowDescription;
-    QString lowItemsToTake;
-    QString lowItemsToAvoid;
-    QString lowRemedy;
+    SunSign sign = SunSign::Aries;
+    HealthSignRow row;
+    ConstitutionRow constitution; // the row of the sign's constitution type
 
     bool operator==(const HealthReading &) const = default;
 };
@@ -53,7 +74,7 @@ using LastHealthDetails = LastReadingDetails;
 inline constexpr CuspTable kHealthCuspTable = kStandardCuspTable;
 
 // The sign's row of the sign table, completed by the row of its
-// constitution type. Rows are found by their exact names.
+// constitution type.
 HealthReading BuildHealthReading(SunSign sign);
 
 // Health Astrology's own checks, in this order: a name box that is empty as

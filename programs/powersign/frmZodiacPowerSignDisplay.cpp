@@ -46,7 +46,7 @@ frmZodiacPowerSignDisplay::frmZodiacPowerSignDisplay(ProgramHost &host, ProgramW
 
 void frmZodiacPowerSignDisplay::showReading(const PowerSignReading &reading)
 {
-    m_description->setText(reading.description);
+    m_description->setText(RowText(reading.row.description));
     m_sign->setText(SignName(reading.sign));
 }
 

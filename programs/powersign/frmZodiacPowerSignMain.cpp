@@ -24,7 +24,7 @@ frmZodiacPowerSignMain::frmZodiacPowerSignMain(ProgramHost &host)
     auto *picture = new QLabel;
     picture->setObjectName(QStringLiteral("Picture1"));
     ShowSvg(picture, QStringLiteral(":/pluto.svg"), QSize(120, 120), QStringLiteral("The planet Pluto"));
-    auto *intro = new TextLabel(PowerSignIntroduction());
+    auto *intro = new TextLabel(RowText(kPowerSignIntroduction));
     intro->setWordWrap(true);
     intro->setFont(StarboxFont(9, true));
     auto *top = new QHBoxLayout;
@@ -67,6 +67,6 @@ void frmZodiacPowerSignMain::cmdNext_Click()
     if (!sign)
         return; // the lists offer only dates the table holds
     auto *display = new frmZodiacPowerSignDisplay(host(), this);
-    display->showReading({*sign, PowerSignDescription(*sign)});
+    display->showReading({*sign, RowFor(kPowerSignTable, *sign)});
     showReading(display);
 }

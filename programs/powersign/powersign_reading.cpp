@@ -1,7 +1,5 @@
 #include "programs/powersign/powersign_reading.h"
 
-#include "programs/powersign/powersign_texts.h"
-
 namespace {
 
 constexpr int kFebruary = 1;
@@ -62,16 +60,6 @@ std::optional<SunSign> FindPowerSign(int day, const QString &monthName, int year
             return date >= period.first ? std::optional(period.sign) : std::nullopt;
     }
     return std::nullopt;
-}
-
-QString PowerSignDescription(SunSign sign)
-{
-    return QString::fromLatin1(kPowerSignTexts[SignIndex(sign)]);
-}
-
-QString PowerSignIntroduction()
-{
-    return QString::fromLatin1(kPowerSignIntroduction);
 }
 
 std::optional<DetailsProblem> ValidatePowerSignDetails(const QString &name, int day,

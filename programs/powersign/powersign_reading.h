@@ -5,7 +5,7 @@
 // description of that placement. No widgets here.
 
 #include "core/details_check.h"
-#include "core/sun_sign.h"
+#include "core/fixed_table.h"
 
 #include <QString>
 
@@ -43,15 +43,22 @@ inline constexpr int kPowerSignLastYear = 2022;
 // table or a month name that is none.
 std::optional<SunSign> FindPowerSign(int day, const QString &monthName, int year);
 
-// The description of Pluto in the sign; empty for the signs Pluto did not
-// visit in these years.
-QString PowerSignDescription(SunSign sign);
-QString PowerSignIntroduction();
+struct PowerSignRow
+{
+    const char *description = nullptr; // empty for the signs Pluto did not visit in these years
+};
+
+// Pluto in each sign, in zodiac order; read with RowFor.
+extern const SignTable<PowerSignRow> kPowerSignTable;
+
+// The introduction of the input window: about Pluto, the planet of changes
+// and transformations. Plain ASCII.
+extern const char *const kPowerSignIntroduction;
 
 struct PowerSignReading
 {
     SunSign sign;
-    QString description;
+    PowerSignRow row;
 };
 
 // The four checks of the input window, in order: the name as typed, 30 or

@@ -138,18 +138,18 @@ void frmTravelAstrologyDisplay::ShowTravelReading(const TravelReading &reading)
 {
     m_reading = reading;
     m_element->setText(reading.element);
-    m_rulingPlanet->setText(reading.rulingPlanet);
-    m_luckyNumber->setText(WithSingleAmpersands(reading.luckyNumber));
-    m_luckyColor->setText(reading.luckyColor);
-    m_luckyDay->setText(reading.luckyDay);
-    m_birthStone->setText(reading.birthStone);
+    m_rulingPlanet->setText(RowText(reading.row.rulingPlanet));
+    m_luckyNumber->setText(WithSingleAmpersands(RowText(reading.row.luckyNumber)));
+    m_luckyColor->setText(RowText(reading.row.luckyColor));
+    m_luckyDay->setText(RowText(reading.row.luckyDay));
+    m_birthStone->setText(RowText(reading.row.birthStone));
     m_quality->setText(reading.quality);
-    m_compatibility->setText(WithSingleAmpersands(reading.compatibility));
-    m_famousPersons->setText(reading.famousPersons);
-    m_positive->setText(reading.positiveTraits);
-    m_negative->setText(reading.negativeTraits);
-    m_travelKind->setText(reading.travelKind);
-    m_travelProfile->setText(reading.travelProfile);
+    m_compatibility->setText(WithSingleAmpersands(RowText(reading.row.compatibility)));
+    m_famousPersons->setText(RowText(reading.row.famousPersons));
+    m_positive->setText(RowText(reading.row.positiveTraits));
+    m_negative->setText(RowText(reading.row.negativeTraits));
+    m_travelKind->setText(RowText(reading.row.travelKind));
+    m_travelProfile->setText(RowText(reading.row.travelProfile));
     m_sign->setText(SignName(reading.sign));
     SunSignPictures().show(m_picture, SignIndex(reading.sign) + 1, kSignPictureSize);
 }

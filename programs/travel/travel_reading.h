@@ -4,9 +4,25 @@
 // of trip that suit it and how it travels, looked up in a fixed table. No
 // widgets here.
 
-#include "core/sun_sign.h"
+#include "core/fixed_table.h"
 
-#include <QString>
+struct TravelRow
+{
+    const char *rulingPlanet = nullptr;
+    const char *luckyNumber = nullptr;    // pairs stored with "&&"
+    const char *luckyColor = nullptr;
+    const char *luckyDay = nullptr;
+    const char *compatibility = nullptr;  // pairs stored with "&&"
+    const char *birthStone = nullptr;
+    const char *travelKind = nullptr;     // two or three trip kinds, one per line
+    const char *famousPersons = nullptr;  // well-known people born under the sign, joined by ", "
+    const char *positiveTraits = nullptr; // one paragraph, second person
+    const char *negativeTraits = nullptr; // one paragraph, second person
+    const char *travelProfile = nullptr;  // one paragraph, third person (Leo: two, split by "\n\n")
+};
+
+// One row a sign, in zodiac order; read with RowFor.
+extern const SignTable<TravelRow> kTravelTable;
 
 struct TravelReading
 {
@@ -17,25 +33,15 @@ struct TravelReading
     QString year;
 
     SunSign sign = SunSign::Aries;
-    QString element;
+    QString element; // both follow the sign's place in the zodiac
     QString quality;
-    QString rulingPlanet;
-    QString luckyNumber;   // pairs stored with "&&"
-    QString luckyColor;
-    QString luckyDay;
-    QString compatibility; // pairs stored with "&&"
-    QString famousPersons;
-    QString birthStone;
-    QString positiveTraits;
-    QString negativeTraits;
-    QString travelKind;    // two or three trip kinds, one per line
-    QString travelProfile;
+    TravelRow row;
 };
 
 // Travel Astrology works from the common cusp days.
 inline constexpr CuspTable kTravelCuspTable = kStandardCuspTable;
 
-// Copies the named sign's row into the reading; a name that is none of the
+// Puts the named sign's row into the reading; a name that is none of the
 // twelve signs changes nothing. True when a row was copied.
 bool BuildTravelReading(const QString &signName, TravelReading &reading);
 

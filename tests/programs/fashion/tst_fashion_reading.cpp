@@ -68,20 +68,20 @@ private slots:
         QFETCH(QString, preferred);
         QFETCH(QString, undesirable);
         const FashionReading r = BuildFashionReading(SignAt(sign));
-        QCOMPARE(r.boldness, kBoldness.at(numbers[0] - 1));
-        QCOMPARE(r.traditional, kTraditional.at(numbers[1] - 1));
-        QCOMPARE(r.colorful, kColorful.at(numbers[2] - 1));
-        QCOMPARE(r.customMade, kCustomMade.at(numbers[3] - 1));
-        QCOMPARE(r.frilly, kFrilly.at(numbers[4] - 1));
-        QCOMPARE(r.preferredColors, preferred);
-        QCOMPARE(r.undesirableColors, undesirable);
+        QCOMPARE(RowText(r.row.boldness), kBoldness.at(numbers[0] - 1));
+        QCOMPARE(RowText(r.row.traditional), kTraditional.at(numbers[1] - 1));
+        QCOMPARE(RowText(r.row.colorful), kColorful.at(numbers[2] - 1));
+        QCOMPARE(RowText(r.row.customMade), kCustomMade.at(numbers[3] - 1));
+        QCOMPARE(RowText(r.row.frilly), kFrilly.at(numbers[4] - 1));
+        QCOMPARE(RowText(r.row.preferredColors), preferred);
+        QCOMPARE(RowText(r.row.undesirableColors), undesirable);
     }
 
     void profileIsGiftAstrologys()
     {
         for (int i = 0; i < kSignCount; ++i) {
             const SunSign sign = SignAt(i);
-            QCOMPARE(BuildFashionReading(sign).profile, BuildGiftReading(sign, Gender::Female).profile);
+            QCOMPARE(BuildFashionReading(sign).profile, BuildGiftReading(sign, Gender::Female).row.profile);
         }
     }
 
@@ -90,7 +90,7 @@ private slots:
         QSet<QString> seen;
         QList<int> lengths;
         for (int i = 0; i < kSignCount; ++i) {
-            const QString text = BuildFashionReading(SignAt(i)).fashionCharacteristics;
+            const QString text = RowText(BuildFashionReading(SignAt(i)).row.fashionCharacteristics);
             QVERIFY(!seen.contains(text));
             seen.insert(text);
             QCOMPARE(text.trimmed(), text);
@@ -105,7 +105,7 @@ private slots:
 
     void leoHasTwoParagraphs()
     {
-        const QString leo = BuildFashionReading(SunSign::Leo).fashionCharacteristics;
+        const QString leo = RowText(BuildFashionReading(SunSign::Leo).row.fashionCharacteristics);
         const QStringList paragraphs = leo.split(u"\n\n"_s);
         QCOMPARE(paragraphs.size(), 2);
         QCOMPARE(paragraphs[0].size(), 482);

@@ -88,14 +88,14 @@ private slots:
         Read(*m_fashion, day, month, 1985);
         const FashionReading r = BuildFashionReading(SignAt(sign));
         QCOMPARE(m_fashion->shown("lblSunSign"), SignName(SignAt(sign)));
-        QCOMPARE(m_fashion->shown("lblBoldness"), r.boldness);
-        QCOMPARE(m_fashion->shown("lblColorful"), r.colorful);
-        QCOMPARE(m_fashion->shown("lblCustomMade"), r.customMade);
-        QCOMPARE(m_fashion->shown("lblTraditional"), r.traditional);
-        QCOMPARE(m_fashion->shown("lblFrilly"), r.frilly);
-        QCOMPARE(m_fashion->shown("lblPreferredColors"), r.preferredColors);
-        QCOMPARE(m_fashion->shown("lblUndesirableColors"), r.undesirableColors);
-        QCOMPARE(m_fashion->shown("txtFashionCharacteristics"), r.fashionCharacteristics);
+        QCOMPARE(m_fashion->shown("lblBoldness"), RowText(r.row.boldness));
+        QCOMPARE(m_fashion->shown("lblColorful"), RowText(r.row.colorful));
+        QCOMPARE(m_fashion->shown("lblCustomMade"), RowText(r.row.customMade));
+        QCOMPARE(m_fashion->shown("lblTraditional"), RowText(r.row.traditional));
+        QCOMPARE(m_fashion->shown("lblFrilly"), RowText(r.row.frilly));
+        QCOMPARE(m_fashion->shown("lblPreferredColors"), RowText(r.row.preferredColors));
+        QCOMPARE(m_fashion->shown("lblUndesirableColors"), RowText(r.row.undesirableColors));
+        QCOMPARE(m_fashion->shown("txtFashionCharacteristics"), RowText(r.row.fashionCharacteristics));
     }
 
     void tabOrderOnScreen()

@@ -1,7 +1,7 @@
 // Financial Astrology's long texts, ahead of the program itself: their
 // forms and length ranges.
 
-#include "programs/financial/financial_texts.h"
+#include "programs/financial/financial_reading.h"
 
 #include <QSet>
 #include <QString>
@@ -19,7 +19,7 @@ private slots:
         QList<int> positive, negative, profile;
         QSet<QString> seen;
         for (int i = 0; i < 12; ++i) {
-            const FinancialLongTexts &t = kFinancialLongTexts[i];
+            const FinancialRow &t = RowAt(kFinancialTable, i);
             const QString texts[] = {QString::fromLatin1(t.positiveTraits), QString::fromLatin1(t.negativeTraits),
                                      QString::fromLatin1(t.financialProfile)};
             for (const QString &text : texts) {
@@ -54,7 +54,7 @@ private slots:
     {
         QList<int> lengths;
         QSet<QString> names;
-        for (const FinancialLongTexts &t : kFinancialLongTexts) {
+        for (const FinancialRow &t : kFinancialTable) {
             const QString list = QString::fromLatin1(t.famousPersons);
             const QStringList people = list.split(u", "_s);
             QVERIFY2(people.size() >= 5 && people.size() <= 7, qPrintable(list));

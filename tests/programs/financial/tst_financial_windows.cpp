@@ -190,7 +190,8 @@ private slots:
         QCOMPARE(text.count(kMakerLine), 26);
         QVERIFY(text.startsWith(u"Name: ANNA\n\n\n"_s + kMakerLine + u"\n\nDate of Birth: March 7, 1980\n\n\n"_s));
         QVERIFY(text.endsWith(kMakerLine + u"\n\n"_s));
-        QVERIFY(text.contains(u"\n\nFinancial Profile: \n"_s + FinancialReadingFor(details(7, u"March"_s)).financialProfile
+        QVERIFY(text.contains(u"\n\nFinancial Profile: \n"_s
+                              + RowText(FinancialReadingFor(details(7, u"March"_s)).row.financialProfile)
                               + u"\n\n\n"_s + kMakerLine));
         QVERIFY(text.contains(u"\n\nPacts & Contracts\nYou are very bad at making contracts with people.\n\n\n"_s));
         QVERIFY(!text.contains(u"&&"_s));
@@ -221,7 +222,7 @@ private slots:
     {
         read(u"ANNA"_s, 1, u"August"_s, 1980);
         openReport();
-        const QString positive = FinancialReadingFor(details(1, u"August"_s)).positiveTraits;
+        const QString positive = RowText(FinancialReadingFor(details(1, u"August"_s)).row.positiveTraits);
         QVERIFY(positive.contains(u"\n\n"_s));
         QVERIFY(reportBox()->toPlainText().contains(u"Positive Traits: "_s + positive + u"\n\n\n"_s + kMakerLine));
     }

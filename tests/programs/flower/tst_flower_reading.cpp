@@ -53,20 +53,21 @@ private slots:
         QFETCH(int, positive);
         QFETCH(int, negative);
         const FlowerReading r = BuildFlowerReading(SignAt(sign));
-        QCOMPARE(r.sunSign, SignName(SignAt(sign)));
-        QCOMPARE(r.luckyFlower, flowers);
-        QCOMPARE(r.luckyPlants, plants);
-        QCOMPARE(r.pictureIndex, picture);
+        QCOMPARE(SignName(r.sign), SignName(SignAt(sign)));
+        QCOMPARE(RowText(r.row.luckyFlower), flowers);
+        QCOMPARE(RowText(r.row.luckyPlants), plants);
+        QCOMPARE(r.row.pictureIndex, picture);
         QList<int> paragraphs;
-        for (const QString &p : r.flowerPlantDescription.split(u'\n'))
+        for (const QString &p : RowText(r.row.flowerPlantDescription).split(u'\n'))
             paragraphs.append(int(p.size()));
         QCOMPARE(paragraphs, description);
-        QCOMPARE(r.positiveTraits.size(), positive);
-        QCOMPARE(r.negativeTraits.size(), negative);
-        QVERIFY(!r.positiveTraits.contains(u'\n') && !r.negativeTraits.contains(u'\n'));
-        QVERIFY(r.positiveTraits.count(u"You are"_s) >= 3);
+        QCOMPARE(RowText(r.row.positiveTraits).size(), positive);
+        QCOMPARE(RowText(r.row.negativeTraits).size(), negative);
+        QVERIFY(!RowText(r.row.positiveTraits).contains(u'\n')
+                && !RowText(r.row.negativeTraits).contains(u'\n'));
+        QVERIFY(RowText(r.row.positiveTraits).count(u"You are"_s) >= 3);
         // The description ends with a sentence naming the plants.
-        const QString lastSentence = r.flowerPlantDescription.section(u". "_s, -1);
+        const QString lastSentence = RowText(r.row.flowerPlantDescription).section(u". "_s, -1);
         QVERIFY2(lastSentence.contains(plants.section(u", "_s, 0, 0), Qt::CaseInsensitive),
                  qPrintable(lastSentence));
     }
@@ -76,7 +77,7 @@ private slots:
     {
         QSet<int> pictures;
         for (int i = 0; i < kSignCount; ++i)
-            pictures.insert(BuildFlowerReading(SignAt(i)).pictureIndex);
+            pictures.insert(BuildFlowerReading(SignAt(i)).row.pictureIndex);
         QCOMPARE(pictures.size(), 12);
         QCOMPARE(FlowerPictures().count(), 12);
         QVERIFY(FlowerPictures().resource(2).contains(u"chrysanthemum"_s));
@@ -90,7 +91,8 @@ private slots:
         QSet<QString> seen;
         for (int i = 0; i < kSignCount; ++i) {
             const FlowerReading r = BuildFlowerReading(SignAt(i));
-            for (const QString &text : {r.flowerPlantDescription, r.positiveTraits, r.negativeTraits}) {
+            for (const QString &text : {RowText(r.row.flowerPlantDescription), RowText(r.row.positiveTraits),
+                                        RowText(r.row.negativeTraits)}) {
                 QVERIFY(!seen.contains(text));
                 seen.insert(text);
             }

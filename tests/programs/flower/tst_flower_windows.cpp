@@ -126,12 +126,12 @@ private slots:
             int(std::find_if(std::begin(kSigns), std::end(kSigns), [&](const char *s) {
                     return QString::fromLatin1(s) == sign;
                 }) - std::begin(kSigns))));
-        QCOMPARE(r.pictureIndex, picture);
-        QCOMPARE(m_flower->shown("lblLuckyFlower"), r.luckyFlower);
-        QCOMPARE(m_flower->shown("lblLuckyPlants"), r.luckyPlants);
-        QCOMPARE(m_flower->shown("lblPositiveTraits"), r.positiveTraits);
-        QCOMPARE(m_flower->shown("lblNegativeTraits"), r.negativeTraits);
-        QCOMPARE(m_flower->shown("lblFlowerPlantDesc"), r.flowerPlantDescription);
+        QCOMPARE(r.row.pictureIndex, picture);
+        QCOMPARE(m_flower->shown("lblLuckyFlower"), RowText(r.row.luckyFlower));
+        QCOMPARE(m_flower->shown("lblLuckyPlants"), RowText(r.row.luckyPlants));
+        QCOMPARE(m_flower->shown("lblPositiveTraits"), RowText(r.row.positiveTraits));
+        QCOMPARE(m_flower->shown("lblNegativeTraits"), RowText(r.row.negativeTraits));
+        QCOMPARE(m_flower->shown("lblFlowerPlantDesc"), RowText(r.row.flowerPlantDescription));
         QVERIFY(!m_flower->inDisplay<QLabel>("picFlower")->pixmap().isNull());
     }
 
@@ -183,7 +183,7 @@ private slots:
         read(u"ANNA"_s, 1, u"June"_s, 2000);
         QCOMPARE(m_flower->shown("lblFlowerPlantDesc").count(u'\n'), 1);
         openReport();
-        const QString description = BuildFlowerReading(SunSign::Gemini).flowerPlantDescription;
+        const QString description = RowText(BuildFlowerReading(SunSign::Gemini).row.flowerPlantDescription);
         QVERIFY(reportText().contains(u"About Your Flower Plant Plants :- "_s + description + u"\n\n"_s));
     }
 

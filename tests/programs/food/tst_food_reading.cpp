@@ -45,8 +45,9 @@ private slots:
         QFETCH(int, sign);
         QFETCH(QStringList, items);
         const FoodReading r = BuildFoodReading(SignAt(sign));
-        QCOMPARE(r.sign, SignName(SignAt(sign)));
-        QCOMPARE((QStringList{r.pizza, r.snacks, r.cocktails, r.iceCream, r.foodForSoul, r.recipeName}),
+        QCOMPARE(SignName(r.sign), SignName(SignAt(sign)));
+        QCOMPARE((QStringList{RowText(r.row.pizza), RowText(r.row.snacks), RowText(r.row.cocktails),
+                              RowText(r.row.iceCream), RowText(r.row.foodForSoul), RowText(r.row.recipeName)}),
                  items);
     }
 
@@ -70,22 +71,22 @@ private slots:
         QFETCH(int, ingredients);
         QFETCH(int, preparation);
         const FoodReading r = BuildFoodReading(SignAt(sign));
-        QCOMPARE(r.eatingHabits.size(), habits);
-        QCOMPARE(r.ingredients.size(), ingredients);
-        QCOMPARE(r.preparation.size(), preparation);
-        for (const QString &text : {r.eatingHabits, r.ingredients, r.preparation})
+        QCOMPARE(RowText(r.row.eatingHabits).size(), habits);
+        QCOMPARE(RowText(r.row.ingredients).size(), ingredients);
+        QCOMPARE(RowText(r.row.preparation).size(), preparation);
+        for (const QString &text : {RowText(r.row.eatingHabits), RowText(r.row.ingredients), RowText(r.row.preparation)})
             QCOMPARE(text.trimmed(), text);
-        QVERIFY(!r.eatingHabits.contains(u'\n'));
-        QVERIFY(!r.ingredients.contains(u'\n'));
-        QCOMPARE(r.preparation.contains(u'\n'), sign == 0); // only Aries has two paragraphs
+        QVERIFY(!RowText(r.row.eatingHabits).contains(u'\n'));
+        QVERIFY(!RowText(r.row.ingredients).contains(u'\n'));
+        QCOMPARE(RowText(r.row.preparation).contains(u'\n'), sign == 0); // only Aries has two paragraphs
     }
 
     void ariesOpeningAndTwoParagraphs()
     {
         const FoodReading aries = BuildFoodReading(SunSign::Aries);
-        QVERIFY(aries.eatingHabits.startsWith(
+        QVERIFY(RowText(aries.row.eatingHabits).startsWith(
             u"Aries is quite adventurous about trying out new and exotic food."_s));
-        const QStringList paragraphs = aries.preparation.split(u"\n\n"_s);
+        const QStringList paragraphs = RowText(aries.row.preparation).split(u"\n\n"_s);
         QCOMPARE(paragraphs.size(), 2);
         QCOMPARE(paragraphs.last(), u"Chill the salad in freeze and serve."_s);
         QVERIFY(!paragraphs.first().contains(u'\n'));
@@ -93,8 +94,8 @@ private slots:
 
     void ingredientCounts()
     {
-        QCOMPARE(BuildFoodReading(SunSign::Pisces).ingredients.split(u',').size(), 3);
-        QCOMPARE(BuildFoodReading(SunSign::Leo).ingredients.split(u',').size(), 8);
+        QCOMPARE(RowText(BuildFoodReading(SunSign::Pisces).row.ingredients).split(u',').size(), 3);
+        QCOMPARE(RowText(BuildFoodReading(SunSign::Leo).row.ingredients).split(u',').size(), 8);
     }
 
     void noTwoSignsShareAText()
@@ -102,8 +103,9 @@ private slots:
         QSet<QString> seen;
         for (int i = 0; i < kSignCount; ++i) {
             const FoodReading r = BuildFoodReading(SignAt(i));
-            for (const QString &text : {r.eatingHabits, r.ingredients, r.preparation}) {
-                QVERIFY2(!seen.contains(text), qPrintable(r.sign));
+            for (const QString &text :
+                 {RowText(r.row.eatingHabits), RowText(r.row.ingredients), RowText(r.row.preparation)}) {
+                QVERIFY2(!seen.contains(text), qPrintable(SignName(r.sign)));
                 seen.insert(text);
             }
         }
@@ -113,9 +115,10 @@ private slots:
     {
         for (int i = 0; i < kSignCount; ++i) {
             const FoodReading r = BuildFoodReading(SignAt(i));
-            for (const QString &text : {r.eatingHabits, r.ingredients, r.preparation}) {
+            for (const QString &text :
+                 {RowText(r.row.eatingHabits), RowText(r.row.ingredients), RowText(r.row.preparation)}) {
                 for (QChar c : text)
-                    QVERIFY2(c.unicode() < 128, qPrintable(r.sign));
+                    QVERIFY2(c.unicode() < 128, qPrintable(SignName(r.sign)));
             }
         }
     }

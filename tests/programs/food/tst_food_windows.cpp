@@ -155,12 +155,12 @@ private slots:
             return shown->findChild<QLabel *>(QString::fromLatin1(name))->text();
         };
         QCOMPARE(shown->windowTitle(), u"Orla Food Astrology"_s);
-        QCOMPARE(label("lblPizza"), aries.pizza);
-        QCOMPARE(label("lblSnacks"), aries.snacks);
-        QCOMPARE(label("lblCocktails"), aries.cocktails);
-        QCOMPARE(label("lblIceCream"), aries.iceCream);
-        QCOMPARE(label("lblFoodForSoul"), aries.foodForSoul);
-        QCOMPARE(label("lblEatingHabits"), aries.eatingHabits);
+        QCOMPARE(label("lblPizza"), RowText(aries.row.pizza));
+        QCOMPARE(label("lblSnacks"), RowText(aries.row.snacks));
+        QCOMPARE(label("lblCocktails"), RowText(aries.row.cocktails));
+        QCOMPARE(label("lblIceCream"), RowText(aries.row.iceCream));
+        QCOMPARE(label("lblFoodForSoul"), RowText(aries.row.foodForSoul));
+        QCOMPARE(label("lblEatingHabits"), RowText(aries.row.eatingHabits));
         QCOMPARE(label("lblRecipe"), u"Beet Salad"_s);
         auto *tabs = shown->findChild<QTabWidget *>(u"SSTab1"_s);
         QCOMPARE(tabs->count(), 3);
@@ -174,8 +174,8 @@ private slots:
         auto *ingredients = OnItsTab(shown->findChild<QPlainTextEdit *>(u"txtIngredient"_s));
         auto *preparation = OnItsTab(shown->findChild<QPlainTextEdit *>(u"txtPreparation"_s));
         QVERIFY(ingredients->isReadOnly() && preparation->isReadOnly());
-        QCOMPARE(ingredients->toPlainText(), aries.ingredients);
-        QCOMPARE(preparation->toPlainText(), aries.preparation);
+        QCOMPARE(ingredients->toPlainText(), RowText(aries.row.ingredients));
+        QCOMPARE(preparation->toPlainText(), RowText(aries.row.preparation));
         QCOMPARE(preparation->document()->blockCount(), 3); // two paragraphs, a blank line between
         QCOMPARE(preparation->document()->findBlockByNumber(1).text(), QString());
     }
@@ -252,7 +252,7 @@ private slots:
     }
 
 private:
-    static QString pizzaOf(SunSign sign) { return BuildFoodReading(sign).pizza; }
+    static QString pizzaOf(SunSign sign) { return RowText(BuildFoodReading(sign).row.pizza); }
 
     QPushButton *button(const char *name) const
     {

@@ -51,15 +51,16 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, opening);
         QFETCH(int, length);
-        const FruitEntry fruit = FruitTable(index);
-        QCOMPARE(fruit.name, name);
-        QVERIFY(fruit.interpretation.startsWith(opening));
-        QCOMPARE(fruit.interpretation.size(), length);
-        QVERIFY(!fruit.interpretation.contains(u'\n'));
+        const FruitRow &fruit = RowAt(kFruitTable, index);
+        const QString interpretation = RowText(fruit.interpretation);
+        QCOMPARE(RowText(fruit.name), name);
+        QVERIFY(interpretation.startsWith(opening));
+        QCOMPARE(interpretation.size(), length);
+        QVERIFY(!interpretation.contains(u'\n'));
         QVERIFY(!FruitSmallPictures().resource(index + 1).isEmpty());
         QVERIFY(!FruitBigPictures().resource(index + 1).isEmpty());
         QVERIFY(FruitSmallPictures().resource(index + 1) != FruitBigPictures().resource(index + 1));
-        QCOMPARE(FruitTable(12).name, QString());
+        QCOMPARE(RowText(RowAt(kFruitTable, 12).name), QString());
     }
 
     void emptyNameAndTheFilter()
@@ -113,7 +114,7 @@ private slots:
         m_fruit->inDisplay<QPushButton>("cmdResultBack")->click();
         QTest::mouseClick(picture(11), Qt::LeftButton);
         QCOMPARE(m_fruit->shown("lblFruitName"), u"Pear"_s);
-        QCOMPARE(m_fruit->shown("lblFruitDesc"), FruitTable(11).interpretation);
+        QCOMPARE(m_fruit->shown("lblFruitDesc"), RowText(RowAt(kFruitTable, 11).interpretation));
         QVERIFY(m_fruit->inDisplay<QLabel>("picBigFruit")->pixmap().toImage() != apple);
 
         // Back to the input window, and a new Proceed starts on the choice.

@@ -41,11 +41,13 @@ private slots:
     {
         QFETCH(int, sign);
         QFETCH(QStringList, columns);
-        const SignProfile p = SignProfileFor(SignAt(sign));
-        QCOMPARE(p.sign, SignAt(sign));
-        QCOMPARE((QStringList{p.element, p.luckyNumber, p.luckyDay, p.compatibility, p.birthstone}),
+        const GiftReading r = BuildGiftReading(SignAt(sign), Gender::Female);
+        const SignProfile &p = r.row.profile;
+        QCOMPARE(r.sign, SignAt(sign));
+        QCOMPARE((QStringList{RowText(p.element), RowText(p.luckyNumber), RowText(p.luckyDay),
+                              RowText(p.compatibility), RowText(p.birthstone)}),
                  columns);
-        QCOMPARE(p.pictureIndex, sign + 1);
+        QCOMPARE(SignPictureIndex(r.sign), sign + 1);
     }
 
     void giftIdeas_data()
@@ -74,7 +76,7 @@ private slots:
         QFETCH(int, sign);
         QFETCH(int, gender);
         QFETCH(QStringList, ideas);
-        QCOMPARE(BuildGiftReading(SignAt(sign), Gender(gender)).giftIdeas, ideas);
+        QCOMPARE(RowTexts(BuildGiftReading(SignAt(sign), Gender(gender)).giftIdeas), ideas);
     }
 
     // Only the gift ideas depend on the gender, and they always differ.
@@ -83,11 +85,11 @@ private slots:
         for (int i = 0; i < kSignCount; ++i) {
             const GiftReading male = BuildGiftReading(SignAt(i), Gender::Male);
             const GiftReading female = BuildGiftReading(SignAt(i), Gender::Female);
-            QCOMPARE(male.profile, female.profile);
-            QCOMPARE(male.giftPersonality, female.giftPersonality);
-            QCOMPARE(male.giftIdeas.size(), 5);
-            QCOMPARE(female.giftIdeas.size(), 5);
-            QVERIFY(male.giftIdeas != female.giftIdeas);
+            QCOMPARE(male.row.profile, female.row.profile);
+            QCOMPARE(RowText(male.row.giftPersonality), RowText(female.row.giftPersonality));
+            QCOMPARE(RowTexts(male.giftIdeas).size(), 5);
+            QCOMPARE(RowTexts(female.giftIdeas).size(), 5);
+            QVERIFY(RowTexts(male.giftIdeas) != RowTexts(female.giftIdeas));
         }
     }
 
@@ -98,19 +100,21 @@ private slots:
         for (int i = 0; i < kSignCount; ++i) {
             const GiftReading r = BuildGiftReading(SignAt(i), Gender::Male);
             const QString name = SignName(SignAt(i));
-            for (const QString &text : {r.profile.positiveTraits, r.profile.negativeTraits,
-                                        r.giftPersonality}) {
+            const QString positiveTraits = RowText(r.row.profile.positiveTraits);
+            const QString negativeTraits = RowText(r.row.profile.negativeTraits);
+            const QString giftPersonality = RowText(r.row.giftPersonality);
+            for (const QString &text : {positiveTraits, negativeTraits, giftPersonality}) {
                 QVERIFY2(!text.contains(u'\n'), qPrintable(name));
                 QVERIFY2(text.trimmed() == text, qPrintable(name));
                 QVERIFY2(!seen.contains(text), qPrintable(name)); // no two signs share a text
                 seen.insert(text);
             }
-            QVERIFY2(r.profile.positiveTraits.startsWith(u"You "_s), qPrintable(name));
-            QVERIFY2(r.profile.positiveTraits.count(u"You are"_s) >= 3, qPrintable(name));
-            QVERIFY2(r.giftPersonality.contains(name.left(4)), qPrintable(name)); // about the sign
-            positive.append(int(r.profile.positiveTraits.size()));
-            negative.append(int(r.profile.negativeTraits.size()));
-            personality.append(int(r.giftPersonality.size()));
+            QVERIFY2(positiveTraits.startsWith(u"You "_s), qPrintable(name));
+            QVERIFY2(positiveTraits.count(u"You are"_s) >= 3, qPrintable(name));
+            QVERIFY2(giftPersonality.contains(name.left(4)), qPrintable(name)); // about the sign
+            positive.append(int(positiveTraits.size()));
+            negative.append(int(negativeTraits.size()));
+            personality.append(int(giftPersonality.size()));
         }
         const auto range = [](const QList<int> &lengths) {
             return std::pair{*std::min_element(lengths.begin(), lengths.end()),

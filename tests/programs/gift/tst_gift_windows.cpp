@@ -144,10 +144,10 @@ private slots:
         const GiftReading pisces = BuildGiftReading(SunSign::Pisces, Gender::Male);
         QCOMPARE(Profile(*m_gift),
                  (QStringList{u"Pisces"_s, u"Water"_s, u"2 and 6"_s, u"Friday"_s,
-                              u"Taurus and Virgo"_s, u"Aquamarine"_s, pisces.profile.positiveTraits,
-                              pisces.profile.negativeTraits}));
-        QCOMPARE(Ideas(*m_gift), pisces.giftIdeas);
-        QCOMPARE(m_gift->shown("lblMoreAboutSunSign"), pisces.giftPersonality);
+                              u"Taurus and Virgo"_s, u"Aquamarine"_s, RowText(pisces.row.profile.positiveTraits),
+                              RowText(pisces.row.profile.negativeTraits)}));
+        QCOMPARE(Ideas(*m_gift), RowTexts(pisces.giftIdeas));
+        QCOMPARE(m_gift->shown("lblMoreAboutSunSign"), RowText(pisces.row.giftPersonality));
         auto *picture = m_gift->inDisplay<QLabel>("picSunSign");
         QCOMPARE(picture->size(), QSize(200, 200));
         QVERIFY(!picture->pixmap().isNull());

@@ -44,17 +44,24 @@ private slots:
         QFETCH(int, sign);
         QFETCH(QStringList, columns);
         const HealthReading r = BuildHealthReading(SignAt(sign));
-        QCOMPARE(r.sunSign, SignName(SignAt(sign)));
-        QCOMPARE((QStringList{r.bodyPart, r.athletic, r.endurance, r.flexibility, r.focus, r.motivation, r.routine,
-                              r.teamWork, r.variety, r.constitutionType}),
+        QCOMPARE(SignName(r.sign), SignName(SignAt(sign)));
+        QCOMPARE((QStringList{RowText(r.row.bodyPart), RowText(r.row.athletic), RowText(r.row.endurance),
+                              RowText(r.row.flexibility), RowText(r.row.focus), RowText(r.row.motivation),
+                              RowText(r.row.routine), RowText(r.row.teamWork), RowText(r.row.variety),
+                              RowText(r.constitution.type)}),
                  columns);
         // Every field is filled: both look-ups found their rows.
-        const QString *fields[] = {&r.sunSignDescription, &r.healthProblems, &r.requiredDiet, &r.dietToAvoid,
-                                   &r.dietAdvice, &r.constitutionDescription, &r.excessDescription,
-                                   &r.excessItemsToTake, &r.excessItemsToAvoid, &r.excessRemedy, &r.lowDescription,
-                                   &r.lowItemsToTake, &r.lowItemsToAvoid, &r.lowRemedy};
-        for (const QString *field : fields)
-            QVERIFY(!field->isEmpty());
+        const HealthSignRow &row = r.row;
+        const ConstitutionRow &c = r.constitution;
+        const QString fields[] = {RowText(row.sunSignDescription), RowText(row.healthProblems),
+                                  RowText(row.requiredDiet),       RowText(row.dietToAvoid),
+                                  RowText(row.dietAdvice),         RowText(c.constitutionDescription),
+                                  RowText(c.excessDescription),    RowText(c.excessItemsToTake),
+                                  RowText(c.excessItemsToAvoid),   RowText(c.excessRemedy),
+                                  RowText(c.lowDescription),       RowText(c.lowItemsToTake),
+                                  RowText(c.lowItemsToAvoid),      RowText(c.lowRemedy)};
+        for (const QString &field : fields)
+            QVERIFY(!field.isEmpty());
     }
 
     void constitutionLists_data()
@@ -91,9 +98,10 @@ private slots:
         QFETCH(int, sign);
         QFETCH(QStringList, lists);
         const HealthReading r = BuildHealthReading(SignAt(sign));
-        QCOMPARE(r.constitutionType, QString::fromLatin1(QTest::currentDataTag()));
-        QCOMPARE((QStringList{r.excessItemsToTake, r.excessItemsToAvoid, r.excessRemedy, r.lowItemsToTake,
-                              r.lowItemsToAvoid, r.lowRemedy}),
+        QCOMPARE(RowText(r.constitution.type), QString::fromLatin1(QTest::currentDataTag()));
+        const ConstitutionRow &c = r.constitution;
+        QCOMPARE((QStringList{RowText(c.excessItemsToTake), RowText(c.excessItemsToAvoid), RowText(c.excessRemedy),
+                              RowText(c.lowItemsToTake), RowText(c.lowItemsToAvoid), RowText(c.lowRemedy)}),
                  lists);
     }
 
@@ -106,14 +114,17 @@ private slots:
             const HealthReading first = BuildHealthReading(SignAt(element));
             for (int sign = element + 4; sign < 12; sign += 4) {
                 const HealthReading other = BuildHealthReading(SignAt(sign));
-                QCOMPARE(other.constitutionType, first.constitutionType);
-                QCOMPARE(other.constitutionDescription, first.constitutionDescription);
-                QCOMPARE(other.excessDescription, first.excessDescription);
-                QCOMPARE(other.lowDescription, first.lowDescription);
-                QCOMPARE(other.lowRemedy, first.lowRemedy);
-                QVERIFY(other.sunSignDescription != first.sunSignDescription);
+                QCOMPARE(RowText(other.constitution.type), RowText(first.constitution.type));
+                QCOMPARE(RowText(other.constitution.constitutionDescription),
+                         RowText(first.constitution.constitutionDescription));
+                QCOMPARE(RowText(other.constitution.excessDescription), RowText(first.constitution.excessDescription));
+                QCOMPARE(RowText(other.constitution.lowDescription), RowText(first.constitution.lowDescription));
+                QCOMPARE(RowText(other.constitution.lowRemedy), RowText(first.constitution.lowRemedy));
+                QVERIFY(RowText(other.row.sunSignDescription) != RowText(first.row.sunSignDescription));
             }
-            for (const QString &text : {first.constitutionDescription, first.excessDescription, first.lowDescription}) {
+            const ConstitutionRow &c = first.constitution;
+            for (const QString &text :
+                 {RowText(c.constitutionDescription), RowText(c.excessDescription), RowText(c.lowDescription)}) {
                 QVERIFY(!descriptions.contains(text));
                 descriptions.insert(text);
             }
@@ -141,7 +152,7 @@ private slots:
         QFETCH(int, day);
         QFETCH(QString, month);
         QFETCH(QString, sign);
-        QCOMPARE(BuildHealthReading(SunSignFor(month, day, kHealthCuspTable)).sunSign, sign);
+        QCOMPARE(SignName(BuildHealthReading(SunSignFor(month, day, kHealthCuspTable)).sign), sign);
     }
 
     void checks_data()

@@ -1,7 +1,7 @@
 // Health Astrology's long texts, ahead of the program itself: each to its
 // exact length, one paragraph, no two alike.
 
-#include "programs/health/health_texts.h"
+#include "programs/health/health_reading.h"
 
 #include <QSet>
 #include <QString>
@@ -31,7 +31,7 @@ private slots:
     {
         QFETCH(int, sign);
         QFETCH(QList<int>, lengths);
-        const HealthSignTexts &t = kHealthSignTexts[sign];
+        const HealthSignRow &t = RowAt(kHealthSignTable, sign);
         const char *texts[] = {t.sunSignDescription, t.healthProblems, t.requiredDiet, t.dietToAvoid,
                                t.dietAdvice};
         QList<int> measured;
@@ -48,7 +48,7 @@ private slots:
     {
         const QList<int> expected[4] = {{349, 167, 281}, {275, 280, 222}, {222, 252, 187}, {291, 315, 331}};
         for (int i = 0; i < 4; ++i) {
-            const ConstitutionTexts &t = kConstitutionTexts[i];
+            const ConstitutionRow &t = RowAt(kConstitutionTable, i);
             QCOMPARE((QList<int>{int(qstrlen(t.constitutionDescription)), int(qstrlen(t.excessDescription)),
                                  int(qstrlen(t.lowDescription))}),
                      expected[i]);
@@ -58,13 +58,13 @@ private slots:
     void noTwoAlike()
     {
         QSet<QString> seen;
-        for (const HealthSignTexts &t : kHealthSignTexts) {
+        for (const HealthSignRow &t : kHealthSignTable) {
             for (const char *text : {t.sunSignDescription, t.healthProblems, t.requiredDiet, t.dietToAvoid, t.dietAdvice}) {
                 QVERIFY(!seen.contains(QString::fromLatin1(text)));
                 seen.insert(QString::fromLatin1(text));
             }
         }
-        for (const ConstitutionTexts &t : kConstitutionTexts) {
+        for (const ConstitutionRow &t : kConstitutionTable) {
             for (const char *text : {t.constitutionDescription, t.excessDescription, t.lowDescription}) {
                 QVERIFY(!seen.contains(QString::fromLatin1(text)));
                 seen.insert(QString::fromLatin1(text));

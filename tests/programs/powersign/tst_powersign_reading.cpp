@@ -140,7 +140,7 @@ private slots:
         QFETCH(int, sign);
         QFETCH(QString, opening);
         QFETCH(int, length);
-        const QString text = PowerSignDescription(SignAt(sign));
+        const QString text = RowText(RowFor(kPowerSignTable, SignAt(sign)).description);
         QCOMPARE(text.size(), length);
         QVERIFY(text.startsWith(opening));
         QVERIFY(!text.contains(u'\n'));
@@ -148,7 +148,7 @@ private slots:
 
     void introduction()
     {
-        const QString intro = PowerSignIntroduction();
+        const QString intro = RowText(kPowerSignIntroduction);
         QVERIFY(intro.startsWith(u"Orla Zodiac Power Sign describes your characteristics based on the "
                                  "placement of Pluto in your birth chart."_s));
         QVERIFY(intro.size() >= 330 && intro.size() <= 350);

@@ -44,8 +44,9 @@ private slots:
         TravelReading r;
         QVERIFY(BuildTravelReading(SignName(SignAt(sign)), r));
         QCOMPARE(r.sign, SignAt(sign));
-        QCOMPARE((QStringList{r.element, r.quality, r.rulingPlanet, r.luckyNumber, r.luckyColor,
-                              r.luckyDay, r.compatibility, r.birthStone, r.travelKind}),
+        QCOMPARE((QStringList{r.element, r.quality, RowText(r.row.rulingPlanet), RowText(r.row.luckyNumber),
+                              RowText(r.row.luckyColor),
+                              RowText(r.row.luckyDay), RowText(r.row.compatibility), RowText(r.row.birthStone), RowText(r.row.travelKind)}),
                  columns);
     }
 
@@ -90,22 +91,23 @@ private slots:
         QFETCH(QString, opening);
         TravelReading r;
         QVERIFY(BuildTravelReading(SignName(SignAt(sign)), r));
-        QCOMPARE(r.famousPersons.split(u", "_s).size(), names);
-        QCOMPARE(r.famousPersons.size(), famous);
-        QCOMPARE(r.positiveTraits.size(), positive);
-        QCOMPARE(r.negativeTraits.size(), negative);
-        QCOMPARE(r.travelProfile.size(), profile);
-        QVERIFY(r.travelProfile.startsWith(opening));
-        for (const QString &text : {r.famousPersons, r.positiveTraits, r.negativeTraits})
+        QCOMPARE(RowText(r.row.famousPersons).split(u", "_s).size(), names);
+        QCOMPARE(RowText(r.row.famousPersons).size(), famous);
+        QCOMPARE(RowText(r.row.positiveTraits).size(), positive);
+        QCOMPARE(RowText(r.row.negativeTraits).size(), negative);
+        QCOMPARE(RowText(r.row.travelProfile).size(), profile);
+        QVERIFY(RowText(r.row.travelProfile).startsWith(opening));
+        for (const QString &text :
+             {RowText(r.row.famousPersons), RowText(r.row.positiveTraits), RowText(r.row.negativeTraits)})
             QVERIFY(!text.contains(u'\n'));
-        QCOMPARE(r.travelProfile.contains(u'\n'), SignAt(sign) == SunSign::Leo);
+        QCOMPARE(RowText(r.row.travelProfile).contains(u'\n'), SignAt(sign) == SunSign::Leo);
     }
 
     void leoProfileHasTwoParagraphs()
     {
         TravelReading leo;
         QVERIFY(BuildTravelReading(u"Leo"_s, leo));
-        const QStringList paragraphs = leo.travelProfile.split(u"\n\n"_s);
+        const QStringList paragraphs = RowText(leo.row.travelProfile).split(u"\n\n"_s);
         QCOMPARE(paragraphs.size(), 2);
         QCOMPARE(paragraphs[0].size(), 343);
         QCOMPARE(paragraphs[1].size(), 221);
@@ -118,7 +120,8 @@ private slots:
         for (int i = 0; i < kSignCount; ++i) {
             TravelReading r;
             BuildTravelReading(SignName(SignAt(i)), r);
-            for (const QString &text : {r.famousPersons, r.positiveTraits, r.negativeTraits, r.travelProfile}) {
+            for (const QString &text : {RowText(r.row.famousPersons), RowText(r.row.positiveTraits),
+                                        RowText(r.row.negativeTraits), RowText(r.row.travelProfile)}) {
                 QVERIFY(!seen.contains(text));
                 seen.insert(text);
             }
