@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,31 @@ void ClickAt(QWidget *main, QWidget *control)
 {
     const QPoint place = control->mapTo(main, control->rect().center());
     QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, place);
+}
+
+// The darkest ink with which a menu bar draws each of its titles, by the
+// title's objectName (a menu title takes its menu's name), as the bar is
+// shown on screen.
+QHash<QString, int> TitleInk(QMenuBar *bar)
+{
+    const QImage picture = bar->grab().toImage();
+    const qreal ratio = picture.devicePixelRatio();
+    QHash<QString, int> ink;
+    for (QAction *title : bar->actions()) {
+        const QRect place = bar->actionGeometry(title);
+        const QRect pixels(QPoint(qRound(place.left() * ratio), qRound(place.top() * ratio)),
+                           QPoint(qRound(place.right() * ratio), qRound(place.bottom() * ratio)));
+        int darkest = 255;
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+            for (int x = pixels.left(); x <= pixels.right(); ++x) {
+                if (picture.rect().contains(x, y))
+                    darkest = std::min(darkest, qGray(picture.pixel(x, y)));
+            }
+        }
+        const QString name = title->menu() ? title->menu()->objectName() : title->objectName();
+        ink.insert(name, darkest);
+    }
+    return ink;
 }
 
 // One row for each program with a report, for the main window and for the
@@ -235,6 +261,48 @@ private slots:
         QCOMPARE(driver.display(), display);
         QVERIFY(display->isEnabled());
         QCOMPARE(driver.main().programArea()->activeSubWindow(), display);
+    }
+
+    // Behind a report every title of a menu bar is drawn alike, as out of
+    // reach: the always unavailable "Make Money Online" too, which must not
+    // stand out as the one title still to be chosen.
+    void menuTitlesGreyBehindReport_data() { AddReportProgramRows(); }
+    void menuTitlesGreyBehindReport()
+    {
+        QFETCH(int, program);
+        QFETCH(QString, proceed);
+        QFETCH(bool, mainWindow);
+        ProgramDriver driver{ReadingProgram(program)};
+        frmMDI &main = driver.main();
+        driver.read(u"ANNA"_s, 1, u"June"_s, 1990, qPrintable(proceed));
+        ProgramWindow *display = driver.display();
+        QVERIFY(display);
+        QMenuBar *bar = mainWindow ? main.menuBar() : display->findChild<QMenuBar *>();
+        QVERIFY(bar && bar->isVisible());
+
+        // Without a report, File is drawn darker than the unavailable title.
+        const QHash<QString, int> before = TitleInk(bar);
+        QCOMPARE(before.size(), 3);
+        QVERIFY2(before.value(u"mnuFile"_s) < before.value(u"mkmoney"_s),
+                 qPrintable(u"File %1, Make Money Online %2"_s.arg(before.value(u"mnuFile"_s))
+                                .arg(before.value(u"mkmoney"_s))));
+
+        QVERIFY(driver.openReport());
+        QTest::qWait(20);
+        const QHash<QString, int> behind = TitleInk(bar);
+        const QString inks = u"File %1, Help %2, Make Money Online %3"_s.arg(behind.value(u"mnuFile"_s))
+                                 .arg(behind.value(u"mnuHelp"_s)).arg(behind.value(u"mkmoney"_s));
+        QVERIFY2(behind.value(u"mnuFile"_s) > before.value(u"mnuFile"_s), qPrintable(inks));
+        QVERIFY2(behind.value(u"mnuHelp"_s) == behind.value(u"mnuFile"_s), qPrintable(inks));
+        QVERIFY2(behind.value(u"mkmoney"_s) == behind.value(u"mnuFile"_s), qPrintable(inks));
+        // The way it looked without the report: "Make Money Online" stays
+        // just as it was.
+        QVERIFY2(behind.value(u"mkmoney"_s) == before.value(u"mkmoney"_s), qPrintable(inks));
+
+        driver.report()->close();
+        QTRY_VERIFY(!driver.report());
+        QTest::qWait(20);
+        QCOMPARE(TitleInk(bar), before);
     }
 
     // Behind a report no control of the main window or of the display window
