@@ -1,5 +1,7 @@
 #include "core/face_button.h"
 
+#include "core/fonts.h"
+
 #include <QApplication>
 #include <QHash>
 #include <QStyleOptionButton>
@@ -15,7 +17,7 @@ const QPalette &SharedFacePalette(const QColor &face, const QColor &text)
     if (found == palettes.end()) {
         QPalette palette = QApplication::palette();
         palette.setColor(QPalette::Button, face);
-        palette.setColor(QPalette::ButtonText, text);
+        SetTextColour(palette, QPalette::ButtonText, text);
         found = palettes.insert(key, palette);
     }
     return *found;
@@ -39,6 +41,10 @@ void FaceButton::paintEvent(QPaintEvent *event)
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
+    // The face's colours, drawn in the state the button is in: turned off,
+    // its text takes the style's colour for unavailable text.
+    const QPalette::ColorGroup state = option.palette.currentColorGroup();
     option.palette = m_face;
+    option.palette.setCurrentColorGroup(state);
     painter.drawControl(QStyle::CE_PushButton, option);
 }

@@ -1,7 +1,6 @@
 #include "core/fonts.h"
 
 #include <QHash>
-#include <QPalette>
 #include <QWidget>
 #include <QStringList>
 
@@ -24,10 +23,16 @@ QFont StarboxFont(qreal pointSize, bool bold, bool underline)
     return font;
 }
 
+void SetTextColour(QPalette &palette, QPalette::ColorRole role, const QColor &colour)
+{
+    palette.setColor(QPalette::Active, role, colour);
+    palette.setColor(QPalette::Inactive, role, colour);
+}
+
 void Paint(QWidget *widget, const QColor &text, const QColor &background)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
+    SetTextColour(palette, QPalette::WindowText, text);
     if (background.isValid()) {
         palette.setColor(QPalette::Window, background);
         widget->setAutoFillBackground(true);
@@ -39,8 +44,8 @@ void PaintEntry(QWidget *entry, const QColor &text, const QColor &face)
 {
     QPalette palette = entry->palette();
     palette.setColor(QPalette::Base, face);
-    palette.setColor(QPalette::Text, text);
+    SetTextColour(palette, QPalette::Text, text);
     palette.setColor(QPalette::Button, face);
-    palette.setColor(QPalette::ButtonText, text);
+    SetTextColour(palette, QPalette::ButtonText, text);
     entry->setPalette(palette);
 }

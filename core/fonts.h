@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 
 class QWidget;
 
@@ -13,6 +14,13 @@ QFont StarboxFont(qreal pointSize, bool bold = false, bool underline = false);
 
 // Sizes in the classic twips: 15 twips to a logical pixel.
 constexpr int Twips(int twips) { return twips / 15; }
+
+// Gives a text role of a palette its colour for a widget that can be used,
+// in an active window or not. A widget turned off (as everything behind a
+// report window is) keeps the style's own colour for unavailable text, and
+// so looks unavailable as every other control of the desktop does.
+// Backgrounds are set for every state with QPalette::setColor as usual.
+void SetTextColour(QPalette &palette, QPalette::ColorRole role, const QColor &colour);
 
 // Sets a widget's text colour and, when a background is given, fills its
 // background with it.

@@ -305,22 +305,10 @@ void frmMDI::setSelectorVisible(bool visible)
 
 void frmMDI::setOwnControlsEnabled(bool enabled)
 {
+    // The menu bar takes its titles along: each menu turns its own title
+    // off and on with the bar, and all are drawn alike as unavailable.
     for (QWidget *control : m_ownControls)
         control->setEnabled(enabled);
-    // Its titles too: in a bar turned off as a whole, the always unavailable
-    // "Make Money Online" would be drawn as if it were the one available.
-    if (!enabled) {
-        for (QAction *title : menuBar()->actions()) {
-            if (title->isEnabled()) {
-                title->setEnabled(false);
-                m_blockedTitles.append(title);
-            }
-        }
-    } else {
-        for (QAction *title : std::as_const(m_blockedTitles))
-            title->setEnabled(true);
-        m_blockedTitles.clear();
-    }
 }
 
 void frmMDI::openLink(WebLink link)

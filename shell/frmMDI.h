@@ -56,8 +56,7 @@ private:
 
     QMdiArea *m_area = nullptr;
     QWidget *m_picMain = nullptr;
-    QList<QWidget *> m_ownControls;   // strips, button panel, selector, menu bar
-    QList<QAction *> m_blockedTitles; // menu bar titles turned off for a report
+    QList<QWidget *> m_ownControls; // strips, button panel, selector, menu bar
     std::array<QPushButton *, 9> m_buttons{};
     std::array<ClickableLabel *, 12> m_captions{};
 };

@@ -37,7 +37,7 @@ Box *Painted(Box *box)
 {
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, Qt::black);
-    palette.setColor(QPalette::Text, kValueColour);
+    SetTextColour(palette, QPalette::Text, kValueColour);
     box->setPalette(palette);
     return box;
 }

@@ -10,6 +10,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QHash>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTextEdit>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QTest>
@@ -24,6 +31,104 @@ void ClickAt(QWidget *main, QWidget *control)
 {
     const QPoint place = control->mapTo(main, control->rect().center());
     QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, place);
+}
+
+// The darkest ink with which a menu bar draws each of its titles, by the
+// title's objectName (a menu title takes its menu's name), as the bar is
+// shown on screen.
+QHash<QString, int> TitleInk(QMenuBar *bar)
+{
+    const QImage picture = bar->grab().toImage();
+    const qreal ratio = picture.devicePixelRatio();
+    QHash<QString, int> ink;
+    for (QAction *title : bar->actions()) {
+        const QRect place = bar->actionGeometry(title);
+        const QRect pixels(QPoint(qRound(place.left() * ratio), qRound(place.top() * ratio)),
+                           QPoint(qRound(place.right() * ratio), qRound(place.bottom() * ratio)));
+        int darkest = 255;
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+            for (int x = pixels.left(); x <= pixels.right(); ++x) {
+                if (picture.rect().contains(x, y))
+                    darkest = std::min(darkest, qGray(picture.pixel(x, y)));
+            }
+        }
+        const QString name = title->menu() ? title->menu()->objectName() : title->objectName();
+        ink.insert(name, darkest);
+    }
+    return ink;
+}
+
+// One row for each program with a report, for the main window and for the
+// program's display window behind it.
+void AddReportProgramRows()
+{
+    QTest::addColumn<int>("program");
+    QTest::addColumn<QString>("proceed");
+    QTest::addColumn<bool>("mainWindow");
+    const struct { ReadingProgram program; const char *name; const char16_t *proceed; } programs[] = {
+        {ReadingProgram::Financial, "Financial", u"cmdProceed"},
+        {ReadingProgram::Travel, "Travel", u"cmdProceed"},
+        {ReadingProgram::Flower, "Flower", u"cmdProceed"},
+        {ReadingProgram::Health, "Health", u"cmdNext"}};
+    for (const auto &entry : programs) {
+        const QString proceed = QString::fromUtf16(entry.proceed);
+        QTest::addRow("%s main window", entry.name) << int(entry.program) << proceed << true;
+        QTest::addRow("%s display window", entry.name) << int(entry.program) << proceed << false;
+    }
+}
+
+// The palette role that holds the colour in which a control writes its text.
+QPalette::ColorRole TextRole(const QWidget *control)
+{
+    if (qobject_cast<const QLineEdit *>(control) || qobject_cast<const QAbstractScrollArea *>(control))
+        return QPalette::Text;
+    return control->foregroundRole();
+}
+
+// The controls of a window that show a text of their own and are on screen.
+QList<QWidget *> TextControls(QWidget *window)
+{
+    QList<QWidget *> found;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (!control->isVisible())
+            continue;
+        bool text = false;
+        if (auto *label = qobject_cast<QLabel *>(control))
+            text = !label->text().isEmpty() && label->pixmap().isNull();
+        else if (auto *button = qobject_cast<QAbstractButton *>(control))
+            text = !button->text().isEmpty();
+        else if (auto *line = qobject_cast<QLineEdit *>(control))
+            text = !line->text().isEmpty();
+        else if (auto *box = qobject_cast<QPlainTextEdit *>(control))
+            text = !box->toPlainText().isEmpty();
+        else if (auto *box = qobject_cast<QTextEdit *>(control))
+            text = !box->toPlainText().isEmpty();
+        if (text)
+            found.append(control);
+    }
+    return found;
+}
+
+// Whether a picture has a pixel of this colour, give or take a little.
+bool Shows(const QImage &picture, const QColor &colour)
+{
+    constexpr int kTolerance = 8;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor pixel = picture.pixelColor(x, y);
+            if (std::abs(pixel.red() - colour.red()) <= kTolerance
+                && std::abs(pixel.green() - colour.green()) <= kTolerance
+                && std::abs(pixel.blue() - colour.blue()) <= kTolerance)
+                return true;
+        }
+    }
+    return false;
+}
+
+QString Describe(const QWidget *control)
+{
+    return QString::fromLatin1(control->metaObject()->className()) + u' ' + control->objectName()
+           + u" \""_s + control->property("text").toString().left(30) + u'"';
 }
 
 QPushButton *SelectorButton(frmMDI &main, ReadingProgram program)
@@ -156,6 +261,102 @@ private slots:
         QCOMPARE(driver.display(), display);
         QVERIFY(display->isEnabled());
         QCOMPARE(driver.main().programArea()->activeSubWindow(), display);
+    }
+
+    // Behind a report every title of a menu bar is drawn alike, as out of
+    // reach: the always unavailable "Make Money Online" too, which must not
+    // stand out as the one title still to be chosen.
+    void menuTitlesGreyBehindReport_data() { AddReportProgramRows(); }
+    void menuTitlesGreyBehindReport()
+    {
+        QFETCH(int, program);
+        QFETCH(QString, proceed);
+        QFETCH(bool, mainWindow);
+        ProgramDriver driver{ReadingProgram(program)};
+        frmMDI &main = driver.main();
+        driver.read(u"ANNA"_s, 1, u"June"_s, 1990, qPrintable(proceed));
+        ProgramWindow *display = driver.display();
+        QVERIFY(display);
+        QMenuBar *bar = mainWindow ? main.menuBar() : display->findChild<QMenuBar *>();
+        QVERIFY(bar && bar->isVisible());
+
+        // Without a report, File is drawn darker than the unavailable title.
+        const QHash<QString, int> before = TitleInk(bar);
+        QCOMPARE(before.size(), 3);
+        QVERIFY2(before.value(u"mnuFile"_s) < before.value(u"mkmoney"_s),
+                 qPrintable(u"File %1, Make Money Online %2"_s.arg(before.value(u"mnuFile"_s))
+                                .arg(before.value(u"mkmoney"_s))));
+
+        QVERIFY(driver.openReport());
+        QTest::qWait(20);
+        const QHash<QString, int> behind = TitleInk(bar);
+        const QString inks = u"File %1, Help %2, Make Money Online %3"_s.arg(behind.value(u"mnuFile"_s))
+                                 .arg(behind.value(u"mnuHelp"_s)).arg(behind.value(u"mkmoney"_s));
+        QVERIFY2(behind.value(u"mnuFile"_s) > before.value(u"mnuFile"_s), qPrintable(inks));
+        QVERIFY2(behind.value(u"mnuHelp"_s) == behind.value(u"mnuFile"_s), qPrintable(inks));
+        QVERIFY2(behind.value(u"mkmoney"_s) == behind.value(u"mnuFile"_s), qPrintable(inks));
+        // The way it looked without the report: "Make Money Online" stays
+        // just as it was.
+        QVERIFY2(behind.value(u"mkmoney"_s) == before.value(u"mkmoney"_s), qPrintable(inks));
+
+        driver.report()->close();
+        QTRY_VERIFY(!driver.report());
+        QTest::qWait(20);
+        QCOMPARE(TitleInk(bar), before);
+    }
+
+    // Behind a report no control of the main window or of the display window
+    // writes its text in the colour it has when it can be used: each takes
+    // the style's colour for unavailable text, as the menu titles do, so
+    // that none looks as if it could still be chosen. Closing the report
+    // gives every control its own colours back.
+    void controlsGreyBehindReport_data() { AddReportProgramRows(); }
+    void controlsGreyBehindReport()
+    {
+        QFETCH(int, program);
+        QFETCH(QString, proceed);
+        QFETCH(bool, mainWindow);
+        ProgramDriver driver{ReadingProgram(program)};
+        driver.read(u"ANNA"_s, 1, u"June"_s, 1990, qPrintable(proceed));
+        ProgramWindow *display = driver.display();
+        QVERIFY(display);
+        QWidget *window = mainWindow ? static_cast<QWidget *>(&driver.main()) : display;
+        QList<QWidget *> controls;
+        for (QWidget *control : TextControls(window)) {
+            if (mainWindow && display->isAncestorOf(control))
+                continue; // the display window's row
+            controls.append(control);
+        }
+        QVERIFY(controls.size() >= 3);
+
+        struct Seen { QPointer<QWidget> control; QColor ink; QImage usable; };
+        QList<Seen> seen;
+        for (QWidget *control : std::as_const(controls)) {
+            const QColor ink = control->palette().color(QPalette::Active, TextRole(control));
+            const QImage usable = control->grab().toImage();
+            QVERIFY2(Shows(usable, ink), qPrintable(Describe(control)));
+            seen.append({control, ink, usable});
+        }
+
+        QVERIFY(driver.openReport());
+        QStringList looksUsable;
+        for (const Seen &item : std::as_const(seen)) {
+            QVERIFY(item.control && !item.control->isEnabled());
+            const QColor unavailable =
+                QApplication::palette(item.control).color(QPalette::Disabled, TextRole(item.control));
+            if (item.ink == unavailable)
+                continue; // written in that grey anyway
+            if (Shows(item.control->grab().toImage(), item.ink))
+                looksUsable.append(Describe(item.control) + u" in "_s + item.ink.name());
+        }
+        QVERIFY2(looksUsable.isEmpty(), qPrintable(looksUsable.join(u", "_s)));
+
+        driver.report()->close();
+        QTRY_VERIFY(!driver.report());
+        for (const Seen &item : std::as_const(seen)) {
+            QVERIFY(item.control && item.control->isEnabled());
+            QVERIFY2(item.control->grab().toImage() == item.usable, qPrintable(Describe(item.control)));
+        }
     }
 
     // A logout closes the main window with the report still open.
