@@ -1,5 +1,6 @@
 #include "programs/fashion/frmFashionAstrologyDisplay.h"
 
+#include "programs/fashion/fashion_program.h"
 #include "core/reading_widgets.h"
 #include "programs/fashion/fashion_reading.h"
 #include "programs/fashion/frmFashionAstrologyMain.h"
@@ -33,8 +34,8 @@ QLabel *StyleSentence(QVBoxLayout *column, const QString &heading, const QString
 } // namespace
 
 frmFashionAstrologyDisplay::frmFashionAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProfileDisplayWindow(host, input, frmFashionAstrologyMain::ProgramName(),
-                           QStringLiteral("frmFashionAstrologyDisplay"), TraitsLayout::Stacked)
+    : ProfileDisplayWindow(host, input, FashionProgram().name,
+                           FashionProgram().displayWindow, TraitsLayout::Stacked)
 {
     addProgramTab(createFashionTab(), QStringLiteral("Fashion Profile"));
 }

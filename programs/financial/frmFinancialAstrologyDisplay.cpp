@@ -1,5 +1,6 @@
 #include "programs/financial/frmFinancialAstrologyDisplay.h"
 
+#include "programs/financial/financial_program.h"
 #include "core/fonts.h"
 #include "core/reading_widgets.h"
 #include "core/sign_pictures.h"
@@ -76,8 +77,8 @@ ReadingBox *LongBox(const QString &name, int lines, const QString &caption)
 } // namespace
 
 frmFinancialAstrologyDisplay::frmFinancialAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, frmFinancialAstrologyMain::ProgramName(),
-                    QStringLiteral("frmFinancialAstrologyDisplay"), WindowRole::Display),
+    : ProgramWindow(host, FinancialProgram().name,
+                    FinancialProgram().displayWindow, WindowRole::Display),
       m_input(input)
 {
     createMenuBar({command(QStringLiteral("&Print"), QStringLiteral("mnuPrint"),

@@ -1,5 +1,6 @@
 #include "programs/financial/frmFinancialAstrologyMain.h"
 
+#include "programs/financial/financial_program.h"
 #include "core/fonts.h"
 #include "core/text_label.h"
 #include "programs/financial/financial_reading.h"
@@ -12,7 +13,7 @@
 #include <QVBoxLayout>
 
 frmFinancialAstrologyMain::frmFinancialAstrologyMain(ProgramHost &host)
-    : ProgramWindow(host, ProgramName(), QStringLiteral("frmFinancialAstrologyMain"), WindowRole::Input)
+    : ProgramWindow(host, FinancialProgram().name, FinancialProgram().inputWindow, WindowRole::Input)
 {
     setBodyBackground(Qt::black);
 

@@ -1,5 +1,6 @@
 #include "programs/financial/frmFinancialAstrologySave.h"
 
+#include "programs/financial/financial_program.h"
 #include "programs/financial/frmFinancialAstrologyDisplay.h"
 #include "programs/financial/frmFinancialAstrologyMain.h"
 #include "reports/report_document.h"
@@ -8,8 +9,8 @@
 
 frmFinancialAstrologySave::frmFinancialAstrologySave(ProgramHost &host,
                                                      frmFinancialAstrologyDisplay *display)
-    : ReportWindow(host, display, frmFinancialAstrologyMain::ProgramName(),
-                   QStringLiteral("frmFinancialAstrologySave"), FinancialFiles(), PrintForm::DefaultPrinter),
+    : ReportWindow(host, display, FinancialProgram().name,
+                   FinancialProgram().reportWindow, FinancialFiles(), PrintForm::DefaultPrinter),
       m_display(display)
 {
     setBodyBackground(Qt::black);

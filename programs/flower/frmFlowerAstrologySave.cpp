@@ -1,5 +1,6 @@
 #include "programs/flower/frmFlowerAstrologySave.h"
 
+#include "programs/flower/flower_program.h"
 #include "core/reading_widgets.h"
 #include "programs/flower/flower_colours.h"
 #include "programs/flower/frmFlowerAstrologyDisplay.h"
@@ -9,8 +10,8 @@
 #include <QTextCursor>
 
 frmFlowerAstrologySave::frmFlowerAstrologySave(ProgramHost &host, frmFlowerAstrologyDisplay *display)
-    : ReportWindow(host, display, frmFlowerAstrologyMain::ProgramName(),
-                   QStringLiteral("frmFlowerAstrologySave"), FlowerFiles(), PrintForm::PrintDialog),
+    : ReportWindow(host, display, FlowerProgram().name,
+                   FlowerProgram().reportWindow, FlowerFiles(), PrintForm::PrintDialog),
       m_display(display)
 {
     addSiteLinks();

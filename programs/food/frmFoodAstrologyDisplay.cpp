@@ -1,5 +1,6 @@
 #include "programs/food/frmFoodAstrologyDisplay.h"
 
+#include "programs/food/food_program.h"
 #include "core/fonts.h"
 #include "core/reading_widgets.h"
 #include "programs/food/food_reading.h"
@@ -14,8 +15,8 @@
 #include <QVBoxLayout>
 
 frmFoodAstrologyDisplay::frmFoodAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, frmFoodAstrologyMain::ProgramName(),
-                    QStringLiteral("frmFoodAstrologyDisplay"), WindowRole::Display),
+    : ProgramWindow(host, FoodProgram().name,
+                    FoodProgram().displayWindow, WindowRole::Display),
       m_input(input)
 {
     createMenuBar({command(QStringLiteral("Back"), QStringLiteral("mnuBack"),

@@ -1,5 +1,6 @@
 #include "programs/food/frmFoodAstrologyMain.h"
 
+#include "programs/food/food_program.h"
 #include "core/fonts.h"
 #include "core/messages.h"
 #include "core/name_filter.h"
@@ -14,7 +15,7 @@
 #include <QVBoxLayout>
 
 frmFoodAstrologyMain::frmFoodAstrologyMain(ProgramHost &host)
-    : ProgramWindow(host, ProgramName(), QStringLiteral("frmFoodAstrologyMain"), WindowRole::Input)
+    : ProgramWindow(host, FoodProgram().name, FoodProgram().inputWindow, WindowRole::Input)
 {
     createMenuBar({command(QStringLiteral("Get My Food Astrology Reading"),
                            QStringLiteral("mnuNext"), &frmFoodAstrologyMain::cmdNext_Click)},

@@ -1,5 +1,6 @@
 #include "programs/fruit/frmFruitAstrologyMain.h"
 
+#include "programs/fruit/fruit_program.h"
 #include "core/fonts.h"
 #include "core/name_filter.h"
 #include "core/name_key_validator.h"
@@ -11,7 +12,7 @@
 #include <QLineEdit>
 
 frmFruitAstrologyMain::frmFruitAstrologyMain(ProgramHost &host)
-    : ProgramWindow(host, ProgramName(), QStringLiteral("frmFruitAstrologyMain"), WindowRole::Input)
+    : ProgramWindow(host, FruitProgram().name, FruitProgram().inputWindow, WindowRole::Input)
 {
     createMenuBar({command(QStringLiteral("Get My &Fruit Astrology Reading"), QStringLiteral("mnuNext"),
                            &frmFruitAstrologyMain::cmdNext_Click)},

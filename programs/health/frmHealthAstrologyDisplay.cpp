@@ -1,5 +1,6 @@
 #include "programs/health/frmHealthAstrologyDisplay.h"
 
+#include "programs/health/health_program.h"
 #include "core/fonts.h"
 #include "core/reading_widgets.h"
 #include "core/solid_frame.h"
@@ -44,7 +45,7 @@ QVBoxLayout *Captioned(QLabel *heading, QWidget *control)
 } // namespace
 
 frmHealthAstrologyDisplay::frmHealthAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, frmHealthAstrologyMain::ProgramName(), QStringLiteral("frmHealthAstrologyDisplay"),
+    : ProgramWindow(host, HealthProgram().name, HealthProgram().displayWindow,
                     WindowRole::Display),
       m_input(input)
 {

@@ -1,5 +1,6 @@
 #include "programs/health/frmHealthAstrologyMain.h"
 
+#include "programs/health/health_program.h"
 #include "core/fonts.h"
 #include "core/name_filter.h"
 #include "core/name_key_validator.h"
@@ -20,7 +21,7 @@
 #include <QVBoxLayout>
 
 frmHealthAstrologyMain::frmHealthAstrologyMain(ProgramHost &host)
-    : ProgramWindow(host, ProgramName(), QStringLiteral("frmHealthAstrologyMain"), WindowRole::Input)
+    : ProgramWindow(host, HealthProgram().name, HealthProgram().inputWindow, WindowRole::Input)
 {
     createMenuBar({command(QStringLiteral("Open Previously Saved Health Reading"),
                            QStringLiteral("mnuOpenPreviouslySavedHealth"), &frmHealthAstrologyMain::cmdOpen_Click),

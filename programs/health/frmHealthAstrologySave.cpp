@@ -1,5 +1,6 @@
 #include "programs/health/frmHealthAstrologySave.h"
 
+#include "programs/health/health_program.h"
 #include "core/clickable_label.h"
 #include "core/fonts.h"
 #include "core/reading_widgets.h"
@@ -21,7 +22,7 @@ const QColor kPaletteBlue(0x00, 0x00, 0xFF);   // 9
 } // namespace
 
 frmHealthAstrologySave::frmHealthAstrologySave(ProgramHost &host, frmHealthAstrologyDisplay *display)
-    : ReportWindow(host, display, frmHealthAstrologyMain::ProgramName(), QStringLiteral("frmHealthAstrologySave"),
+    : ReportWindow(host, display, HealthProgram().name, HealthProgram().reportWindow,
                    HealthFiles(), PrintForm::PrintDialog),
       m_display(display)
 {

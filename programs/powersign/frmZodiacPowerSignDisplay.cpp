@@ -1,5 +1,6 @@
 #include "programs/powersign/frmZodiacPowerSignDisplay.h"
 
+#include "programs/powersign/powersign_program.h"
 #include "core/fonts.h"
 #include "core/reading_widgets.h"
 #include "core/text_label.h"
@@ -11,8 +12,8 @@
 #include <QVBoxLayout>
 
 frmZodiacPowerSignDisplay::frmZodiacPowerSignDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, frmZodiacPowerSignMain::ProgramName(),
-                    QStringLiteral("frmZodiacPowerSignDisplay"), WindowRole::Display),
+    : ProgramWindow(host, PowerSignProgram().name,
+                    PowerSignProgram().displayWindow, WindowRole::Display),
       m_input(input)
 {
     createMenuBar({command(QStringLiteral("&Back"), QStringLiteral("mnuFileBack"),

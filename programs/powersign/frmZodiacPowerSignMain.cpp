@@ -1,5 +1,6 @@
 #include "programs/powersign/frmZodiacPowerSignMain.h"
 
+#include "programs/powersign/powersign_program.h"
 #include "core/fonts.h"
 #include "core/name_filter.h"
 #include "core/name_key_validator.h"
@@ -15,7 +16,7 @@
 #include <QLineEdit>
 
 frmZodiacPowerSignMain::frmZodiacPowerSignMain(ProgramHost &host)
-    : ProgramWindow(host, ProgramName(), QStringLiteral("frmZodiacPowerSignMain"), WindowRole::Input)
+    : ProgramWindow(host, PowerSignProgram().name, PowerSignProgram().inputWindow, WindowRole::Input)
 {
     createMenuBar({command(QStringLiteral("Find My Zodiac &Power Sign"), QStringLiteral("mnuFindPowerSign"),
                            &frmZodiacPowerSignMain::cmdNext_Click)},

@@ -1,5 +1,6 @@
 #include "programs/travel/frmTravelAstrologyDisplay.h"
 
+#include "programs/travel/travel_program.h"
 #include "core/fonts.h"
 #include "core/reading_widgets.h"
 #include "core/sign_pictures.h"
@@ -30,8 +31,8 @@ QLabel *Caption(const QString &text, int index)
 } // namespace
 
 frmTravelAstrologyDisplay::frmTravelAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, frmTravelAstrologyMain::ProgramName(),
-                    QStringLiteral("frmTravelAstrologyDisplay"), WindowRole::Display),
+    : ProgramWindow(host, TravelProgram().name,
+                    TravelProgram().displayWindow, WindowRole::Display),
       m_input(input)
 {
     createMenuBar({command(QStringLiteral("&Print"), QStringLiteral("mnuPrint"),

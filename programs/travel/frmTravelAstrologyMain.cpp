@@ -1,5 +1,6 @@
 #include "programs/travel/frmTravelAstrologyMain.h"
 
+#include "programs/travel/travel_program.h"
 #include "core/fonts.h"
 #include "core/text_label.h"
 #include "programs/travel/frmTravelAstrologyDisplay.h"
@@ -12,7 +13,7 @@
 #include <QLineEdit>
 
 frmTravelAstrologyMain::frmTravelAstrologyMain(ProgramHost &host)
-    : ProgramWindow(host, ProgramName(), QStringLiteral("frmTravelAstrologyMain"), WindowRole::Input)
+    : ProgramWindow(host, TravelProgram().name, TravelProgram().inputWindow, WindowRole::Input)
 {
     createMenuBar({}, UpdateCaption::UpdateMnemonic);
 
