@@ -1,9 +1,8 @@
 #include "programs/fashion/frmFashionAstrologyDisplay.h"
 
-#include "programs/fashion/fashion_program.h"
 #include "core/reading_widgets.h"
+#include "programs/fashion/fashion_program.h"
 #include "programs/fashion/fashion_reading.h"
-#include "programs/fashion/frmFashionAstrologyMain.h"
 
 #include <QGridLayout>
 #include <QLabel>

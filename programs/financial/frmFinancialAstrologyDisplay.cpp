@@ -1,12 +1,11 @@
 #include "programs/financial/frmFinancialAstrologyDisplay.h"
 
-#include "programs/financial/financial_program.h"
 #include "core/fonts.h"
 #include "core/reading_widgets.h"
 #include "core/sign_pictures.h"
 #include "core/solid_frame.h"
 #include "core/text_label.h"
-#include "programs/financial/frmFinancialAstrologyMain.h"
+#include "programs/financial/financial_program.h"
 #include "programs/financial/frmFinancialAstrologySave.h"
 
 #include <QFrame>

@@ -1,8 +1,8 @@
 #include "programs/financial/frmFinancialAstrologyMain.h"
 
-#include "programs/financial/financial_program.h"
 #include "core/fonts.h"
 #include "core/text_label.h"
+#include "programs/financial/financial_program.h"
 #include "programs/financial/financial_reading.h"
 #include "programs/financial/frmFinancialAstrologyDisplay.h"
 #include "reports/report_files.h"

@@ -2,7 +2,6 @@
 
 #include "programs/financial/financial_program.h"
 #include "programs/financial/frmFinancialAstrologyDisplay.h"
-#include "programs/financial/frmFinancialAstrologyMain.h"
 #include "reports/report_document.h"
 
 #include <QTextCursor>

@@ -7,7 +7,6 @@
 #include "core/reading_widgets.h"
 #include "core/pictures.h"
 #include "programs/flower/flower_colours.h"
-#include "programs/flower/frmFlowerAstrologyMain.h"
 #include "programs/flower/frmFlowerAstrologySave.h"
 
 #include <QGridLayout>

@@ -1,10 +1,9 @@
 #include "programs/flower/frmFlowerAstrologySave.h"
 
-#include "programs/flower/flower_program.h"
 #include "core/reading_widgets.h"
 #include "programs/flower/flower_colours.h"
+#include "programs/flower/flower_program.h"
 #include "programs/flower/frmFlowerAstrologyDisplay.h"
-#include "programs/flower/frmFlowerAstrologyMain.h"
 #include "reports/report_document.h"
 
 #include <QTextCursor>

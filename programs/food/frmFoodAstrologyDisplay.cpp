@@ -1,10 +1,9 @@
 #include "programs/food/frmFoodAstrologyDisplay.h"
 
-#include "programs/food/food_program.h"
 #include "core/fonts.h"
 #include "core/reading_widgets.h"
+#include "programs/food/food_program.h"
 #include "programs/food/food_reading.h"
-#include "programs/food/frmFoodAstrologyMain.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
 #include "programs/food/frmFoodAstrologyMain.h"
 
-#include "programs/food/food_program.h"
 #include "core/fonts.h"
 #include "core/messages.h"
 #include "core/name_filter.h"
 #include "core/text_label.h"
+#include "programs/food/food_program.h"
 #include "programs/food/food_reading.h"
 #include "programs/food/frmFoodAstrologyDisplay.h"
 

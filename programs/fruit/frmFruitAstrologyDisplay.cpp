@@ -6,7 +6,6 @@
 #include "core/reading_widgets.h"
 #include "core/pictures.h"
 #include "programs/fruit/fruit_reading.h"
-#include "programs/fruit/frmFruitAstrologyMain.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,11 +1,11 @@
 #include "programs/fruit/frmFruitAstrologyMain.h"
 
-#include "programs/fruit/fruit_program.h"
 #include "core/fonts.h"
 #include "core/name_filter.h"
 #include "core/name_key_validator.h"
 #include "core/text_label.h"
 #include "programs/fruit/frmFruitAstrologyDisplay.h"
+#include "programs/fruit/fruit_program.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,8 +1,7 @@
 #include "programs/gift/frmGiftAstrologyDisplay.h"
 
-#include "programs/gift/gift_program.h"
 #include "core/reading_widgets.h"
-#include "programs/gift/frmGiftAstrologyMain.h"
+#include "programs/gift/gift_program.h"
 #include "programs/gift/gift_reading.h"
 
 #include <QLabel>

@@ -1,13 +1,12 @@
 #include "programs/health/frmHealthAstrologyDisplay.h"
 
-#include "programs/health/health_program.h"
 #include "core/fonts.h"
 #include "core/reading_widgets.h"
 #include "core/solid_frame.h"
 #include "core/text_label.h"
-#include "programs/health/frmHealthAstrologyMain.h"
 #include "programs/health/frmHealthAstrologySave.h"
 #include "programs/health/health_colours.h"
+#include "programs/health/health_program.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,6 +1,5 @@
 #include "programs/health/frmHealthAstrologyMain.h"
 
-#include "programs/health/health_program.h"
 #include "core/fonts.h"
 #include "core/name_filter.h"
 #include "core/name_key_validator.h"
@@ -8,6 +7,7 @@
 #include "core/text_label.h"
 #include "programs/health/frmHealthAstrologyDisplay.h"
 #include "programs/health/health_colours.h"
+#include "programs/health/health_program.h"
 #include "programs/health/health_reading.h"
 #include "reports/report_files.h"
 

@@ -1,11 +1,10 @@
 #include "programs/health/frmHealthAstrologySave.h"
 
-#include "programs/health/health_program.h"
 #include "core/clickable_label.h"
 #include "core/fonts.h"
 #include "core/reading_widgets.h"
 #include "programs/health/frmHealthAstrologyDisplay.h"
-#include "programs/health/frmHealthAstrologyMain.h"
+#include "programs/health/health_program.h"
 #include "reports/report_document.h"
 
 #include <QTextCursor>

@@ -1,10 +1,9 @@
 #include "programs/powersign/frmZodiacPowerSignDisplay.h"
 
-#include "programs/powersign/powersign_program.h"
 #include "core/fonts.h"
 #include "core/reading_widgets.h"
 #include "core/text_label.h"
-#include "programs/powersign/frmZodiacPowerSignMain.h"
+#include "programs/powersign/powersign_program.h"
 #include "programs/powersign/powersign_reading.h"
 
 #include <QGroupBox>

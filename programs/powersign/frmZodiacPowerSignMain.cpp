@@ -1,12 +1,12 @@
 #include "programs/powersign/frmZodiacPowerSignMain.h"
 
-#include "programs/powersign/powersign_program.h"
 #include "core/fonts.h"
 #include "core/name_filter.h"
 #include "core/name_key_validator.h"
 #include "core/pictures.h"
 #include "core/text_label.h"
 #include "programs/powersign/frmZodiacPowerSignDisplay.h"
+#include "programs/powersign/powersign_program.h"
 #include "programs/powersign/powersign_reading.h"
 
 #include <QComboBox>

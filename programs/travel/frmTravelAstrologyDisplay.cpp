@@ -1,11 +1,10 @@
 #include "programs/travel/frmTravelAstrologyDisplay.h"
 
-#include "programs/travel/travel_program.h"
 #include "core/fonts.h"
 #include "core/reading_widgets.h"
 #include "core/sign_pictures.h"
-#include "programs/travel/frmTravelAstrologyMain.h"
 #include "programs/travel/frmTravelAstrologySave.h"
+#include "programs/travel/travel_program.h"
 #include "reports/report_document.h"
 
 #include <QFrame>

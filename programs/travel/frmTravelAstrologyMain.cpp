@@ -1,9 +1,9 @@
 #include "programs/travel/frmTravelAstrologyMain.h"
 
-#include "programs/travel/travel_program.h"
 #include "core/fonts.h"
 #include "core/text_label.h"
 #include "programs/travel/frmTravelAstrologyDisplay.h"
+#include "programs/travel/travel_program.h"
 #include "programs/travel/travel_reading.h"
 #include "reports/report_files.h"
 

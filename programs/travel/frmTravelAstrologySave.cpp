@@ -1,8 +1,7 @@
 #include "programs/travel/frmTravelAstrologySave.h"
 
-#include "programs/travel/travel_program.h"
 #include "programs/travel/frmTravelAstrologyDisplay.h"
-#include "programs/travel/frmTravelAstrologyMain.h"
+#include "programs/travel/travel_program.h"
 #include "reports/report_document.h"
 
 #include <QTextCursor>
