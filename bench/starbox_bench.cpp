@@ -140,23 +140,18 @@ double MedianColdStart(const QString &self, const char *which, int runs)
 // window from its File menu.
 struct CycleProgram
 {
-    const char *name;
+    const char *name; // as the command line names it
     ReadingProgram program;
-    const char *inputWindow;
-    const char *displayWindow;
-    const char *proceedButton;
     bool threeNames;
+
+    const ReadingProgramEntry &entry() const { return ReadingProgramOf(program); }
 };
 
 constexpr CycleProgram kCyclePrograms[] = {
-    {"Food", ReadingProgram::Food, "frmFoodAstrologyMain", "frmFoodAstrologyDisplay", "cmdNext", true},
-    {"Gift", ReadingProgram::Gift, "frmGiftAstrologyMain", "frmGiftAstrologyDisplay", "cmdNext", true},
-    {"Fashion", ReadingProgram::Fashion, "frmFashionAstrologyMain", "frmFashionAstrologyDisplay", "cmdNext", true},
-    {"Travel", ReadingProgram::Travel, "frmTravelAstrologyMain", "frmTravelAstrologyDisplay", "cmdProceed", false},
-    {"Flower", ReadingProgram::Flower, "frmFlowerAstrologyMain", "frmFlowerAstrologyDisplay", "cmdProceed", false},
-    {"Power Sign", ReadingProgram::ZodiacPowerSign, "frmZodiacPowerSignMain", "frmZodiacPowerSignDisplay", "cmdNext", false},
-    {"Financial", ReadingProgram::Financial, "frmFinancialAstrologyMain", "frmFinancialAstrologyDisplay", "cmdProceed", false},
-    {"Health", ReadingProgram::Health, "frmHealthAstrologyMain", "frmHealthAstrologyDisplay", "cmdNext", false},
+    {"Food", ReadingProgram::Food, true},           {"Gift", ReadingProgram::Gift, true},
+    {"Fashion", ReadingProgram::Fashion, true},     {"Travel", ReadingProgram::Travel, false},
+    {"Flower", ReadingProgram::Flower, false},      {"Power Sign", ReadingProgram::ZodiacPowerSign, false},
+    {"Financial", ReadingProgram::Financial, false}, {"Health", ReadingProgram::Health, false},
 };
 
 const CycleProgram &Cycle(const char *name)
@@ -171,7 +166,7 @@ const CycleProgram &Cycle(const char *name)
 ProgramWindow *ShowReading(frmMDI &main, const CycleProgram &cycle, bool paint)
 {
     main.OpenReadingProgram(int(cycle.program));
-    auto *input = FindControl<ProgramWindow>(&main, cycle.inputWindow);
+    auto *input = FindControl<ProgramWindow>(&main, cycle.entry().inputWindow);
     if (cycle.threeNames) {
         FindControl<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANNA"));
         FindControl<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("BERG"));
@@ -181,8 +176,8 @@ ProgramWindow *ShowReading(frmMDI &main, const CycleProgram &cycle, bool paint)
     FindControl<QComboBox>(input, "cboDate")->setCurrentIndex(6);
     FindControl<QComboBox>(input, "cboMonth")->setCurrentIndex(2);
     FindControl<QComboBox>(input, "cboYear")->setCurrentIndex(80);
-    FindControl<QPushButton>(input, cycle.proceedButton)->click();
-    auto *display = FindControl<ProgramWindow>(&main, cycle.displayWindow);
+    FindControl<QPushButton>(input, cycle.entry().proceedButton)->click();
+    auto *display = FindControl<ProgramWindow>(&main, cycle.entry().displayWindow);
     if (paint)
         QCoreApplication::processEvents();
     return display;
@@ -203,11 +198,12 @@ void LeaveReading(ProgramWindow *display, ProgramWindow *input)
 // Exit.
 void FruitCycle(frmMDI &main, bool paint)
 {
-    main.OpenReadingProgram(int(ReadingProgram::Fruit));
-    auto *input = FindControl<ProgramWindow>(&main, "frmFruitAstrologyMain");
+    const ReadingProgramEntry &fruit = ReadingProgramOf(ReadingProgram::Fruit);
+    main.OpenReadingProgram(int(fruit.program));
+    auto *input = FindControl<ProgramWindow>(&main, fruit.inputWindow);
     FindControl<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANNA"));
-    FindControl<QPushButton>(input, "cmdNext")->click();
-    auto *display = FindControl<ProgramWindow>(&main, "frmFruitAstrologyDisplay");
+    FindControl<QPushButton>(input, fruit.proceedButton)->click();
+    auto *display = FindControl<ProgramWindow>(&main, fruit.displayWindow);
     auto *choice = qobject_cast<frmFruitAstrologyDisplay *>(display);
     choice->picSmallFruit_Click(0);
     if (paint)
@@ -222,12 +218,12 @@ void FruitCycle(frmMDI &main, bool paint)
 void ReadingCycle(frmMDI &main, const CycleProgram &cycle, bool paint)
 {
     ProgramWindow *display = ShowReading(main, cycle, paint);
-    LeaveReading(display, FindControl<ProgramWindow>(&main, cycle.inputWindow));
+    LeaveReading(display, FindControl<ProgramWindow>(&main, cycle.entry().inputWindow));
 }
 
 // Print on the display window composes the report and shows it; closing it
 // brings the display window back.
-void ReportCycle(ProgramWindow *display, const char *reportWindow, bool paint)
+void ReportCycle(ProgramWindow *display, const QString &reportWindow, bool paint)
 {
     FindControl<QPushButton>(display, "cmdPrint")->click();
     auto *report = FindControl<ProgramWindow>(display->mdiArea(), reportWindow);
@@ -311,10 +307,11 @@ int main(int argc, char *argv[])
                 Settle();
             }
         } else {
+            if (cycle.entry().reportWindow.isEmpty())
+                qFatal("%s has no report window", cycle.name);
             ProgramWindow *display = ShowReading(main, cycle, true);
-            const QString report = QString::fromLatin1(cycle.displayWindow).replace(QStringLiteral("Display"), QStringLiteral("Save"));
             for (int i = 0; i < count; ++i) {
-                ReportCycle(display, qPrintable(report), false);
+                ReportCycle(display, cycle.entry().reportWindow, false);
                 Settle();
             }
         }
@@ -334,30 +331,28 @@ int main(int argc, char *argv[])
                     cycle.name, bare, painted);
     }
 
-    const struct { const CycleProgram &cycle; const char *report; } reports[] = {
-        {Cycle("Travel"), "frmTravelAstrologySave"}, {Cycle("Flower"), "frmFlowerAstrologySave"},
-        {Cycle("Financial"), "frmFinancialAstrologySave"}, {Cycle("Health"), "frmHealthAstrologySave"}};
-    for (const auto &r : reports) {
-        if (!wanted(r.cycle.name))
+    // The programs with a report window.
+    for (const CycleProgram &cycle : kCyclePrograms) {
+        if (cycle.entry().reportWindow.isEmpty() || !wanted(cycle.name))
             continue;
-        ProgramWindow *display = ShowReading(main, r.cycle, true);
+        ProgramWindow *display = ShowReading(main, cycle, true);
         for (int i = 0; i < 20; ++i) {
-            ReportCycle(display, r.report, true);
+            ReportCycle(display, cycle.entry().reportWindow, true);
             Settle();
         }
-        const double bare = MedianMs(200, [&] { ReportCycle(display, r.report, false); });
-        const double painted = MedianMs(200, [&] { ReportCycle(display, r.report, true); });
+        const double bare = MedianMs(200, [&] { ReportCycle(display, cycle.entry().reportWindow, false); });
+        const double painted = MedianMs(200, [&] { ReportCycle(display, cycle.entry().reportWindow, true); });
         std::printf("%s report compose-and-close: median %.3f ms, %.3f ms with its first paint "
                     "(200 cycles each)\n",
-                    r.cycle.name, bare, painted);
+                    cycle.name, bare, painted);
         const double before = ResidentMiB();
         for (int i = 0; i < 1000; ++i) {
-            ReportCycle(display, r.report, true);
+            ReportCycle(display, cycle.entry().reportWindow, true);
             Settle();
         }
         std::printf("resident memory: %.2f MiB before, %.2f MiB after 1000 %s report cycles (%+.2f MiB)\n",
-                    before, ResidentMiB(), r.cycle.name, ResidentMiB() - before);
-        LeaveReading(display, FindControl<ProgramWindow>(&main, r.cycle.inputWindow));
+                    before, ResidentMiB(), cycle.name, ResidentMiB() - before);
+        LeaveReading(display, FindControl<ProgramWindow>(&main, cycle.entry().inputWindow));
         Settle();
     }
 

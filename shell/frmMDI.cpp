@@ -30,19 +30,6 @@ namespace {
 
 const QColor kStripColour(0xC0, 0xC0, 0xFF);
 
-QString ButtonPicture(ReadingProgram program)
-{
-    switch (program) {
-    case ReadingProgram::Fashion: return QStringLiteral(":/buttons/fashion.svg");
-    case ReadingProgram::Food: return QStringLiteral(":/buttons/food.svg");
-    case ReadingProgram::Travel: return QStringLiteral(":/buttons/travel.svg");
-    case ReadingProgram::Gift: return QStringLiteral(":/buttons/gift.svg");
-    case ReadingProgram::Flower: return QStringLiteral(":/buttons/flower.svg");
-    case ReadingProgram::Fruit: return QStringLiteral(":/buttons/fruit.svg");
-    default: return {};
-    }
-}
-
 } // namespace
 
 frmMDI::frmMDI(QWidget *parent)
@@ -180,7 +167,7 @@ QWidget *frmMDI::createButtonPanel()
         auto *picture = new QLabel(panel);
         picture->setObjectName(QStringLiteral("imgSelectOption"));
         picture->setProperty("index", index);
-        ShowSvg(picture, ButtonPicture(program), QSize(32, 32), ReadingProgramAt(index).name);
+        ShowSvg(picture, ReadingProgramAt(index).picture, QSize(32, 32), ReadingProgramAt(index).name);
         const int row = position / 3;
         const int column = (position % 3) * 2;
         QPushButton *button = m_buttons[static_cast<std::size_t>(index)];
@@ -391,13 +378,13 @@ void frmMDI::CloseAllProgramWindows()
         for (ProgramWindow *window : windows)
             window->close();
     };
-    for (const ReadingProgramEntry &entry : ReadingPrograms()) {
+    for (const ReadingProgramEntry *entry : ReadingPrograms()) {
         for (WindowRole role : {WindowRole::Display, WindowRole::Input, WindowRole::Report})
-            closeAll(windowsOf(entry.name, role));
+            closeAll(windowsOf(entry->name, role));
     }
     // A closing report window shows its display window again.
-    for (const ReadingProgramEntry &entry : ReadingPrograms())
-        closeAll(windowsOf(entry.name, WindowRole::Display));
+    for (const ReadingProgramEntry *entry : ReadingPrograms())
+        closeAll(windowsOf(entry->name, WindowRole::Display));
 }
 
 void frmMDI::closeEvent(QCloseEvent *event)

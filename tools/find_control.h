@@ -13,3 +13,9 @@ T *FindControl(QWidget *root, const char *name)
         qFatal("no control %s", name);
     return found;
 }
+
+template <typename T>
+T *FindControl(QWidget *root, const QString &name)
+{
+    return FindControl<T>(root, qPrintable(name));
+}

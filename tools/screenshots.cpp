@@ -38,10 +38,11 @@ void Save(QWidget *window, const QString &name)
 // Opens a three-name program, enters ANNA BERG born on the given date, takes
 // the input window, proceeds and takes every tab of the display window.
 void WalkReading(frmMDI &main, ReadingProgram program, const QString &prefix, int day, int month,
-                 int yearIndex, const char *displayName)
+                 int yearIndex)
 {
+    const ReadingProgramEntry &entry = ReadingProgramOf(program);
     main.OpenReadingProgram(int(program));
-    auto *input = FindControl<QWidget>(&main, qPrintable(ReadingProgramAt(int(program)).inputWindow));
+    auto *input = FindControl<QWidget>(&main, entry.inputWindow);
     QTest::keyClicks(FindControl<QLineEdit>(input, "txtFirstName"), QStringLiteral("anna"));
     QTest::keyClicks(FindControl<QLineEdit>(input, "txtLastName"), QStringLiteral("berg"));
     FindControl<QComboBox>(input, "cboDate")->setCurrentIndex(day - 1);
@@ -50,8 +51,8 @@ void WalkReading(frmMDI &main, ReadingProgram program, const QString &prefix, in
     if (auto *female = input->findChild<QRadioButton *>(QStringLiteral("optFemale")))
         female->setChecked(true);
     Save(&main, prefix + QStringLiteral("-input"));
-    FindControl<QPushButton>(input, "cmdNext")->click();
-    auto *display = FindControl<QWidget>(&main, displayName);
+    FindControl<QPushButton>(input, entry.proceedButton)->click();
+    auto *display = FindControl<QWidget>(&main, entry.displayWindow);
     auto *tabs = FindControl<QTabWidget>(display, "SSTab1");
     for (int tab = 0; tab < tabs->count(); ++tab) {
         tabs->setCurrentIndex(tab);
@@ -80,18 +81,18 @@ void AcceptToPdf(QPrintDialog *dialog, const QString &pdf)
 
 // Opens a single-name program with a report, reads ANNA's reading, takes
 // the input window, every tab of the display window and the report.
-void WalkReport(frmMDI &main, ReadingProgram program, const QString &prefix, const char *proceed,
-                const char *displayName)
+void WalkReport(frmMDI &main, ReadingProgram program, const QString &prefix)
 {
+    const ReadingProgramEntry &entry = ReadingProgramOf(program);
     main.OpenReadingProgram(int(program));
-    auto *input = FindControl<QWidget>(&main, qPrintable(ReadingProgramAt(int(program)).inputWindow));
+    auto *input = FindControl<QWidget>(&main, entry.inputWindow);
     QTest::keyClicks(FindControl<QLineEdit>(input, "txtName"), QStringLiteral("anna"));
     FindControl<QComboBox>(input, "cboDate")->setCurrentIndex(0);
     FindControl<QComboBox>(input, "cboMonth")->setCurrentIndex(5);
     FindControl<QComboBox>(input, "cboYear")->setCurrentIndex(80);
     Save(&main, prefix + QStringLiteral("-input"));
-    FindControl<QPushButton>(input, proceed)->click();
-    auto *display = FindControl<QWidget>(&main, displayName);
+    FindControl<QPushButton>(input, entry.proceedButton)->click();
+    auto *display = FindControl<QWidget>(&main, entry.displayWindow);
     if (auto *tabs = display->findChild<QTabWidget *>()) {
         for (int tab = 0; tab < tabs->count(); ++tab) {
             tabs->setCurrentIndex(tab);
@@ -104,7 +105,7 @@ void WalkReport(frmMDI &main, ReadingProgram program, const QString &prefix, con
     Save(&main, prefix + QStringLiteral("-report"));
 
     // And the report on paper, as a PDF beside the pictures.
-    auto *report = main.programArea()->findChild<ReportWindow *>();
+    auto *report = FindControl<ReportWindow>(main.programArea(), entry.reportWindow);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(g_out.filePath(prefix + QStringLiteral("-report.pdf")));
@@ -140,21 +141,14 @@ int main(int argc, char *argv[])
         qWarning("main window not exposed");
     Save(&main, QStringLiteral("main"));
 
-    WalkReading(main, ReadingProgram::Food, QStringLiteral("food"), 7, 3, 80,
-                "frmFoodAstrologyDisplay");
-    WalkReading(main, ReadingProgram::Gift, QStringLiteral("gift"), 19, 2, 90,
-                "frmGiftAstrologyDisplay");
-    WalkReading(main, ReadingProgram::Fashion, QStringLiteral("fashion"), 22, 7, 85,
-                "frmFashionAstrologyDisplay");
+    WalkReading(main, ReadingProgram::Food, QStringLiteral("food"), 7, 3, 80);
+    WalkReading(main, ReadingProgram::Gift, QStringLiteral("gift"), 19, 2, 90);
+    WalkReading(main, ReadingProgram::Fashion, QStringLiteral("fashion"), 22, 7, 85);
 
-    WalkReport(main, ReadingProgram::Travel, QStringLiteral("travel"), "cmdProceed",
-               "frmTravelAstrologyDisplay");
-    WalkReport(main, ReadingProgram::Flower, QStringLiteral("flower"), "cmdProceed",
-               "frmFlowerAstrologyDisplay");
-    WalkReport(main, ReadingProgram::Financial, QStringLiteral("financial"), "cmdProceed",
-               "frmFinancialAstrologyDisplay");
-    WalkReport(main, ReadingProgram::Health, QStringLiteral("health"), "cmdNext",
-               "frmHealthAstrologyDisplay");
+    WalkReport(main, ReadingProgram::Travel, QStringLiteral("travel"));
+    WalkReport(main, ReadingProgram::Flower, QStringLiteral("flower"));
+    WalkReport(main, ReadingProgram::Financial, QStringLiteral("financial"));
+    WalkReport(main, ReadingProgram::Health, QStringLiteral("health"));
 
     // The About box is modal: take its picture from inside its own loop.
     QTimer::singleShot(300, [] {
@@ -166,23 +160,25 @@ int main(int argc, char *argv[])
     main.showAbout(&main);
 
     // Fruit: the choice, then a fruit.
-    main.OpenReadingProgram(int(ReadingProgram::Fruit));
-    auto *fruitInput = FindControl<QWidget>(&main, "frmFruitAstrologyMain");
+    const ReadingProgramEntry &fruitEntry = ReadingProgramOf(ReadingProgram::Fruit);
+    main.OpenReadingProgram(int(fruitEntry.program));
+    auto *fruitInput = FindControl<QWidget>(&main, fruitEntry.inputWindow);
     QTest::keyClicks(FindControl<QLineEdit>(fruitInput, "txtFirstName"), QStringLiteral("anna"));
     Save(&main, QStringLiteral("fruit-input"));
-    FindControl<QPushButton>(fruitInput, "cmdNext")->click();
-    auto *fruit = FindControl<frmFruitAstrologyDisplay>(&main, "frmFruitAstrologyDisplay");
+    FindControl<QPushButton>(fruitInput, fruitEntry.proceedButton)->click();
+    auto *fruit = FindControl<frmFruitAstrologyDisplay>(&main, fruitEntry.displayWindow);
     Save(&main, QStringLiteral("fruit-choice"));
     fruit->picSmallFruit_Click(6);
     Save(&main, QStringLiteral("fruit-result"));
 
     // Zodiac Power Sign, reached by its hidden entry.
-    main.OpenReadingProgram(int(ReadingProgram::ZodiacPowerSign));
-    auto *power = FindControl<QWidget>(&main, "frmZodiacPowerSignMain");
+    const ReadingProgramEntry &powerEntry = ReadingProgramOf(ReadingProgram::ZodiacPowerSign);
+    main.OpenReadingProgram(int(powerEntry.program));
+    auto *power = FindControl<QWidget>(&main, powerEntry.inputWindow);
     QTest::keyClicks(FindControl<QLineEdit>(power, "txtName"), QStringLiteral("anna"));
     FindControl<QComboBox>(power, "cboYear")->setCurrentIndex(80);
     Save(&main, QStringLiteral("powersign-input"));
-    FindControl<QPushButton>(power, "cmdNext")->click();
+    FindControl<QPushButton>(power, powerEntry.proceedButton)->click();
     Save(&main, QStringLiteral("powersign-display"));
 
     return 0;

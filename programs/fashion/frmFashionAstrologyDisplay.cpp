@@ -1,8 +1,8 @@
 #include "programs/fashion/frmFashionAstrologyDisplay.h"
 
 #include "core/reading_widgets.h"
+#include "programs/fashion/fashion_program.h"
 #include "programs/fashion/fashion_reading.h"
-#include "programs/fashion/frmFashionAstrologyMain.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -33,8 +33,8 @@ QLabel *StyleSentence(QVBoxLayout *column, const QString &heading, const QString
 } // namespace
 
 frmFashionAstrologyDisplay::frmFashionAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProfileDisplayWindow(host, input, frmFashionAstrologyMain::ProgramName(),
-                           QStringLiteral("frmFashionAstrologyDisplay"), TraitsLayout::Stacked)
+    : ProfileDisplayWindow(host, input, FashionProgram().name,
+                           FashionProgram().displayWindow, TraitsLayout::Stacked)
 {
     addProgramTab(createFashionTab(), QStringLiteral("Fashion Profile"));
 }

@@ -1,11 +1,12 @@
 #include "programs/fashion/frmFashionAstrologyMain.h"
 
+#include "programs/fashion/fashion_program.h"
 #include "programs/fashion/fashion_reading.h"
 #include "programs/fashion/frmFashionAstrologyDisplay.h"
 
 frmFashionAstrologyMain::frmFashionAstrologyMain(ProgramHost &host)
     : ProfileInputWindow(host,
-                         {ProgramName(), QStringLiteral("frmFashionAstrologyMain"),
+                         {FashionProgram().name, FashionProgram().inputWindow,
                           QStringLiteral("Get My Fashion Astrology Reading"),
                           QStringLiteral("Orla Fashion Astrology tells you more about the style and "
                                          "fashion adopted by people of different zodiac signs. "

@@ -10,7 +10,6 @@ class frmFashionAstrologyMain : public ProfileInputWindow
 public:
     explicit frmFashionAstrologyMain(ProgramHost &host);
 
-    static QString ProgramName() { return QStringLiteral("Fashion Astrology"); }
 
 public slots:
     void cmdNext_Click() override;

@@ -5,7 +5,7 @@
 #include "core/sign_pictures.h"
 #include "core/solid_frame.h"
 #include "core/text_label.h"
-#include "programs/financial/frmFinancialAstrologyMain.h"
+#include "programs/financial/financial_program.h"
 #include "programs/financial/frmFinancialAstrologySave.h"
 
 #include <QFrame>
@@ -76,8 +76,8 @@ ReadingBox *LongBox(const QString &name, int lines, const QString &caption)
 } // namespace
 
 frmFinancialAstrologyDisplay::frmFinancialAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, frmFinancialAstrologyMain::ProgramName(),
-                    QStringLiteral("frmFinancialAstrologyDisplay"), WindowRole::Display),
+    : ProgramWindow(host, FinancialProgram().name,
+                    FinancialProgram().displayWindow, WindowRole::Display),
       m_input(input)
 {
     createMenuBar({command(QStringLiteral("&Print"), QStringLiteral("mnuPrint"),

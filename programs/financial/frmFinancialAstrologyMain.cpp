@@ -2,6 +2,7 @@
 
 #include "core/fonts.h"
 #include "core/text_label.h"
+#include "programs/financial/financial_program.h"
 #include "programs/financial/financial_reading.h"
 #include "programs/financial/frmFinancialAstrologyDisplay.h"
 #include "reports/report_files.h"
@@ -12,7 +13,7 @@
 #include <QVBoxLayout>
 
 frmFinancialAstrologyMain::frmFinancialAstrologyMain(ProgramHost &host)
-    : ProgramWindow(host, ProgramName(), QStringLiteral("frmFinancialAstrologyMain"), WindowRole::Input)
+    : ProgramWindow(host, FinancialProgram().name, FinancialProgram().inputWindow, WindowRole::Input)
 {
     setBodyBackground(Qt::black);
 

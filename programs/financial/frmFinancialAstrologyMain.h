@@ -13,7 +13,6 @@ class frmFinancialAstrologyMain : public ProgramWindow
 public:
     explicit frmFinancialAstrologyMain(ProgramHost &host);
 
-    static QString ProgramName() { return QStringLiteral("Financial Astrology"); }
 
 public slots:
     void cmdProceed_Click();

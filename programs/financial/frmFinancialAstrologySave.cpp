@@ -1,15 +1,15 @@
 #include "programs/financial/frmFinancialAstrologySave.h"
 
+#include "programs/financial/financial_program.h"
 #include "programs/financial/frmFinancialAstrologyDisplay.h"
-#include "programs/financial/frmFinancialAstrologyMain.h"
 #include "reports/report_document.h"
 
 #include <QTextCursor>
 
 frmFinancialAstrologySave::frmFinancialAstrologySave(ProgramHost &host,
                                                      frmFinancialAstrologyDisplay *display)
-    : ReportWindow(host, display, frmFinancialAstrologyMain::ProgramName(),
-                   QStringLiteral("frmFinancialAstrologySave"), FinancialFiles(), PrintForm::DefaultPrinter),
+    : ReportWindow(host, display, FinancialProgram().name,
+                   FinancialProgram().reportWindow, FinancialFiles(), PrintForm::DefaultPrinter),
       m_display(display)
 {
     setBodyBackground(Qt::black);

@@ -1,12 +1,12 @@
 #include "programs/flower/frmFlowerAstrologyDisplay.h"
 
+#include "programs/flower/flower_program.h"
 #include "core/clickable_label.h"
 #include "core/fonts.h"
 #include "core/program_host.h"
 #include "core/reading_widgets.h"
 #include "core/pictures.h"
 #include "programs/flower/flower_colours.h"
-#include "programs/flower/frmFlowerAstrologyMain.h"
 #include "programs/flower/frmFlowerAstrologySave.h"
 
 #include <QGridLayout>
@@ -54,8 +54,8 @@ QWidget *Strip(const QString &caption, QLabel *value)
 } // namespace
 
 frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, frmFlowerAstrologyMain::ProgramName(),
-                    QStringLiteral("frmFlowerAstrologyDisplay"), WindowRole::Display),
+    : ProgramWindow(host, FlowerProgram().name,
+                    FlowerProgram().displayWindow, WindowRole::Display),
       m_input(input)
 {
     createMenuBar({command(QStringLiteral("Print"), QStringLiteral("mnuPrint"),

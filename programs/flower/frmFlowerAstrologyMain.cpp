@@ -1,5 +1,6 @@
 #include "programs/flower/frmFlowerAstrologyMain.h"
 
+#include "programs/flower/flower_program.h"
 #include "core/flat_list_style.h"
 #include "core/fonts.h"
 #include "core/name_key_validator.h"
@@ -20,7 +21,7 @@
 #include <QPushButton>
 
 frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
-    : ProgramWindow(host, ProgramName(), QStringLiteral("frmFlowerAstrologyMain"), WindowRole::Input)
+    : ProgramWindow(host, FlowerProgram().name, FlowerProgram().inputWindow, WindowRole::Input)
 {
     createMenuBar({command(QStringLiteral("&Get My Flower Astrology Report"), QStringLiteral("mnuGetMyReport"),
                            &frmFlowerAstrologyMain::ShowFlowerReading),

@@ -13,7 +13,6 @@ class frmFlowerAstrologyMain : public ProgramWindow
 public:
     explicit frmFlowerAstrologyMain(ProgramHost &host);
 
-    static QString ProgramName() { return QStringLiteral("Flower Astrology"); }
 
 public slots:
     void ShowFlowerReading(); // cmdProceed and File > Get My Flower Astrology Report

@@ -2,15 +2,15 @@
 
 #include "core/reading_widgets.h"
 #include "programs/flower/flower_colours.h"
+#include "programs/flower/flower_program.h"
 #include "programs/flower/frmFlowerAstrologyDisplay.h"
-#include "programs/flower/frmFlowerAstrologyMain.h"
 #include "reports/report_document.h"
 
 #include <QTextCursor>
 
 frmFlowerAstrologySave::frmFlowerAstrologySave(ProgramHost &host, frmFlowerAstrologyDisplay *display)
-    : ReportWindow(host, display, frmFlowerAstrologyMain::ProgramName(),
-                   QStringLiteral("frmFlowerAstrologySave"), FlowerFiles(), PrintForm::PrintDialog),
+    : ReportWindow(host, display, FlowerProgram().name,
+                   FlowerProgram().reportWindow, FlowerFiles(), PrintForm::PrintDialog),
       m_display(display)
 {
     addSiteLinks();

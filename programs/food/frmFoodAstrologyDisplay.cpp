@@ -2,8 +2,8 @@
 
 #include "core/fonts.h"
 #include "core/reading_widgets.h"
+#include "programs/food/food_program.h"
 #include "programs/food/food_reading.h"
-#include "programs/food/frmFoodAstrologyMain.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -14,8 +14,8 @@
 #include <QVBoxLayout>
 
 frmFoodAstrologyDisplay::frmFoodAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, frmFoodAstrologyMain::ProgramName(),
-                    QStringLiteral("frmFoodAstrologyDisplay"), WindowRole::Display),
+    : ProgramWindow(host, FoodProgram().name,
+                    FoodProgram().displayWindow, WindowRole::Display),
       m_input(input)
 {
     createMenuBar({command(QStringLiteral("Back"), QStringLiteral("mnuBack"),

@@ -4,6 +4,7 @@
 #include "core/messages.h"
 #include "core/name_filter.h"
 #include "core/text_label.h"
+#include "programs/food/food_program.h"
 #include "programs/food/food_reading.h"
 #include "programs/food/frmFoodAstrologyDisplay.h"
 
@@ -14,7 +15,7 @@
 #include <QVBoxLayout>
 
 frmFoodAstrologyMain::frmFoodAstrologyMain(ProgramHost &host)
-    : ProgramWindow(host, ProgramName(), QStringLiteral("frmFoodAstrologyMain"), WindowRole::Input)
+    : ProgramWindow(host, FoodProgram().name, FoodProgram().inputWindow, WindowRole::Input)
 {
     createMenuBar({command(QStringLiteral("Get My Food Astrology Reading"),
                            QStringLiteral("mnuNext"), &frmFoodAstrologyMain::cmdNext_Click)},

@@ -11,7 +11,6 @@ class frmFoodAstrologyMain : public ProgramWindow
 public:
     explicit frmFoodAstrologyMain(ProgramHost &host);
 
-    static QString ProgramName() { return QStringLiteral("Food Astrology"); }
 
 public slots:
     void cmdNext_Click();

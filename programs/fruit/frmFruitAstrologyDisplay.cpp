@@ -1,11 +1,11 @@
 #include "programs/fruit/frmFruitAstrologyDisplay.h"
 
+#include "programs/fruit/fruit_program.h"
 #include "core/clickable_label.h"
 #include "core/fonts.h"
 #include "core/reading_widgets.h"
 #include "core/pictures.h"
 #include "programs/fruit/fruit_reading.h"
-#include "programs/fruit/frmFruitAstrologyMain.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,8 +22,8 @@ const QSize kBigPicture(220, 220);
 } // namespace
 
 frmFruitAstrologyDisplay::frmFruitAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, frmFruitAstrologyMain::ProgramName(),
-                    QStringLiteral("frmFruitAstrologyDisplay"), WindowRole::Display),
+    : ProgramWindow(host, FruitProgram().name,
+                    FruitProgram().displayWindow, WindowRole::Display),
       m_input(input)
 {
     createMenuBar({command(QStringLiteral("Back"), QStringLiteral("mnuBack"),

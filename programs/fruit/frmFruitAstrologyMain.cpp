@@ -5,13 +5,14 @@
 #include "core/name_key_validator.h"
 #include "core/text_label.h"
 #include "programs/fruit/frmFruitAstrologyDisplay.h"
+#include "programs/fruit/fruit_program.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 
 frmFruitAstrologyMain::frmFruitAstrologyMain(ProgramHost &host)
-    : ProgramWindow(host, ProgramName(), QStringLiteral("frmFruitAstrologyMain"), WindowRole::Input)
+    : ProgramWindow(host, FruitProgram().name, FruitProgram().inputWindow, WindowRole::Input)
 {
     createMenuBar({command(QStringLiteral("Get My &Fruit Astrology Reading"), QStringLiteral("mnuNext"),
                            &frmFruitAstrologyMain::cmdNext_Click)},

@@ -11,7 +11,6 @@ class frmFruitAstrologyMain : public ProgramWindow
 public:
     explicit frmFruitAstrologyMain(ProgramHost &host);
 
-    static QString ProgramName() { return QStringLiteral("Fruit Astrology"); }
 
 public slots:
     void cmdNext_Click();

@@ -1,7 +1,7 @@
 #include "programs/gift/frmGiftAstrologyDisplay.h"
 
 #include "core/reading_widgets.h"
-#include "programs/gift/frmGiftAstrologyMain.h"
+#include "programs/gift/gift_program.h"
 #include "programs/gift/gift_reading.h"
 
 #include <QLabel>
@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 frmGiftAstrologyDisplay::frmGiftAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProfileDisplayWindow(host, input, frmGiftAstrologyMain::ProgramName(),
-                           QStringLiteral("frmGiftAstrologyDisplay"), TraitsLayout::SideBySide)
+    : ProfileDisplayWindow(host, input, GiftProgram().name,
+                           GiftProgram().displayWindow, TraitsLayout::SideBySide)
 {
     addProgramTab(createGiftTab(), QStringLiteral("Gift Profile"));
 }

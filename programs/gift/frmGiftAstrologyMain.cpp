@@ -1,6 +1,7 @@
 #include "programs/gift/frmGiftAstrologyMain.h"
 
 #include "programs/gift/frmGiftAstrologyDisplay.h"
+#include "programs/gift/gift_program.h"
 #include "programs/gift/gift_reading.h"
 
 #include <QGroupBox>
@@ -9,7 +10,7 @@
 
 frmGiftAstrologyMain::frmGiftAstrologyMain(ProgramHost &host)
     : ProfileInputWindow(host,
-                         {ProgramName(), QStringLiteral("frmGiftAstrologyMain"),
+                         {GiftProgram().name, GiftProgram().inputWindow,
                           QStringLiteral("Get My Gift Astrology Reading"),
                           QStringLiteral("Are you worrying about what you would like to gift your "
                                          "partner or friend? Here is the solution. Let Orla Gift "

@@ -11,7 +11,6 @@ class frmGiftAstrologyMain : public ProfileInputWindow
 public:
     explicit frmGiftAstrologyMain(ProgramHost &host);
 
-    static QString ProgramName() { return QStringLiteral("Gift Astrology"); }
 
 public slots:
     void cmdNext_Click() override;

@@ -4,9 +4,9 @@
 #include "core/reading_widgets.h"
 #include "core/solid_frame.h"
 #include "core/text_label.h"
-#include "programs/health/frmHealthAstrologyMain.h"
 #include "programs/health/frmHealthAstrologySave.h"
 #include "programs/health/health_colours.h"
+#include "programs/health/health_program.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -44,7 +44,7 @@ QVBoxLayout *Captioned(QLabel *heading, QWidget *control)
 } // namespace
 
 frmHealthAstrologyDisplay::frmHealthAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, frmHealthAstrologyMain::ProgramName(), QStringLiteral("frmHealthAstrologyDisplay"),
+    : ProgramWindow(host, HealthProgram().name, HealthProgram().displayWindow,
                     WindowRole::Display),
       m_input(input)
 {

@@ -7,6 +7,7 @@
 #include "core/text_label.h"
 #include "programs/health/frmHealthAstrologyDisplay.h"
 #include "programs/health/health_colours.h"
+#include "programs/health/health_program.h"
 #include "programs/health/health_reading.h"
 #include "reports/report_files.h"
 
@@ -20,7 +21,7 @@
 #include <QVBoxLayout>
 
 frmHealthAstrologyMain::frmHealthAstrologyMain(ProgramHost &host)
-    : ProgramWindow(host, ProgramName(), QStringLiteral("frmHealthAstrologyMain"), WindowRole::Input)
+    : ProgramWindow(host, HealthProgram().name, HealthProgram().inputWindow, WindowRole::Input)
 {
     createMenuBar({command(QStringLiteral("Open Previously Saved Health Reading"),
                            QStringLiteral("mnuOpenPreviouslySavedHealth"), &frmHealthAstrologyMain::cmdOpen_Click),

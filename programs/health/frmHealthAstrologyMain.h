@@ -14,7 +14,6 @@ class frmHealthAstrologyMain : public ProgramWindow
 public:
     explicit frmHealthAstrologyMain(ProgramHost &host);
 
-    static QString ProgramName() { return QStringLiteral("Health Astrology"); }
 
 public slots:
     // cmdNext_Click and File > Get My Health Reading.

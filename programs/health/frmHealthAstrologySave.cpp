@@ -4,7 +4,7 @@
 #include "core/fonts.h"
 #include "core/reading_widgets.h"
 #include "programs/health/frmHealthAstrologyDisplay.h"
-#include "programs/health/frmHealthAstrologyMain.h"
+#include "programs/health/health_program.h"
 #include "reports/report_document.h"
 
 #include <QTextCursor>
@@ -21,7 +21,7 @@ const QColor kPaletteBlue(0x00, 0x00, 0xFF);   // 9
 } // namespace
 
 frmHealthAstrologySave::frmHealthAstrologySave(ProgramHost &host, frmHealthAstrologyDisplay *display)
-    : ReportWindow(host, display, frmHealthAstrologyMain::ProgramName(), QStringLiteral("frmHealthAstrologySave"),
+    : ReportWindow(host, display, HealthProgram().name, HealthProgram().reportWindow,
                    HealthFiles(), PrintForm::PrintDialog),
       m_display(display)
 {

@@ -3,7 +3,7 @@
 #include "core/fonts.h"
 #include "core/reading_widgets.h"
 #include "core/text_label.h"
-#include "programs/powersign/frmZodiacPowerSignMain.h"
+#include "programs/powersign/powersign_program.h"
 #include "programs/powersign/powersign_reading.h"
 
 #include <QGroupBox>
@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 frmZodiacPowerSignDisplay::frmZodiacPowerSignDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, frmZodiacPowerSignMain::ProgramName(),
-                    QStringLiteral("frmZodiacPowerSignDisplay"), WindowRole::Display),
+    : ProgramWindow(host, PowerSignProgram().name,
+                    PowerSignProgram().displayWindow, WindowRole::Display),
       m_input(input)
 {
     createMenuBar({command(QStringLiteral("&Back"), QStringLiteral("mnuFileBack"),

@@ -6,6 +6,7 @@
 #include "core/pictures.h"
 #include "core/text_label.h"
 #include "programs/powersign/frmZodiacPowerSignDisplay.h"
+#include "programs/powersign/powersign_program.h"
 #include "programs/powersign/powersign_reading.h"
 
 #include <QComboBox>
@@ -15,7 +16,7 @@
 #include <QLineEdit>
 
 frmZodiacPowerSignMain::frmZodiacPowerSignMain(ProgramHost &host)
-    : ProgramWindow(host, ProgramName(), QStringLiteral("frmZodiacPowerSignMain"), WindowRole::Input)
+    : ProgramWindow(host, PowerSignProgram().name, PowerSignProgram().inputWindow, WindowRole::Input)
 {
     createMenuBar({command(QStringLiteral("Find My Zodiac &Power Sign"), QStringLiteral("mnuFindPowerSign"),
                            &frmZodiacPowerSignMain::cmdNext_Click)},

@@ -13,7 +13,6 @@ class frmZodiacPowerSignMain : public ProgramWindow
 public:
     explicit frmZodiacPowerSignMain(ProgramHost &host);
 
-    static QString ProgramName() { return QStringLiteral("Zodiac Power Sign"); }
 
 public slots:
     void cmdNext_Click();

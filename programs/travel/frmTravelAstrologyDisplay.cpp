@@ -3,8 +3,8 @@
 #include "core/fonts.h"
 #include "core/reading_widgets.h"
 #include "core/sign_pictures.h"
-#include "programs/travel/frmTravelAstrologyMain.h"
 #include "programs/travel/frmTravelAstrologySave.h"
+#include "programs/travel/travel_program.h"
 #include "reports/report_document.h"
 
 #include <QFrame>
@@ -30,8 +30,8 @@ QLabel *Caption(const QString &text, int index)
 } // namespace
 
 frmTravelAstrologyDisplay::frmTravelAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, frmTravelAstrologyMain::ProgramName(),
-                    QStringLiteral("frmTravelAstrologyDisplay"), WindowRole::Display),
+    : ProgramWindow(host, TravelProgram().name,
+                    TravelProgram().displayWindow, WindowRole::Display),
       m_input(input)
 {
     createMenuBar({command(QStringLiteral("&Print"), QStringLiteral("mnuPrint"),

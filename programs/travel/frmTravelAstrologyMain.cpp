@@ -3,6 +3,7 @@
 #include "core/fonts.h"
 #include "core/text_label.h"
 #include "programs/travel/frmTravelAstrologyDisplay.h"
+#include "programs/travel/travel_program.h"
 #include "programs/travel/travel_reading.h"
 #include "reports/report_files.h"
 
@@ -12,7 +13,7 @@
 #include <QLineEdit>
 
 frmTravelAstrologyMain::frmTravelAstrologyMain(ProgramHost &host)
-    : ProgramWindow(host, ProgramName(), QStringLiteral("frmTravelAstrologyMain"), WindowRole::Input)
+    : ProgramWindow(host, TravelProgram().name, TravelProgram().inputWindow, WindowRole::Input)
 {
     createMenuBar({}, UpdateCaption::UpdateMnemonic);
 

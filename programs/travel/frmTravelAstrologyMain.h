@@ -13,7 +13,6 @@ class frmTravelAstrologyMain : public ProgramWindow
 public:
     explicit frmTravelAstrologyMain(ProgramHost &host);
 
-    static QString ProgramName() { return QStringLiteral("Travel Astrology"); }
 
 public slots:
     void cmdProceed_Click();

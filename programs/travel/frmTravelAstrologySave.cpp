@@ -1,14 +1,14 @@
 #include "programs/travel/frmTravelAstrologySave.h"
 
 #include "programs/travel/frmTravelAstrologyDisplay.h"
-#include "programs/travel/frmTravelAstrologyMain.h"
+#include "programs/travel/travel_program.h"
 #include "reports/report_document.h"
 
 #include <QTextCursor>
 
 frmTravelAstrologySave::frmTravelAstrologySave(ProgramHost &host, frmTravelAstrologyDisplay *display)
-    : ReportWindow(host, display, frmTravelAstrologyMain::ProgramName(),
-                   QStringLiteral("frmTravelAstrologySave"), TravelFiles(), PrintForm::DefaultPrinter),
+    : ReportWindow(host, display, TravelProgram().name,
+                   TravelProgram().reportWindow, TravelFiles(), PrintForm::DefaultPrinter),
       m_display(display)
 {
 }

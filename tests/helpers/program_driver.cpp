@@ -41,7 +41,7 @@ bool TabsThrough(const QList<QWidget *> &controls)
 }
 
 ProgramDriver::ProgramDriver(ReadingProgram program)
-    : m_program(program), m_inputName(ReadingProgramAt(int(program)).inputWindow),
+    : m_program(program), m_inputName(ReadingProgramOf(program).inputWindow),
       m_main((IsolateUserFiles(), std::make_unique<frmMDI>()))
 {
     m_main->show();
@@ -93,6 +93,10 @@ void ProgramDriver::enterDate(int day, const QString &month, int year)
 
 void ProgramDriver::proceed(const char *button)
 {
+    if (!button) {
+        input()->findChild<QPushButton *>(entry().proceedButton)->click();
+        return;
+    }
     inInput<QPushButton>(button)->click();
 }
 

@@ -41,6 +41,7 @@ public:
     explicit ProgramDriver(ReadingProgram program);
 
     frmMDI &main() { return *m_main; }
+    const ReadingProgramEntry &entry() const { return ReadingProgramOf(m_program); }
     ProgramWindow *input() const;
     // The program's display window when it is on screen, else null.
     ProgramWindow *display() const;
@@ -56,9 +57,11 @@ public:
 
     void enterNames(const QString &first, const QString &middle, const QString &last);
     void enterDate(int day, const QString &month, int year);
-    void proceed(const char *button = "cmdNext");
+    // Clicks a button of the input window; by default the program's proceed
+    // button.
+    void proceed(const char *button = nullptr);
     // A single-name program: enters the name and date, then proceeds.
-    void read(const QString &name, int day, const QString &month, int year, const char *button);
+    void read(const QString &name, int day, const QString &month, int year, const char *button = nullptr);
     // Print on the display window; the report window it opens, or null.
     ProgramWindow *openReport();
     // The report window's rich-text box.

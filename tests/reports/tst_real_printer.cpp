@@ -74,7 +74,7 @@ private slots:
     void travelGoesToTheDefaultPrinter()
     {
         ProgramDriver travel(ReadingProgram::Travel);
-        travel.read(u"ANNA"_s, 7, u"March"_s, 1980, "cmdProceed");
+        travel.read(u"ANNA"_s, 7, u"March"_s, 1980);
         auto *report = qobject_cast<ReportWindow *>(travel.openReport());
         QVERIFY(report);
         const QStringList before = Printed();
@@ -91,7 +91,7 @@ private slots:
     void healthGoesThroughTheDialog()
     {
         ProgramDriver health(ReadingProgram::Health);
-        health.read(u"ANNA"_s, 1, u"June"_s, 1990, "cmdNext");
+        health.read(u"ANNA"_s, 1, u"June"_s, 1990);
         auto *report = qobject_cast<ReportWindow *>(health.openReport());
         QVERIFY(report);
         const QStringList before = Printed();

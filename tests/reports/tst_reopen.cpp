@@ -24,16 +24,16 @@ namespace {
 struct ReportProgram
 {
     ReadingProgram program;
-    const char *proceed;
-    const SavedReadingKind &(*files)();
     bool keyRule; // whether its name box holds to the name key rule
+
+    const SavedReadingKind &files() const { return *ReadingProgramOf(program).savedFiles; }
 };
 
 const ReportProgram kReportPrograms[] = {
-    {ReadingProgram::Financial, "cmdProceed", &FinancialFiles, false},
-    {ReadingProgram::Travel, "cmdProceed", &TravelFiles, false},
-    {ReadingProgram::Flower, "cmdProceed", &FlowerFiles, true},
-    {ReadingProgram::Health, "cmdNext", &HealthFiles, true},
+    {ReadingProgram::Financial, false},
+    {ReadingProgram::Travel, false},
+    {ReadingProgram::Flower, true},
+    {ReadingProgram::Health, true},
 };
 
 const ReportProgram &ReportProgramOf(ReadingProgram program)

@@ -63,17 +63,15 @@ QHash<QString, int> TitleInk(QMenuBar *bar)
 void AddReportProgramRows()
 {
     QTest::addColumn<int>("program");
-    QTest::addColumn<QString>("proceed");
     QTest::addColumn<bool>("mainWindow");
-    const struct { ReadingProgram program; const char *name; const char16_t *proceed; } programs[] = {
-        {ReadingProgram::Financial, "Financial", u"cmdProceed"},
-        {ReadingProgram::Travel, "Travel", u"cmdProceed"},
-        {ReadingProgram::Flower, "Flower", u"cmdProceed"},
-        {ReadingProgram::Health, "Health", u"cmdNext"}};
+    const struct { ReadingProgram program; const char *name; } programs[] = {
+        {ReadingProgram::Financial, "Financial"},
+        {ReadingProgram::Travel, "Travel"},
+        {ReadingProgram::Flower, "Flower"},
+        {ReadingProgram::Health, "Health"}};
     for (const auto &entry : programs) {
-        const QString proceed = QString::fromUtf16(entry.proceed);
-        QTest::addRow("%s main window", entry.name) << int(entry.program) << proceed << true;
-        QTest::addRow("%s display window", entry.name) << int(entry.program) << proceed << false;
+        QTest::addRow("%s main window", entry.name) << int(entry.program) << true;
+        QTest::addRow("%s display window", entry.name) << int(entry.program) << false;
     }
 }
 
@@ -151,20 +149,18 @@ private slots:
     void reportIsModal_data()
     {
         QTest::addColumn<int>("program");
-        QTest::addColumn<QString>("proceed");
-        QTest::newRow("Financial") << int(ReadingProgram::Financial) << u"cmdProceed"_s;
-        QTest::newRow("Travel") << int(ReadingProgram::Travel) << u"cmdProceed"_s;
-        QTest::newRow("Flower") << int(ReadingProgram::Flower) << u"cmdProceed"_s;
-        QTest::newRow("Health") << int(ReadingProgram::Health) << u"cmdNext"_s;
+        QTest::newRow("Financial") << int(ReadingProgram::Financial);
+        QTest::newRow("Travel") << int(ReadingProgram::Travel);
+        QTest::newRow("Flower") << int(ReadingProgram::Flower);
+        QTest::newRow("Health") << int(ReadingProgram::Health);
     }
     void reportIsModal()
     {
         QFETCH(int, program);
-        QFETCH(QString, proceed);
         MessageWatcher messages;
         ProgramDriver driver{ReadingProgram(program)};
         frmMDI &main = driver.main();
-        driver.read(u"ANNA"_s, 1, u"June"_s, 1990, qPrintable(proceed));
+        driver.read(u"ANNA"_s, 1, u"June"_s, 1990);
         ProgramWindow *display = driver.display();
         QVERIFY(display);
         ProgramWindow *report = driver.openReport();
@@ -252,7 +248,7 @@ private slots:
     {
         QFETCH(QKeySequence, keys);
         ProgramDriver driver{ReadingProgram::Travel};
-        driver.read(u"ANNA"_s, 1, u"June"_s, 1990, "cmdProceed");
+        driver.read(u"ANNA"_s, 1, u"June"_s, 1990);
         ProgramWindow *display = driver.display();
         QVERIFY(driver.openReport());
         QVERIFY(!display->isEnabled());
@@ -270,11 +266,10 @@ private slots:
     void menuTitlesGreyBehindReport()
     {
         QFETCH(int, program);
-        QFETCH(QString, proceed);
         QFETCH(bool, mainWindow);
         ProgramDriver driver{ReadingProgram(program)};
         frmMDI &main = driver.main();
-        driver.read(u"ANNA"_s, 1, u"June"_s, 1990, qPrintable(proceed));
+        driver.read(u"ANNA"_s, 1, u"June"_s, 1990);
         ProgramWindow *display = driver.display();
         QVERIFY(display);
         QMenuBar *bar = mainWindow ? main.menuBar() : display->findChild<QMenuBar *>();
@@ -314,10 +309,9 @@ private slots:
     void controlsGreyBehindReport()
     {
         QFETCH(int, program);
-        QFETCH(QString, proceed);
         QFETCH(bool, mainWindow);
         ProgramDriver driver{ReadingProgram(program)};
-        driver.read(u"ANNA"_s, 1, u"June"_s, 1990, qPrintable(proceed));
+        driver.read(u"ANNA"_s, 1, u"June"_s, 1990);
         ProgramWindow *display = driver.display();
         QVERIFY(display);
         QWidget *window = mainWindow ? static_cast<QWidget *>(&driver.main()) : display;
@@ -363,7 +357,7 @@ private slots:
     void mainWindowClosesUnderTheReport()
     {
         ProgramDriver driver{ReadingProgram::Flower};
-        driver.read(u"ANNA"_s, 1, u"June"_s, 1990, "cmdProceed");
+        driver.read(u"ANNA"_s, 1, u"June"_s, 1990);
         QVERIFY(driver.openReport());
         QVERIFY(driver.main().close());
         QVERIFY(!driver.main().isVisible());

@@ -258,29 +258,27 @@ private slots:
     {
         QTest::addColumn<int>("program");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("proceed");
         QTest::addColumn<int>("dialogs");
         QTest::addColumn<QString>("title");
-        QTest::newRow("Financial") << int(ReadingProgram::Financial) << u"ANNA"_s << QByteArray("cmdProceed") << 0
+        QTest::newRow("Financial") << int(ReadingProgram::Financial) << u"ANNA"_s << 0
                                    << u"Starbox - Financial Astrology - ANNA"_s;
-        QTest::newRow("Travel") << int(ReadingProgram::Travel) << u"BERG"_s << QByteArray("cmdProceed") << 0
+        QTest::newRow("Travel") << int(ReadingProgram::Travel) << u"BERG"_s << 0
                                 << u"Starbox - Travel Astrology - BERG"_s;
-        QTest::newRow("Flower") << int(ReadingProgram::Flower) << u"CARLA"_s << QByteArray("cmdProceed") << 1
+        QTest::newRow("Flower") << int(ReadingProgram::Flower) << u"CARLA"_s << 1
                                 << u"Starbox - Flower Astrology - CARLA"_s;
-        QTest::newRow("Health") << int(ReadingProgram::Health) << u"DORA"_s << QByteArray("cmdNext") << 1
+        QTest::newRow("Health") << int(ReadingProgram::Health) << u"DORA"_s << 1
                                 << u"Starbox - Health Astrology - DORA"_s;
     }
     void printedReportsCarryTheProgramAndTheName()
     {
         QFETCH(int, program);
         QFETCH(QString, name);
-        QFETCH(QByteArray, proceed);
         QFETCH(int, dialogs);
         QFETCH(QString, title);
         if (QStandardPaths::findExecutable(u"pdfinfo"_s).isEmpty())
             QSKIP("pdfinfo (poppler-utils) is needed to read the printed title");
         ProgramDriver driver{ReadingProgram(program)};
-        driver.read(name, 7, u"March"_s, 1980, proceed.constData());
+        driver.read(name, 7, u"March"_s, 1980);
         auto *report = qobject_cast<ReportWindow *>(driver.openReport());
         QVERIFY(report);
         QTemporaryDir dir;

@@ -23,21 +23,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// One row for each program: the program, its proceed button, and whether
-// it asks for three names.
+// One row for each program: the program and whether it asks for three names.
 void AddProgramRows()
 {
     QTest::addColumn<int>("program");
-    QTest::addColumn<QString>("proceed");
     QTest::addColumn<bool>("threeNames");
     for (int i = 0; i < kReadingProgramCount; ++i) {
         const ReadingProgram program = ReadingProgram(i);
         const bool three = program == ReadingProgram::Food || program == ReadingProgram::Gift
                            || program == ReadingProgram::Fashion || program == ReadingProgram::Fruit;
-        const bool proceed = program == ReadingProgram::Financial || program == ReadingProgram::Travel
-                             || program == ReadingProgram::Flower;
-        QTest::newRow(qPrintable(ReadingProgramAt(i).name))
-            << i << (proceed ? u"cmdProceed"_s : u"cmdNext"_s) << three;
+        QTest::newRow(qPrintable(ReadingProgramAt(i).name)) << i << three;
     }
 }
 
@@ -112,7 +107,7 @@ private slots:
     {
         ProgramDriver fruit{ReadingProgram::Fruit};
         fruit.inInput<QLineEdit>("txtFirstName")->setText(u"ANNA"_s);
-        fruit.proceed("cmdNext");
+        fruit.proceed();
         QWidget *display = fruit.display();
         QVERIFY(display);
         const auto pictures = display->findChildren<QLabel *>(u"picSmallFruit"_s);
@@ -138,7 +133,7 @@ private slots:
     {
         UrlCatcher browser;
         ProgramDriver travel{ReadingProgram::Travel};
-        travel.read(u"ANNA"_s, 1, u"June"_s, 1980, "cmdProceed");
+        travel.read(u"ANNA"_s, 1, u"June"_s, 1980);
         QVERIFY(travel.openReport());
         auto *box = travel.report()->findChild<QTextBrowser *>(u"RTB"_s);
         QVERIFY(box);

@@ -64,15 +64,21 @@ T *Control(QWidget *window, const char *name)
     return control;
 }
 
-// Opens a program and shows the reading of ANNA, born 1 June 1980.
-ProgramWindow *ShowReading(frmMDI *main, ReadingProgram program, const char *proceed)
+// Opens a program; its input window.
+ProgramWindow *OpenInput(frmMDI *main, ReadingProgram program)
 {
     main->OpenReadingProgram(int(program));
-    ProgramWindow *input = Window(main, ReadingProgramAt(int(program)).inputWindow);
+    return Window(main, ReadingProgramOf(program).inputWindow);
+}
+
+// Opens a program and shows the reading of ANNA, born 1 June 1980.
+ProgramWindow *ShowReading(frmMDI *main, ReadingProgram program)
+{
+    ProgramWindow *input = OpenInput(main, program);
     Control<QLineEdit>(input, "txtName")->setText(u"ANNA"_s);
     Control<QComboBox>(input, "cboMonth")->setCurrentIndex(5);
     Control<QComboBox>(input, "cboYear")->setCurrentIndex(80);
-    Control<QPushButton>(input, proceed)->click();
+    Control<QPushButton>(input, qPrintable(ReadingProgramOf(program).proceedButton))->click();
     for (QMdiSubWindow *sub : main->programArea()->subWindowList()) {
         auto *window = qobject_cast<ProgramWindow *>(sub);
         if (window && window->role() == WindowRole::Display && window->isVisible())
@@ -82,9 +88,9 @@ ProgramWindow *ShowReading(frmMDI *main, ReadingProgram program, const char *pro
     std::exit(4);
 }
 
-ProgramWindow *OpenReport(frmMDI *main, ReadingProgram program, const char *proceed)
+ProgramWindow *OpenReport(frmMDI *main, ReadingProgram program)
 {
-    ShowReading(main, program, proceed);
+    ShowReading(main, program);
     ProgramWindow *display = nullptr;
     for (QMdiSubWindow *sub : main->programArea()->subWindowList()) {
         auto *window = qobject_cast<ProgramWindow *>(sub);
@@ -137,7 +143,7 @@ const QList<Scenario> &Scenarios()
     static const QList<Scenario> scenarios{
         {"report save dialog", IsFileDialog,
          [](frmMDI *main) {
-             Control<QPushButton>(OpenReport(main, ReadingProgram::Flower, "cmdProceed"), "cmdSave")->click();
+             Control<QPushButton>(OpenReport(main, ReadingProgram::Flower), "cmdSave")->click();
          }},
         {"save dialog's question to replace a file",
          [](QWidget *modal) { return IsMessageBox(modal) && qobject_cast<QFileDialog *>(modal->parentWidget()); },
@@ -147,7 +153,7 @@ const QList<Scenario> &Scenarios()
              if (!existing.open(QIODevice::WriteOnly))
                  std::exit(4);
              existing.close();
-             Control<QPushButton>(OpenReport(main, ReadingProgram::Flower, "cmdProceed"), "cmdSave")->click();
+             Control<QPushButton>(OpenReport(main, ReadingProgram::Flower), "cmdSave")->click();
          },
          [](QWidget *modal) {
              if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
@@ -161,21 +167,21 @@ const QList<Scenario> &Scenarios()
          }},
         {"input open dialog", IsFileDialog,
          [](frmMDI *main) {
-             main->OpenReadingProgram(int(ReadingProgram::Flower));
-             Control<QPushButton>(Window(main, u"frmFlowerAstrologyMain"_s), "cmdOpen")->click();
+             Control<QPushButton>(OpenInput(main, ReadingProgram::Flower), "cmdOpen")->click();
          }},
         {"Flower print dialog", IsPrintDialog,
          [](frmMDI *main) {
-             Control<QPushButton>(OpenReport(main, ReadingProgram::Flower, "cmdProceed"), "cmdPrint")->click();
+             Control<QPushButton>(OpenReport(main, ReadingProgram::Flower), "cmdPrint")->click();
          }},
         {"Health print dialog", IsPrintDialog,
          [](frmMDI *main) {
-             Control<QPushButton>(OpenReport(main, ReadingProgram::Health, "cmdNext"), "cmdPrint")->click();
+             Control<QPushButton>(OpenReport(main, ReadingProgram::Health), "cmdPrint")->click();
          }},
         {"validation message", IsMessageBox,
          [](frmMDI *main) {
-             main->OpenReadingProgram(int(ReadingProgram::Flower));
-             Control<QPushButton>(Window(main, u"frmFlowerAstrologyMain"_s), "cmdProceed")->click();
+             Control<QPushButton>(OpenInput(main, ReadingProgram::Flower),
+                                  qPrintable(ReadingProgramOf(ReadingProgram::Flower).proceedButton))
+                 ->click();
          }},
         {"update reminder", IsMessageBox,
          [](frmMDI *main) {
@@ -185,8 +191,7 @@ const QList<Scenario> &Scenarios()
          }},
         {"About box of a program window", IsAboutBox,
          [](frmMDI *main) {
-             main->OpenReadingProgram(int(ReadingProgram::Food));
-             Control<QAction>(Window(main, u"frmFoodAstrologyMain"_s), "mnuAbout")->trigger();
+             Control<QAction>(OpenInput(main, ReadingProgram::Food), "mnuAbout")->trigger();
          }},
         {"About box of the main window", IsAboutBox,
          [](frmMDI *main) { Control<QAction>(main, "mnuAbout")->trigger(); }},

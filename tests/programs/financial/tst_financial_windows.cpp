@@ -90,7 +90,7 @@ private slots:
         m_financial->inInput<QLineEdit>("txtName")->setText(name);
         m_financial->enterDate(day, month, year);
         m_financial->inInput("cboYear")->setFocus();
-        m_financial->proceed("cmdProceed");
+        m_financial->proceed();
         if (message.isEmpty()) {
             QVERIFY(messages.seen().isEmpty());
             QCOMPARE(m_financial->shown("lblStarSign"), u"Pisces"_s);
@@ -168,7 +168,7 @@ private slots:
         QVERIFY(!m_financial->selectorVisible());
         QCOMPARE(m_financial->inInput<QLineEdit>("txtName")->text(), u"ANNA"_s);
         QCOMPARE(m_financial->inInput<QComboBox>("cboDate")->currentText(), u"19"_s);
-        m_financial->proceed("cmdProceed");
+        m_financial->proceed();
         QCOMPARE(rows("lblFinancialProfileAttributes"), before);
     }
 
@@ -350,7 +350,7 @@ private:
     }
     void read(const QString &name, int day, const QString &month, int year)
     {
-        m_financial->read(name, day, month, year, "cmdProceed");
+        m_financial->read(name, day, month, year);
     }
     void openReport() { QVERIFY(m_financial->openReport()); }
     QTextBrowser *reportBox() const { return m_financial->reportBox(); }

@@ -303,7 +303,7 @@ private:
 
     void read(const QString &name, int day, const QString &month, int year)
     {
-        m_flower->read(name, day, month, year, "cmdProceed");
+        m_flower->read(name, day, month, year);
     }
     void openReport() { QVERIFY(m_flower->openReport()); }
     QString reportText() const

@@ -449,7 +449,7 @@ private slots:
 private:
     void read(const QString &name, int day, const QString &month, int year)
     {
-        m_health->read(name, day, month, year, "cmdNext");
+        m_health->read(name, day, month, year);
     }
     void openReport() { QVERIFY(m_health->openReport()); }
     QTextBrowser *reportBox() const { return m_health->reportBox(); }

@@ -44,7 +44,7 @@ private slots:
     {
         MessageWatcher messages;
         m_travel->inInput("cmdProceed")->setFocus();
-        m_travel->proceed("cmdProceed");
+        m_travel->proceed();
         QCOMPARE(messages.texts(), QStringList{u"Please enter your name"_s});
         QCOMPARE(messages.seen().first().icon, QMessageBox::Critical);
         QCOMPARE(m_travel->main().focusWidget()->objectName(), u"txtName"_s);
@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(m_travel->shown("lblTravelKind").split(u'\n').size(), 3);
         m_travel->display()->findChild<QAction *>(u"mnuBack"_s)->trigger();
         m_travel->enterDate(1, u"April"_s, 1980); // Aries
-        m_travel->proceed("cmdProceed");
+        m_travel->proceed();
         QCOMPARE(m_travel->shown("lblTravelKind"), u"Adventure Trips\nSafari Trips"_s);
     }
 
@@ -256,7 +256,7 @@ private slots:
 private:
     void read(const QString &name, int day, const QString &month, int year)
     {
-        m_travel->read(name, day, month, year, "cmdProceed");
+        m_travel->read(name, day, month, year);
     }
     void openReport() { QVERIFY(m_travel->openReport()); }
 

@@ -1,0 +1,21 @@
+#include "programs/fashion/fashion_program.h"
+
+#include "programs/fashion/frmFashionAstrologyMain.h"
+
+const ReadingProgramEntry &FashionProgram()
+{
+    static const ReadingProgramEntry entry{
+        .program = ReadingProgram::Fashion,
+        .name = QStringLiteral("Fashion Astrology"),
+        .inputWindow = QStringLiteral("frmFashionAstrologyMain"),
+        .displayWindow = QStringLiteral("frmFashionAstrologyDisplay"),
+        .reportWindow = {},
+        .proceedButton = QStringLiteral("cmdNext"),
+        .picture = QStringLiteral(":/buttons/fashion.svg"),
+        .captionColour = QColor::fromRgb(0xFF8000),
+        .shown = true,
+        .savedFiles = nullptr,
+        .openInput = [](ProgramHost &host) -> ProgramWindow * { return new frmFashionAstrologyMain(host); },
+    };
+    return entry;
+}

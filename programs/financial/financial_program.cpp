@@ -1,0 +1,22 @@
+#include "programs/financial/financial_program.h"
+
+#include "programs/financial/frmFinancialAstrologyMain.h"
+#include "reports/saved_reading.h"
+
+const ReadingProgramEntry &FinancialProgram()
+{
+    static const ReadingProgramEntry entry{
+        .program = ReadingProgram::Financial,
+        .name = QStringLiteral("Financial Astrology"),
+        .inputWindow = QStringLiteral("frmFinancialAstrologyMain"),
+        .displayWindow = QStringLiteral("frmFinancialAstrologyDisplay"),
+        .reportWindow = QStringLiteral("frmFinancialAstrologySave"),
+        .proceedButton = QStringLiteral("cmdProceed"),
+        .picture = {},
+        .captionColour = QColor::fromRgb(0xFFFF00),
+        .shown = false,
+        .savedFiles = &FinancialFiles(),
+        .openInput = [](ProgramHost &host) -> ProgramWindow * { return new frmFinancialAstrologyMain(host); },
+    };
+    return entry;
+}

@@ -1,0 +1,22 @@
+#include "programs/flower/flower_program.h"
+
+#include "programs/flower/frmFlowerAstrologyMain.h"
+#include "reports/saved_reading.h"
+
+const ReadingProgramEntry &FlowerProgram()
+{
+    static const ReadingProgramEntry entry{
+        .program = ReadingProgram::Flower,
+        .name = QStringLiteral("Flower Astrology"),
+        .inputWindow = QStringLiteral("frmFlowerAstrologyMain"),
+        .displayWindow = QStringLiteral("frmFlowerAstrologyDisplay"),
+        .reportWindow = QStringLiteral("frmFlowerAstrologySave"),
+        .proceedButton = QStringLiteral("cmdProceed"),
+        .picture = QStringLiteral(":/buttons/flower.svg"),
+        .captionColour = QColor::fromRgb(0xFFFF80),
+        .shown = true,
+        .savedFiles = &FlowerFiles(),
+        .openInput = [](ProgramHost &host) -> ProgramWindow * { return new frmFlowerAstrologyMain(host); },
+    };
+    return entry;
+}

@@ -1,0 +1,5 @@
+#pragma once
+
+#include "core/reading_program.h"
+
+const ReadingProgramEntry &FlowerProgram();

@@ -1,0 +1,21 @@
+#include "programs/food/food_program.h"
+
+#include "programs/food/frmFoodAstrologyMain.h"
+
+const ReadingProgramEntry &FoodProgram()
+{
+    static const ReadingProgramEntry entry{
+        .program = ReadingProgram::Food,
+        .name = QStringLiteral("Food Astrology"),
+        .inputWindow = QStringLiteral("frmFoodAstrologyMain"),
+        .displayWindow = QStringLiteral("frmFoodAstrologyDisplay"),
+        .reportWindow = {},
+        .proceedButton = QStringLiteral("cmdNext"),
+        .picture = QStringLiteral(":/buttons/food.svg"),
+        .captionColour = QColor::fromRgb(0x00FF00),
+        .shown = true,
+        .savedFiles = nullptr,
+        .openInput = [](ProgramHost &host) -> ProgramWindow * { return new frmFoodAstrologyMain(host); },
+    };
+    return entry;
+}

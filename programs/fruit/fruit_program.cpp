@@ -1,0 +1,21 @@
+#include "programs/fruit/fruit_program.h"
+
+#include "programs/fruit/frmFruitAstrologyMain.h"
+
+const ReadingProgramEntry &FruitProgram()
+{
+    static const ReadingProgramEntry entry{
+        .program = ReadingProgram::Fruit,
+        .name = QStringLiteral("Fruit Astrology"),
+        .inputWindow = QStringLiteral("frmFruitAstrologyMain"),
+        .displayWindow = QStringLiteral("frmFruitAstrologyDisplay"),
+        .reportWindow = {},
+        .proceedButton = QStringLiteral("cmdNext"),
+        .picture = QStringLiteral(":/buttons/fruit.svg"),
+        .captionColour = QColor::fromRgb(0xFF0000),
+        .shown = true,
+        .savedFiles = nullptr,
+        .openInput = [](ProgramHost &host) -> ProgramWindow * { return new frmFruitAstrologyMain(host); },
+    };
+    return entry;
+}

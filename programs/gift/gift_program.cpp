@@ -1,0 +1,21 @@
+#include "programs/gift/gift_program.h"
+
+#include "programs/gift/frmGiftAstrologyMain.h"
+
+const ReadingProgramEntry &GiftProgram()
+{
+    static const ReadingProgramEntry entry{
+        .program = ReadingProgram::Gift,
+        .name = QStringLiteral("Gift Astrology"),
+        .inputWindow = QStringLiteral("frmGiftAstrologyMain"),
+        .displayWindow = QStringLiteral("frmGiftAstrologyDisplay"),
+        .reportWindow = {},
+        .proceedButton = QStringLiteral("cmdNext"),
+        .picture = QStringLiteral(":/buttons/gift.svg"),
+        .captionColour = QColor::fromRgb(0x00FFFF),
+        .shown = true,
+        .savedFiles = nullptr,
+        .openInput = [](ProgramHost &host) -> ProgramWindow * { return new frmGiftAstrologyMain(host); },
+    };
+    return entry;
+}

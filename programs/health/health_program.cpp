@@ -1,0 +1,22 @@
+#include "programs/health/health_program.h"
+
+#include "programs/health/frmHealthAstrologyMain.h"
+#include "reports/saved_reading.h"
+
+const ReadingProgramEntry &HealthProgram()
+{
+    static const ReadingProgramEntry entry{
+        .program = ReadingProgram::Health,
+        .name = QStringLiteral("Health Astrology"),
+        .inputWindow = QStringLiteral("frmHealthAstrologyMain"),
+        .displayWindow = QStringLiteral("frmHealthAstrologyDisplay"),
+        .reportWindow = QStringLiteral("frmHealthAstrologySave"),
+        .proceedButton = QStringLiteral("cmdNext"),
+        .picture = {},
+        .captionColour = QColor::fromRgb(0x00FFFF),
+        .shown = false,
+        .savedFiles = &HealthFiles(),
+        .openInput = [](ProgramHost &host) -> ProgramWindow * { return new frmHealthAstrologyMain(host); },
+    };
+    return entry;
+}

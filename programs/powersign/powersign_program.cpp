@@ -1,0 +1,21 @@
+#include "programs/powersign/powersign_program.h"
+
+#include "programs/powersign/frmZodiacPowerSignMain.h"
+
+const ReadingProgramEntry &PowerSignProgram()
+{
+    static const ReadingProgramEntry entry{
+        .program = ReadingProgram::ZodiacPowerSign,
+        .name = QStringLiteral("Zodiac Power Sign"),
+        .inputWindow = QStringLiteral("frmZodiacPowerSignMain"),
+        .displayWindow = QStringLiteral("frmZodiacPowerSignDisplay"),
+        .reportWindow = {},
+        .proceedButton = QStringLiteral("cmdNext"),
+        .picture = {},
+        .captionColour = QColor::fromRgb(0xFF8000),
+        .shown = false,
+        .savedFiles = nullptr,
+        .openInput = [](ProgramHost &host) -> ProgramWindow * { return new frmZodiacPowerSignMain(host); },
+    };
+    return entry;
+}

@@ -1,0 +1,22 @@
+#include "programs/travel/travel_program.h"
+
+#include "programs/travel/frmTravelAstrologyMain.h"
+#include "reports/saved_reading.h"
+
+const ReadingProgramEntry &TravelProgram()
+{
+    static const ReadingProgramEntry entry{
+        .program = ReadingProgram::Travel,
+        .name = QStringLiteral("Travel Astrology"),
+        .inputWindow = QStringLiteral("frmTravelAstrologyMain"),
+        .displayWindow = QStringLiteral("frmTravelAstrologyDisplay"),
+        .reportWindow = QStringLiteral("frmTravelAstrologySave"),
+        .proceedButton = QStringLiteral("cmdProceed"),
+        .picture = QStringLiteral(":/buttons/travel.svg"),
+        .captionColour = QColor::fromRgb(0xFF00FF),
+        .shown = true,
+        .savedFiles = &TravelFiles(),
+        .openInput = [](ProgramHost &host) -> ProgramWindow * { return new frmTravelAstrologyMain(host); },
+    };
+    return entry;
+}
