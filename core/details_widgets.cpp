@@ -215,13 +215,13 @@ QGroupBox *CreatePersonalDetailsFrame(QLineEdit *name, const DateLists &date)
     return details;
 }
 
-LastReadingDetails CheckedDetails(const QLineEdit *name, const DateLists &date)
+Person CheckedDetails(const QLineEdit *name, const DateLists &date)
 {
-    LastReadingDetails details;
+    Person details;
     details.name = name->text().trimmed();
-    details.day = qint16(date.day->currentText().toInt());
+    details.day = date.day->currentText().toInt();
     details.month = date.month->currentText().trimmed();
-    details.year = qint16(date.year->currentText().toInt());
+    details.year = date.year->currentText().toInt();
     return details;
 }
 

@@ -223,11 +223,10 @@ QWidget *frmHealthAstrologyDisplay::createFitnessTab()
     return tab;
 }
 
-void frmHealthAstrologyDisplay::ShowHealthReading(const HealthReading &reading, const LastHealthDetails &details,
-                                                  const QString &dateShown)
+void frmHealthAstrologyDisplay::ShowHealthReading(const HealthReading &reading, const Person &person)
 {
-    m_details = details;
-    m_dateShown = dateShown;
+    m_reading = reading;
+    m_person = person;
     const std::pair<const char16_t *, QString> shown[] = {
         {u"lblSunSignYourSunSign", SignName(reading.sign)},
         {u"lblBodyPartBySunSign", RowText(reading.row.bodyPart)},

@@ -16,13 +16,12 @@ class frmHealthAstrologyDisplay : public ProgramWindow
 public:
     frmHealthAstrologyDisplay(ProgramHost &host, ProgramWindow *input);
 
-    // Fills every control and selects the fitness tab; the details and the
-    // date as the input window shows it are kept for the report and saving.
-    void ShowHealthReading(const HealthReading &reading, const LastHealthDetails &details,
-                           const QString &dateShown);
+    // Fills every control and selects the fitness tab; the reading and the
+    // person are kept for the report and for saving.
+    void ShowHealthReading(const HealthReading &reading, const Person &person);
 
-    const LastHealthDetails &lastDetails() const { return m_details; }
-    const QString &dateShown() const { return m_dateShown; }
+    const HealthReading &reading() const { return m_reading; }
+    const Person &person() const { return m_person; }
 
 public slots:
     void cmdPrint_Click();
@@ -38,7 +37,7 @@ private:
     QLabel *list(const QString &objectName);
 
     QPointer<ProgramWindow> m_input;
-    LastHealthDetails m_details;
-    QString m_dateShown;
+    HealthReading m_reading;
+    Person m_person;
     QTabWidget *m_tabs = nullptr;
 };
