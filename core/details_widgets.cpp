@@ -225,12 +225,6 @@ Person CheckedDetails(const QLineEdit *name, const DateLists &date)
     return details;
 }
 
-QString DateAsShown(const DateLists &date)
-{
-    return date.month->currentText() + QLatin1Char('/') + date.day->currentText() + QLatin1Char('/')
-           + date.year->currentText();
-}
-
 void SelectDateEntries(const DateLists &date, const QString &day, const QString &month,
                        const QString &year)
 {
