@@ -3,13 +3,19 @@
 #include "core/program_window.h"
 #include "programs/health/health_reading.h"
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 class QLabel;
 class ReadingBox;
 class QTabWidget;
 
 // Health Astrology's display window: "Sun Sign and Diet" and "Sun Sign and
 // Fitness", opening on the second, with Print, Back and Exit. It holds no
-// logic: the input window fills it, and the report reads its controls back.
+// logic: the input window hands it a reading, each control shows the part
+// of the reading it was made for, and the report is composed from the same
+// reading.
 class frmHealthAstrologyDisplay : public ProgramWindow
 {
     Q_OBJECT
@@ -35,9 +41,17 @@ private:
     QLabel *value(const QString &objectName, const QColor &colour, qreal pointSize = 8.25);
     ReadingBox *textBox(const QString &objectName, int widthTwips, int heightTwips);
     QLabel *list(const QString &objectName);
+    // Shows this part of every reading in the control.
+    template <typename Control>
+    Control *fills(Control *control, std::function<QString(const HealthReading &)> text)
+    {
+        m_fills.push_back({control, std::move(text)});
+        return control;
+    }
 
     QPointer<ProgramWindow> m_input;
     HealthReading m_reading;
     Person m_person;
+    std::vector<std::pair<QWidget *, std::function<QString(const HealthReading &)>>> m_fills;
     QTabWidget *m_tabs = nullptr;
 };
