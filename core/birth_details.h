@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/person.h"
+
 #include <QString>
 
 // What an input window collects: the name or names and a date of birth
@@ -13,17 +15,4 @@ struct BirthDetails
     int day = 1;        // 1..31
     QString month;      // "January" ... "December"
     int year = 1900;
-};
-
-// The details of the last reading that passed an input window's checks, as
-// its report and its saved file take them: the name and month trimmed, the
-// day and year as numbers.
-struct LastReadingDetails
-{
-    QString name;
-    qint16 day = 1;
-    QString month;
-    qint16 year = 1900;
-
-    bool operator==(const LastReadingDetails &) const = default;
 };

@@ -215,20 +215,14 @@ QGroupBox *CreatePersonalDetailsFrame(QLineEdit *name, const DateLists &date)
     return details;
 }
 
-LastReadingDetails CheckedDetails(const QLineEdit *name, const DateLists &date)
+Person CheckedDetails(const QLineEdit *name, const DateLists &date)
 {
-    LastReadingDetails details;
+    Person details;
     details.name = name->text().trimmed();
-    details.day = qint16(date.day->currentText().toInt());
+    details.day = date.day->currentText().toInt();
     details.month = date.month->currentText().trimmed();
-    details.year = qint16(date.year->currentText().toInt());
+    details.year = date.year->currentText().toInt();
     return details;
-}
-
-QString DateAsShown(const DateLists &date)
-{
-    return date.month->currentText() + QLatin1Char('/') + date.day->currentText() + QLatin1Char('/')
-           + date.year->currentText();
 }
 
 void SelectDateEntries(const DateLists &date, const QString &day, const QString &month,

@@ -74,10 +74,7 @@ QGridLayout *CreateNameAndDateGrid(QWidget *frame, QLineEdit *name, const DateLi
 QGroupBox *CreatePersonalDetailsFrame(QLineEdit *name, const DateLists &date);
 
 // What the name box and the lists hold now, as a reading keeps it.
-LastReadingDetails CheckedDetails(const QLineEdit *name, const DateLists &date);
-
-// The date as the lists show it, month first: "June/1/1990".
-QString DateAsShown(const DateLists &date);
+Person CheckedDetails(const QLineEdit *name, const DateLists &date);
 
 // Selects the entries with exactly these texts; a text that is no entry of
 // its list leaves that list as it was.

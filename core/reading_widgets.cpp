@@ -25,19 +25,6 @@ QLabel *ReadingValue(const QString &objectName)
     return value;
 }
 
-QString ShownText(const QWidget *window, const QString &objectName)
-{
-    if (const auto *label = window->findChild<QLabel *>(objectName))
-        return label->text();
-    if (const auto *box = window->findChild<ReadingBox *>(objectName))
-        return box->text();
-    if (const auto *box = window->findChild<QPlainTextEdit *>(objectName))
-        return box->toPlainText();
-    if (const auto *line = window->findChild<QLineEdit *>(objectName))
-        return line->text();
-    return {};
-}
-
 void ReadingBox::setText(const QString &text)
 {
     if (isVisible()) {

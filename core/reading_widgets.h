@@ -35,7 +35,3 @@ private:
 
 // A reading box, called by the caption shown with it.
 ReadingBox *ReadingTextBox(const QString &objectName, const QString &caption = {});
-
-// What a window's label or box of this objectName shows; empty when there
-// is none. Reports read a reading back from its display window this way.
-QString ShownText(const QWidget *window, const QString &objectName);

@@ -94,7 +94,7 @@ QString ReadFailedMessage(const QString &path, const QString &reason)
     return QStringLiteral("The file %1 could not be read.\n%2").arg(QDir::toNativeSeparators(path), because);
 }
 
-SavedDetails SavedDetailsOf(const LastReadingDetails &details)
+SavedDetails SavedDetailsOf(const Person &details)
 {
     return {details.name, QString::number(details.day), details.month, QString::number(details.year)};
 }

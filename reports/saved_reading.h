@@ -20,10 +20,10 @@ struct SavedDetails
     bool operator==(const SavedDetails &) const = default;
 };
 
-struct LastReadingDetails;
+struct Person;
 
 // The details of a reading as its saved file holds them.
-SavedDetails SavedDetailsOf(const LastReadingDetails &details);
+SavedDetails SavedDetailsOf(const Person &details);
 
 enum class LineOrder {
     NameMonthDayYear, // Financial, Travel

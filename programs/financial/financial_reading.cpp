@@ -93,10 +93,7 @@ void Financial_Profile(const QString &sign, FinancialReading &reading)
 FinancialReading FinancialReadingFor(const BirthDetails &details)
 {
     FinancialReading reading;
-    reading.name = details.name.trimmed();
-    reading.day = details.day;
-    reading.month = details.month;
-    reading.year = details.year;
+    reading.person = {details.name.trimmed(), details.day, details.month, details.year};
     reading.sign = SignName(SunSignFor(details.month, details.day, kFinancialCuspTable));
     StarSignDescription(reading.sign, reading);
     Financial_Profile(reading.sign, reading);

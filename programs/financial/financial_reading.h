@@ -34,10 +34,7 @@ extern const SignTable<FinancialRow> kFinancialTable;
 
 struct FinancialReading
 {
-    QString name; // trimmed
-    int day = 1;
-    QString month;
-    int year = 1900;
+    Person person; // the name trimmed
 
     QString sign; // the sign's name
     FinancialRow row;

@@ -29,10 +29,6 @@ struct FlowerReading
     FlowerRow row;
 };
 
-// The details of the last reading that passed the checks, for the report
-// and for saving.
-using LastFlowerDetails = LastReadingDetails;
-
 // Flower Astrology works from the common cusp days.
 inline constexpr CuspTable kFlowerCuspTable = kStandardCuspTable;
 

@@ -123,12 +123,10 @@ frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramW
     setCompactBody();
 }
 
-void frmFlowerAstrologyDisplay::showReading(const FlowerReading &reading,
-                                            const LastFlowerDetails &details,
-                                            const QString &dateShown)
+void frmFlowerAstrologyDisplay::showReading(const FlowerReading &reading, const Person &person)
 {
-    m_details = details;
-    m_dateShown = dateShown;
+    m_reading = reading;
+    m_person = person;
     m_sign->setText(SignName(reading.sign));
     m_positive->setText(RowText(reading.row.positiveTraits));
     m_negative->setText(RowText(reading.row.negativeTraits));

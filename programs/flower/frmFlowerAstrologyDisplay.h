@@ -13,13 +13,12 @@ class frmFlowerAstrologyDisplay : public ProgramWindow
 public:
     frmFlowerAstrologyDisplay(ProgramHost &host, ProgramWindow *input);
 
-    // Fills the window; the details and the date as the input window shows
-    // it are kept for the report and for saving.
-    void showReading(const FlowerReading &reading, const LastFlowerDetails &details,
-                     const QString &dateShown);
+    // Fills the window; the reading and the person are kept for the report
+    // and for saving.
+    void showReading(const FlowerReading &reading, const Person &person);
 
-    const LastFlowerDetails &lastDetails() const { return m_details; }
-    const QString &dateShown() const { return m_dateShown; }
+    const FlowerReading &reading() const { return m_reading; }
+    const Person &person() const { return m_person; }
 
 public slots:
     void cmdPrint_Click();
@@ -28,8 +27,8 @@ public slots:
 
 private:
     QPointer<ProgramWindow> m_input;
-    LastFlowerDetails m_details;
-    QString m_dateShown;
+    FlowerReading m_reading;
+    Person m_person;
     QLabel *m_sign = nullptr;
     QLabel *m_positive = nullptr;
     QLabel *m_negative = nullptr;

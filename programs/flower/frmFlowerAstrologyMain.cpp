@@ -102,12 +102,11 @@ void frmFlowerAstrologyMain::ShowFlowerReading()
 {
     if (!ValidateDetails())
         return;
-    const LastFlowerDetails last = CheckedDetails(m_name, m_date);
-    const QString dateShown = DateAsShown(m_date);
+    const Person last = CheckedDetails(m_name, m_date);
     const SunSign sign = SunSignFor(last.month, last.day, kFlowerCuspTable);
 
     auto *display = new frmFlowerAstrologyDisplay(host(), this);
-    display->showReading(BuildFlowerReading(sign), last, dateShown);
+    display->showReading(BuildFlowerReading(sign), last);
     showReading(display);
 }
 

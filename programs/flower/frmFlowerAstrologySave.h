@@ -4,9 +4,9 @@
 
 class frmFlowerAstrologyDisplay;
 
-// Flower Astrology's report window: the displayed reading read back from the
-// display window's labels, black bold headings and red values; Save writes
-// name, day, month and year.
+// Flower Astrology's report window: the report composed from the display
+// window's reading and person (composeFlowerReport); Save writes name, day,
+// month and year.
 class frmFlowerAstrologySave : public ReportWindow
 {
     Q_OBJECT

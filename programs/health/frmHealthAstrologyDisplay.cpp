@@ -41,6 +41,11 @@ QVBoxLayout *Captioned(QLabel *heading, QWidget *control)
     return column;
 }
 
+QString ConstitutionType(const HealthReading &reading)
+{
+    return RowText(reading.constitution.type);
+}
+
 } // namespace
 
 frmHealthAstrologyDisplay::frmHealthAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
@@ -108,8 +113,10 @@ QWidget *frmHealthAstrologyDisplay::createDietTab()
     column->setContentsMargins(6, 6, 6, 6);
     column->setSpacing(6);
 
-    QLabel *sign = value(QStringLiteral("lblSunSignYourSunSign"), QColor(0xFF, 0xFF, 0x00), 9.75);
-    QLabel *bodyPart = value(QStringLiteral("lblBodyPartBySunSign"), kHealthOrange);
+    QLabel *sign = fills(value(QStringLiteral("lblSunSignYourSunSign"), QColor(0xFF, 0xFF, 0x00), 9.75),
+                         [](const HealthReading &r) { return SignName(r.sign); });
+    QLabel *bodyPart = fills(value(QStringLiteral("lblBodyPartBySunSign"), kHealthOrange),
+                             [](const HealthReading &r) { return RowText(r.row.bodyPart); });
     for (QLabel *label : {sign, bodyPart})
         label->setAlignment(Qt::AlignCenter);
     auto *top = new QHBoxLayout;
@@ -118,20 +125,27 @@ QWidget *frmHealthAstrologyDisplay::createDietTab()
     column->addLayout(top);
 
     auto *diet = new QHBoxLayout;
-    const struct { const char16_t *heading; const char16_t *name; } boxes[] = {
-        {u"Health Problems", u"txtHealthProblems"}, {u"Required Diet", u"txtRequiredDiet"},
-        {u"Diet to Avoid", u"txtDiettoAvoid"}, {u"Diet Advice", u"txtDietAdvice"}};
-    for (const auto &b : boxes)
-        diet->addLayout(Captioned(Heading(QString::fromUtf16(b.heading)), textBox(QString::fromUtf16(b.name), 2775, 1215)), 1);
+    const struct { const char16_t *heading; const char16_t *name; const char *HealthSignRow::*text; } boxes[] = {
+        {u"Health Problems", u"txtHealthProblems", &HealthSignRow::healthProblems},
+        {u"Required Diet", u"txtRequiredDiet", &HealthSignRow::requiredDiet},
+        {u"Diet to Avoid", u"txtDiettoAvoid", &HealthSignRow::dietToAvoid},
+        {u"Diet Advice", u"txtDietAdvice", &HealthSignRow::dietAdvice}};
+    for (const auto &b : boxes) {
+        ReadingBox *box = fills(textBox(QString::fromUtf16(b.name), 2775, 1215),
+                                [text = b.text](const HealthReading &r) { return RowText(r.row.*text); });
+        diet->addLayout(Captioned(Heading(QString::fromUtf16(b.heading)), box), 1);
+    }
     column->addLayout(diet);
 
     auto *type = new QHBoxLayout;
     type->addStretch(1);
     type->addWidget(Heading(QStringLiteral("Constitution Type")));
-    type->addWidget(value(QStringLiteral("lblConstitutionType"), kHealthOrange));
+    type->addWidget(fills(value(QStringLiteral("lblConstitutionType"), kHealthOrange), ConstitutionType));
     type->addStretch(1);
     column->addLayout(type);
-    QLabel *description = ReadingValue(QStringLiteral("lblConstitutionTypeDesc"));
+    QLabel *description = fills(ReadingValue(QStringLiteral("lblConstitutionTypeDesc")), [](const HealthReading &r) {
+        return RowText(r.constitution.constitutionDescription);
+    });
     description->setFont(StarboxFont(8.25));
     Paint(description, kHealthCream);
     column->addWidget(description);
@@ -156,19 +170,27 @@ QWidget *frmHealthAstrologyDisplay::createConstitutionPanel(const QString &kind)
     QLabel *titleLabel = Heading(kind);
     Paint(titleLabel, kHealthOrange);
     titleRow->addWidget(titleLabel);
-    titleRow->addWidget(value(QStringLiteral("lblConstitutionType") + kind, kHealthOrange));
+    titleRow->addWidget(fills(value(QStringLiteral("lblConstitutionType") + kind, kHealthOrange), ConstitutionType));
     titleRow->addStretch(1);
 
     auto *lists = new QVBoxLayout;
     lists->setSpacing(2);
-    const QString item = kind == QLatin1String("Excess") ? QStringLiteral("lblExcess") : QStringLiteral("lblLow");
-    lists->addLayout(Captioned(Heading(QStringLiteral("Items to be taken")), list(item + QStringLiteral("ItemToBeTaken"))));
-    lists->addLayout(Captioned(Heading(QStringLiteral("Items to Avoid")), list(item + QStringLiteral("ItemToAvoid"))));
-    lists->addLayout(Captioned(Heading(QStringLiteral("Remedy")), list(item + QStringLiteral("Remedy"))));
+    const bool excess = kind == QLatin1String("Excess");
+    const QString item = excess ? QStringLiteral("lblExcess") : QStringLiteral("lblLow");
+    using Text = const char *ConstitutionRow::*;
+    const auto fromRow = [](Text text) { return [text](const HealthReading &r) { return RowText(r.constitution.*text); }; };
+    const struct { const char16_t *heading, *name; Text text; } rows[] = {
+        {u"Items to be taken", u"ItemToBeTaken", excess ? &ConstitutionRow::excessItemsToTake : &ConstitutionRow::lowItemsToTake},
+        {u"Items to Avoid", u"ItemToAvoid", excess ? &ConstitutionRow::excessItemsToAvoid : &ConstitutionRow::lowItemsToAvoid},
+        {u"Remedy", u"Remedy", excess ? &ConstitutionRow::excessRemedy : &ConstitutionRow::lowRemedy}};
+    for (const auto &row : rows)
+        lists->addLayout(Captioned(Heading(QString::fromUtf16(row.heading)),
+                                   fills(list(item + QString::fromUtf16(row.name)), fromRow(row.text))));
     lists->addStretch(1);
 
     auto *content = new QHBoxLayout;
-    ReadingBox *description = textBox(QStringLiteral("txtConstitutionType") + kind + QStringLiteral("Desc"), 2055, 2415);
+    ReadingBox *description = fills(textBox(QStringLiteral("txtConstitutionType") + kind + QStringLiteral("Desc"), 2055, 2415),
+                                    fromRow(excess ? &ConstitutionRow::excessDescription : &ConstitutionRow::lowDescription));
     description->setAccessibleName(kind);
     content->addWidget(description, 2);
     content->addLayout(lists, 3);
@@ -201,10 +223,15 @@ QWidget *frmHealthAstrologyDisplay::createFitnessTab()
     auto *grid = new QGridLayout(characteristics);
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(10);
-    const char16_t *names[] = {u"lblAthletic", u"lblMotivated", u"lblEndurance", u"lblFlexibility",
-                               u"lblRoutine", u"lblTeamWork", u"lblFocus", u"lblvariety"};
+    const struct { const char16_t *name; const char *HealthSignRow::*text; } shown[] = {
+        {u"lblAthletic", &HealthSignRow::athletic}, {u"lblMotivated", &HealthSignRow::motivation},
+        {u"lblEndurance", &HealthSignRow::endurance}, {u"lblFlexibility", &HealthSignRow::flexibility},
+        {u"lblRoutine", &HealthSignRow::routine}, {u"lblTeamWork", &HealthSignRow::teamWork},
+        {u"lblFocus", &HealthSignRow::focus}, {u"lblvariety", &HealthSignRow::variety}};
     for (int i = 0; i < 8; ++i)
-        grid->addWidget(value(QString::fromUtf16(names[i]), kHealthOrange), i / 3, i % 3);
+        grid->addWidget(fills(value(QString::fromUtf16(shown[i].name), kHealthOrange),
+                              [text = shown[i].text](const HealthReading &r) { return RowText(r.row.*text); }),
+                        i / 3, i % 3);
 
     auto *layout = new QGridLayout(tab);
     layout->setContentsMargins(8, 10, 8, 10);
@@ -214,7 +241,8 @@ QWidget *frmHealthAstrologyDisplay::createFitnessTab()
     layout->addWidget(captionBox(QStringLiteral("Fitness Characteristics")), 1, 0);
     layout->addWidget(characteristics, 1, 1);
     layout->addWidget(captionBox(QStringLiteral("Fitness Advice")), 2, 0);
-    ReadingBox *advice = textBox(QStringLiteral("txtSunSignDesc"), 9495, 1935);
+    ReadingBox *advice = fills(textBox(QStringLiteral("txtSunSignDesc"), 9495, 1935),
+                               [](const HealthReading &r) { return RowText(r.row.sunSignDescription); });
     advice->setAccessibleName(QStringLiteral("Fitness Advice"));
     layout->addWidget(advice, 2, 1);
     layout->setColumnStretch(1, 1);
@@ -223,46 +251,15 @@ QWidget *frmHealthAstrologyDisplay::createFitnessTab()
     return tab;
 }
 
-void frmHealthAstrologyDisplay::ShowHealthReading(const HealthReading &reading, const LastHealthDetails &details,
-                                                  const QString &dateShown)
+void frmHealthAstrologyDisplay::ShowHealthReading(const HealthReading &reading, const Person &person)
 {
-    m_details = details;
-    m_dateShown = dateShown;
-    const std::pair<const char16_t *, QString> shown[] = {
-        {u"lblSunSignYourSunSign", SignName(reading.sign)},
-        {u"lblBodyPartBySunSign", RowText(reading.row.bodyPart)},
-        {u"txtHealthProblems", RowText(reading.row.healthProblems)},
-        {u"txtRequiredDiet", RowText(reading.row.requiredDiet)},
-        {u"txtDiettoAvoid", RowText(reading.row.dietToAvoid)},
-        {u"txtDietAdvice", RowText(reading.row.dietAdvice)},
-        {u"lblConstitutionType", RowText(reading.constitution.type)},
-        {u"lblConstitutionTypeExcess", RowText(reading.constitution.type)},
-        {u"lblConstitutionTypeLow", RowText(reading.constitution.type)},
-        {u"lblConstitutionTypeDesc", RowText(reading.constitution.constitutionDescription)},
-        {u"txtConstitutionTypeExcessDesc", RowText(reading.constitution.excessDescription)},
-        {u"lblExcessItemToBeTaken", RowText(reading.constitution.excessItemsToTake)},
-        {u"lblExcessItemToAvoid", RowText(reading.constitution.excessItemsToAvoid)},
-        {u"lblExcessRemedy", RowText(reading.constitution.excessRemedy)},
-        {u"txtConstitutionTypeLowDesc", RowText(reading.constitution.lowDescription)},
-        {u"lblLowItemToBeTaken", RowText(reading.constitution.lowItemsToTake)},
-        {u"lblLowItemToAvoid", RowText(reading.constitution.lowItemsToAvoid)},
-        {u"lblLowRemedy", RowText(reading.constitution.lowRemedy)},
-        {u"lblAthletic", RowText(reading.row.athletic)},
-        {u"lblMotivated", RowText(reading.row.motivation)},
-        {u"lblEndurance", RowText(reading.row.endurance)},
-        {u"lblFlexibility", RowText(reading.row.flexibility)},
-        {u"lblRoutine", RowText(reading.row.routine)},
-        {u"lblTeamWork", RowText(reading.row.teamWork)},
-        {u"lblFocus", RowText(reading.row.focus)},
-        {u"lblvariety", RowText(reading.row.variety)},
-        {u"txtSunSignDesc", RowText(reading.row.sunSignDescription)},
-    };
-    for (const auto &[name, text] : shown) {
-        const QString objectName = QString::fromUtf16(name);
-        if (auto *label = findChild<QLabel *>(objectName))
-            label->setText(text);
-        else if (auto *box = findChild<ReadingBox *>(objectName))
-            box->setText(text);
+    m_reading = reading;
+    m_person = person;
+    for (const auto &[control, text] : m_fills) {
+        if (auto *label = qobject_cast<QLabel *>(control))
+            label->setText(text(reading));
+        else if (auto *box = qobject_cast<ReadingBox *>(control))
+            box->setText(text(reading));
     }
     m_tabs->setCurrentIndex(1);
 }

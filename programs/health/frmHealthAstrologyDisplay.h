@@ -3,26 +3,31 @@
 #include "core/program_window.h"
 #include "programs/health/health_reading.h"
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 class QLabel;
 class ReadingBox;
 class QTabWidget;
 
 // Health Astrology's display window: "Sun Sign and Diet" and "Sun Sign and
 // Fitness", opening on the second, with Print, Back and Exit. It holds no
-// logic: the input window fills it, and the report reads its controls back.
+// logic: the input window hands it a reading, each control shows the part
+// of the reading it was made for, and the report is composed from the same
+// reading.
 class frmHealthAstrologyDisplay : public ProgramWindow
 {
     Q_OBJECT
 public:
     frmHealthAstrologyDisplay(ProgramHost &host, ProgramWindow *input);
 
-    // Fills every control and selects the fitness tab; the details and the
-    // date as the input window shows it are kept for the report and saving.
-    void ShowHealthReading(const HealthReading &reading, const LastHealthDetails &details,
-                           const QString &dateShown);
+    // Fills every control and selects the fitness tab; the reading and the
+    // person are kept for the report and for saving.
+    void ShowHealthReading(const HealthReading &reading, const Person &person);
 
-    const LastHealthDetails &lastDetails() const { return m_details; }
-    const QString &dateShown() const { return m_dateShown; }
+    const HealthReading &reading() const { return m_reading; }
+    const Person &person() const { return m_person; }
 
 public slots:
     void cmdPrint_Click();
@@ -36,9 +41,17 @@ private:
     QLabel *value(const QString &objectName, const QColor &colour, qreal pointSize = 8.25);
     ReadingBox *textBox(const QString &objectName, int widthTwips, int heightTwips);
     QLabel *list(const QString &objectName);
+    // Shows this part of every reading in the control.
+    template <typename Control>
+    Control *fills(Control *control, std::function<QString(const HealthReading &)> text)
+    {
+        m_fills.push_back({control, std::move(text)});
+        return control;
+    }
 
     QPointer<ProgramWindow> m_input;
-    LastHealthDetails m_details;
-    QString m_dateShown;
+    HealthReading m_reading;
+    Person m_person;
+    std::vector<std::pair<QWidget *, std::function<QString(const HealthReading &)>>> m_fills;
     QTabWidget *m_tabs = nullptr;
 };

@@ -107,10 +107,10 @@ void frmHealthAstrologyMain::ShowHealthReading()
 {
     if (!ValidateDetails())
         return;
-    const LastHealthDetails last = CheckedDetails(m_name, m_date);
+    const Person last = CheckedDetails(m_name, m_date);
     const SunSign sign = SunSignFor(last.month, last.day, kHealthCuspTable);
     auto *display = new frmHealthAstrologyDisplay(host(), this);
-    display->ShowHealthReading(BuildHealthReading(sign), last, DateAsShown(m_date));
+    display->ShowHealthReading(BuildHealthReading(sign), last);
     showReading(display);
 }
 

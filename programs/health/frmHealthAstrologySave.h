@@ -4,9 +4,9 @@
 
 class frmHealthAstrologyDisplay;
 
-// Health Astrology's report window: forty-one pieces read back from the
-// display window's controls, in the colours of the classic sixteen-colour
-// palette; Save writes name, day, month and year; Print asks for a printer.
+// Health Astrology's report window: the report composed from the display
+// window's reading and person (composeHealthReport); Save writes name, day,
+// month and year; Print asks for a printer.
 class frmHealthAstrologySave : public ReportWindow
 {
     Q_OBJECT

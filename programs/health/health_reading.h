@@ -66,10 +66,6 @@ struct HealthReading
     bool operator==(const HealthReading &) const = default;
 };
 
-// The details of the last reading that passed the checks, for the report
-// and for saving.
-using LastHealthDetails = LastReadingDetails;
-
 // Health Astrology works from the common cusp days.
 inline constexpr CuspTable kHealthCuspTable = kStandardCuspTable;
 

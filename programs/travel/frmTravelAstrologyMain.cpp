@@ -48,9 +48,10 @@ void frmTravelAstrologyMain::cmdProceed_Click()
     if (!passes(CheckName(m_name->text(), rule), FocusOnName(m_name)))
         return;
     auto *display = new frmTravelAstrologyDisplay(host(), this);
-    display->ShowTravelReading(TravelReadingFor(m_name->text(), m_date.day->currentText(),
-                                                m_date.month->currentText(),
-                                                m_date.year->currentText()));
+    // The day and year lists hold plain numbers, so the person keeps them exact.
+    display->ShowTravelReading(TravelReadingFor({m_name->text(), m_date.day->currentText().toInt(),
+                                                 m_date.month->currentText(),
+                                                 m_date.year->currentText().toInt()}));
     showReading(display);
 }
 

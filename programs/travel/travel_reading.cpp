@@ -22,14 +22,10 @@ bool BuildTravelReading(const QString &signName, TravelReading &reading)
     return true;
 }
 
-TravelReading TravelReadingFor(const QString &name, const QString &day, const QString &month,
-                               const QString &year)
+TravelReading TravelReadingFor(const Person &person)
 {
     TravelReading reading;
-    reading.name = name;
-    reading.day = day;
-    reading.month = month;
-    reading.year = year;
-    BuildTravelReading(SignName(SunSignFor(month, day.toInt(), kTravelCuspTable)), reading);
+    reading.person = person;
+    BuildTravelReading(SignName(SunSignFor(person.month, person.day, kTravelCuspTable)), reading);
     return reading;
 }

@@ -5,6 +5,7 @@
 // widgets here.
 
 #include "core/fixed_table.h"
+#include "core/person.h"
 
 struct TravelRow
 {
@@ -26,11 +27,7 @@ extern const SignTable<TravelRow> kTravelTable;
 
 struct TravelReading
 {
-    // The details as entered; the name exactly as typed.
-    QString name;
-    QString day;
-    QString month;
-    QString year;
+    Person person; // as entered; the name exactly as typed
 
     SunSign sign = SunSign::Aries;
     QString element; // both follow the sign's place in the zodiac
@@ -47,5 +44,4 @@ bool BuildTravelReading(const QString &signName, TravelReading &reading);
 
 // The whole reading of the entered details: no date check, so 31 February
 // reads like any other date.
-TravelReading TravelReadingFor(const QString &name, const QString &day, const QString &month,
-                               const QString &year);
+TravelReading TravelReadingFor(const Person &person);

@@ -8,6 +8,7 @@
 #include "core/reading_widgets.h"
 #include "helpers/fake_host.h"
 #include "helpers/modal_watcher.h"
+#include "helpers/shown_text.h"
 
 #include <QAction>
 #include <QApplication>

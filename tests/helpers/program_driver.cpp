@@ -1,8 +1,8 @@
 #include "helpers/program_driver.h"
 
 #include "core/program_window.h"
-#include "core/reading_widgets.h"
 #include "helpers/isolation.h"
+#include "helpers/shown_text.h"
 
 #include <QApplication>
 #include <QMdiArea>

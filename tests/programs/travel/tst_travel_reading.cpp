@@ -154,9 +154,9 @@ private slots:
         QFETCH(QString, day);
         QFETCH(QString, month);
         QFETCH(QString, sign);
-        const TravelReading r = TravelReadingFor(u"  ANNA "_s, day, month, u"1981"_s);
+        const TravelReading r = TravelReadingFor({u"  ANNA "_s, day.toInt(), month, 1981});
         QCOMPARE(SignName(r.sign), sign);
-        QCOMPARE(r.name, u"  ANNA "_s); // as typed
+        QCOMPARE(r.person.name, u"  ANNA "_s); // as typed
     }
 };
 
