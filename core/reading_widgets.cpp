@@ -38,32 +38,6 @@ QString ShownText(const QWidget *window, const QString &objectName)
     return {};
 }
 
-void ReadingBox::setText(const QString &text)
-{
-    if (isVisible()) {
-        m_hasPending = false;
-        m_pending.clear();
-        setPlainText(text);
-    } else {
-        m_pending = text;
-        m_hasPending = true;
-    }
-}
-
-QString ReadingBox::text() const
-{
-    return m_hasPending ? m_pending : toPlainText();
-}
-
-void ReadingBox::showEvent(QShowEvent *event)
-{
-    if (m_hasPending) {
-        m_hasPending = false;
-        setPlainText(std::exchange(m_pending, QString()));
-    }
-    QPlainTextEdit::showEvent(event);
-}
-
 ReadingBox *ReadingTextBox(const QString &objectName, const QString &caption)
 {
     auto *box = new ReadingBox;
