@@ -11,7 +11,6 @@
 #include <QStyleOptionComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,18 +60,11 @@ protected:
 private:
     int widestEntry() const
     {
-        static QHash<QString, int> widths;
-        const QString key = objectName() + QLatin1Char('/') + QString::number(count()) + QLatin1Char('/')
-                            + font().key();
-        auto found = widths.constFind(key);
-        if (found == widths.constEnd()) {
-            const QFontMetrics metrics = fontMetrics();
-            int widest = metrics.horizontalAdvance(QLatin1Char('x')) * 2;
-            for (int i = 0; i < count(); ++i)
-                widest = std::max(widest, metrics.horizontalAdvance(itemText(i)));
-            found = widths.insert(key, widest);
-        }
-        return *found;
+        const QFontMetrics metrics = fontMetrics();
+        int widest = metrics.horizontalAdvance(QLatin1Char('x')) * 2;
+        for (int i = 0; i < count(); ++i)
+            widest = std::max(widest, metrics.horizontalAdvance(itemText(i)));
+        return widest;
     }
 
     mutable QSize m_hint;

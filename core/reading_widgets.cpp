@@ -5,10 +5,8 @@
 #include "core/text_label.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include <utility>
 
 QLabel *ReadingCaption(const QString &text)
 {
@@ -23,32 +21,6 @@ QLabel *ReadingValue(const QString &objectName)
     value->setObjectName(objectName);
     value->setWordWrap(true);
     return value;
-}
-
-void ReadingBox::setText(const QString &text)
-{
-    if (isVisible()) {
-        m_hasPending = false;
-        m_pending.clear();
-        setPlainText(text);
-    } else {
-        m_pending = text;
-        m_hasPending = true;
-    }
-}
-
-QString ReadingBox::text() const
-{
-    return m_hasPending ? m_pending : toPlainText();
-}
-
-void ReadingBox::showEvent(QShowEvent *event)
-{
-    if (m_hasPending) {
-        m_hasPending = false;
-        setPlainText(std::exchange(m_pending, QString()));
-    }
-    QPlainTextEdit::showEvent(event);
 }
 
 ReadingBox *ReadingTextBox(const QString &objectName, const QString &caption)
