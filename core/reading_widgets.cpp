@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
-
 QLabel *ReadingCaption(const QString &text)
 {
     auto *caption = new TextLabel(text);
