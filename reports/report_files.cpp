@@ -8,22 +8,37 @@
 #include <QFileDialog>
 #include <QLineEdit>
 
-// The dialogs are guarded: the window they belong to may be closed, and
-// deleted, while they are open (the main window closes under them).
+namespace {
+
+// The file chosen in a save or open dialog of the given title, filter and
+// default extension; nothing when cancelled. The dialog is guarded: the
+// window it belongs to may be closed, and deleted, while it is open (the
+// main window closes under it).
+std::optional<QString> ChooseFile(QWidget *parent, QFileDialog::AcceptMode mode, const QString &title,
+                                  const QString &filter, const QString &extension)
+{
+    const bool saving = mode == QFileDialog::AcceptSave;
+    GuardedDialog<QFileDialog> dialog(parent, title);
+    dialog->setObjectName(saving ? QStringLiteral("dlgSave") : QStringLiteral("dlgOpen"));
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog->setNameFilter(filter);
+    dialog->setDefaultSuffix(extension);
+    if (dialog.exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog->selectedFiles().constFirst();
+}
+
+} // namespace
 
 bool SaveReading(QWidget *parent, const SavedReadingKind &kind, const SavedDetails &details)
 {
-    GuardedDialog<QFileDialog> dialog(parent, kind.saveTitle);
-    dialog->setObjectName(QStringLiteral("dlgSave"));
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilter(kind.saveFilter);
-    dialog->setDefaultSuffix(kind.extension);
-    if (dialog.exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+    const std::optional<QString> path = ChooseFile(parent, QFileDialog::AcceptSave, kind.saveTitle,
+                                                   kind.saveFilter, kind.extension);
+    if (!path)
         return false;
-    const QString path = dialog->selectedFiles().constFirst();
     QString error;
-    if (WriteSavedReading(path, details, kind.order, &error))
+    if (WriteSavedReading(*path, details, kind.order, &error))
         return true;
     ShowMessage(parent, SaveFailedMessage() + QLatin1Char('\n') + error, MessageIcon::Stop);
     return false;
@@ -31,15 +46,11 @@ bool SaveReading(QWidget *parent, const SavedReadingKind &kind, const SavedDetai
 
 std::optional<SavedDetails> OpenSavedReading(QWidget *parent, const SavedReadingKind &kind)
 {
-    GuardedDialog<QFileDialog> dialog(parent, OpenDialogTitle());
-    dialog->setObjectName(QStringLiteral("dlgOpen"));
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setNameFilter(kind.openFilter);
-    dialog->setDefaultSuffix(kind.extension);
-    if (dialog.exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+    const std::optional<QString> chosen = ChooseFile(parent, QFileDialog::AcceptOpen, OpenDialogTitle(),
+                                                     kind.openFilter, kind.extension);
+    if (!chosen)
         return std::nullopt;
-    const QString path = dialog->selectedFiles().constFirst();
+    const QString &path = *chosen;
     if (!HasExtension(path, kind.extension)) {
         ShowMessage(parent, WrongFileMessage(), MessageIcon::Stop);
         return std::nullopt;
