@@ -14,7 +14,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/starbox_bench
 
-#include "core/program_window.h"
+#include "core/frame/program_window.h"
 #include "programs/fruit/frmFruitAstrologyDisplay.h"
 #include "programs/powersign/powersign_reading.h"
 #include "shell/frmMDI.h"

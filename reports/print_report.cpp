@@ -1,7 +1,7 @@
 #include "reports/print_report.h"
 
-#include "core/guarded_dialog.h"
-#include "core/messages.h"
+#include "core/frame/guarded_dialog.h"
+#include "core/frame/messages.h"
 
 #include <QPrintDialog>
 #include <QPrinter>

@@ -1,9 +1,9 @@
 #include "reports/report_files.h"
 
-#include "core/details_widgets.h"
-#include "core/guarded_dialog.h"
-#include "core/messages.h"
-#include "core/name_key_validator.h"
+#include "core/frame/details_widgets.h"
+#include "core/frame/guarded_dialog.h"
+#include "core/frame/messages.h"
+#include "core/frame/name_key_validator.h"
 
 #include <QFileDialog>
 #include <QLineEdit>

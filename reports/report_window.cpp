@@ -1,9 +1,9 @@
 #include "reports/report_window.h"
 
-#include "core/accessibility.h"
-#include "core/clickable_label.h"
-#include "core/fonts.h"
-#include "core/program_host.h"
+#include "core/frame/accessibility.h"
+#include "core/frame/clickable_label.h"
+#include "core/frame/fonts.h"
+#include "core/frame/program_host.h"
 #include "reports/report_files.h"
 #include "reports/report_links.h"
 

@@ -7,7 +7,7 @@
 // window's own controls take input; closing it gives them back. Each
 // program composes its own report and names the details that Save writes.
 
-#include "core/program_window.h"
+#include "core/frame/program_window.h"
 #include "reports/print_report.h"
 #include "reports/saved_reading.h"
 

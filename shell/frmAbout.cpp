@@ -1,9 +1,9 @@
 #include "shell/frmAbout.h"
 
-#include "core/clickable_label.h"
-#include "core/fonts.h"
-#include "core/pictures.h"
-#include "core/program_host.h"
+#include "core/frame/clickable_label.h"
+#include "core/frame/fonts.h"
+#include "core/frame/pictures.h"
+#include "core/frame/program_host.h"
 #include "shell/startup.h"
 
 #include <QFrame>

@@ -4,7 +4,7 @@
 // with its coloured captions, and the bottom strip. Program windows open in
 // its program area, one program at a time.
 
-#include "core/program_host.h"
+#include "core/frame/program_host.h"
 
 #include <QMainWindow>
 

@@ -3,7 +3,7 @@
 // The web pages Starbox opens in the user's browser; their hosts are set in
 // core/web_addresses.h.
 
-#include "core/program_host.h"
+#include "core/frame/program_host.h"
 #include "core/web_addresses.h"
 
 #include <QUrl>

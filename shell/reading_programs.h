@@ -4,7 +4,7 @@
 // place in the selector. Each program declares its facts once, in its own
 // folder; this lists them.
 
-#include "core/reading_program.h"
+#include "core/frame/reading_program.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 #include "shell/startup.h"
 
-#include "core/fonts.h"
-#include "core/messages.h"
-#include "core/starbox_style.h"
+#include "core/frame/fonts.h"
+#include "core/frame/messages.h"
+#include "core/frame/starbox_style.h"
 #include "shell/app_settings.h"
 #include "shell/frmMDI.h"
 #include "shell/links.h"

@@ -1,6 +1,6 @@
 #include "shell/update_reminder.h"
 
-#include "core/messages.h"
+#include "core/frame/messages.h"
 #include "shell/app_settings.h"
 
 namespace {

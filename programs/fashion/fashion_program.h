@@ -1,5 +1,5 @@
 #pragma once
 
-#include "core/reading_program.h"
+#include "core/frame/reading_program.h"
 
 const ReadingProgramEntry &FashionProgram();

@@ -1,6 +1,6 @@
 #include "programs/fashion/frmFashionAstrologyDisplay.h"
 
-#include "core/reading_widgets.h"
+#include "core/frame/reading_widgets.h"
 #include "programs/fashion/fashion_program.h"
 #include "programs/fashion/fashion_reading.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "programs/gift/profile_display_window.h"
+#include "core/frame/profile_display_window.h"
 
 struct FashionReading;
 class QLabel;

@@ -20,6 +20,6 @@ void frmFashionAstrologyMain::cmdNext_Click()
     if (!ValidateDetails())
         return;
     auto *display = new frmFashionAstrologyDisplay(host(), this);
-    display->showReading(BuildFashionReading(EnteredSign()));
+    display->showReading(BuildFashionReading(EnteredSign(kFashionCuspTable)));
     showReading(display);
 }

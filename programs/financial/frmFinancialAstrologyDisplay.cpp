@@ -1,10 +1,10 @@
 #include "programs/financial/frmFinancialAstrologyDisplay.h"
 
-#include "core/fonts.h"
-#include "core/reading_widgets.h"
-#include "core/sign_pictures.h"
-#include "core/solid_frame.h"
-#include "core/text_label.h"
+#include "core/frame/fonts.h"
+#include "core/frame/reading_widgets.h"
+#include "core/frame/sign_pictures.h"
+#include "core/frame/solid_frame.h"
+#include "core/frame/text_label.h"
 #include "programs/financial/financial_program.h"
 #include "programs/financial/frmFinancialAstrologySave.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/program_window.h"
+#include "core/frame/program_window.h"
 #include "programs/financial/financial_reading.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #include "programs/financial/frmFinancialAstrologyMain.h"
 
-#include "core/fonts.h"
-#include "core/text_label.h"
+#include "core/frame/fonts.h"
+#include "core/frame/text_label.h"
 #include "programs/financial/financial_program.h"
 #include "programs/financial/financial_reading.h"
 #include "programs/financial/frmFinancialAstrologyDisplay.h"

@@ -6,7 +6,6 @@
 #include "core/birth_details.h"
 #include "core/fixed_table.h"
 
-class ImageList;
 
 struct FlowerRow
 {
@@ -34,8 +33,3 @@ inline constexpr CuspTable kFlowerCuspTable = kStandardCuspTable;
 
 FlowerReading BuildFlowerReading(SunSign sign);
 
-// The twelve flower pictures: 1 a red carnation, 2 an orange chrysanthemum,
-// 3 a white daffodil, 4 a blue larkspur, 5 lily of the valley, 6 a white
-// narcissus, 7 an orchid, 8 a pansy, 9 a poppy, 10 red tulips, 11 a
-// sunflower, 12 sweet peas.
-const ImageList &FlowerPictures();

@@ -1,11 +1,11 @@
 #include "programs/flower/frmFlowerAstrologyDisplay.h"
 
 #include "programs/flower/flower_program.h"
-#include "core/clickable_label.h"
-#include "core/fonts.h"
-#include "core/program_host.h"
-#include "core/reading_widgets.h"
-#include "core/pictures.h"
+#include "core/frame/clickable_label.h"
+#include "core/frame/fonts.h"
+#include "core/frame/program_host.h"
+#include "core/frame/reading_widgets.h"
+#include "programs/flower/flower_pictures.h"
 #include "programs/flower/flower_colours.h"
 #include "programs/flower/frmFlowerAstrologySave.h"
 

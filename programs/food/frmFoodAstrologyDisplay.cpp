@@ -1,7 +1,7 @@
 #include "programs/food/frmFoodAstrologyDisplay.h"
 
-#include "core/fonts.h"
-#include "core/reading_widgets.h"
+#include "core/frame/fonts.h"
+#include "core/frame/reading_widgets.h"
 #include "programs/food/food_program.h"
 #include "programs/food/food_reading.h"
 

@@ -1,9 +1,9 @@
 #include "programs/food/frmFoodAstrologyMain.h"
 
-#include "core/fonts.h"
-#include "core/messages.h"
+#include "core/frame/fonts.h"
+#include "core/frame/messages.h"
 #include "core/name_filter.h"
-#include "core/text_label.h"
+#include "core/frame/text_label.h"
 #include "programs/food/food_program.h"
 #include "programs/food/food_reading.h"
 #include "programs/food/frmFoodAstrologyDisplay.h"

@@ -1,11 +1,12 @@
 #include "programs/fruit/frmFruitAstrologyDisplay.h"
 
 #include "programs/fruit/fruit_program.h"
-#include "core/clickable_label.h"
-#include "core/fonts.h"
-#include "core/reading_widgets.h"
-#include "core/pictures.h"
+#include "core/frame/clickable_label.h"
+#include "core/frame/fonts.h"
+#include "core/frame/reading_widgets.h"
+#include "core/frame/pictures.h"
 #include "programs/fruit/fruit_reading.h"
+#include "programs/fruit/fruit_pictures.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

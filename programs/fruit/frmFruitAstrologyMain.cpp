@@ -1,9 +1,9 @@
 #include "programs/fruit/frmFruitAstrologyMain.h"
 
-#include "core/fonts.h"
+#include "core/frame/fonts.h"
 #include "core/name_filter.h"
-#include "core/name_key_validator.h"
-#include "core/text_label.h"
+#include "core/frame/name_key_validator.h"
+#include "core/frame/text_label.h"
 #include "programs/fruit/frmFruitAstrologyDisplay.h"
 #include "programs/fruit/fruit_program.h"
 

@@ -5,8 +5,6 @@
 
 #include "core/fixed_table.h"
 
-class ImageList;
-
 inline constexpr int kFruitCount = 12;
 
 struct FruitRow
@@ -19,8 +17,3 @@ struct FruitRow
 
 // The fruits from 0 (Apple) to 11 (Pear); read with RowAt.
 extern const std::array<FruitRow, kFruitCount> kFruitTable;
-
-// The small and the large picture of each fruit, addressed from 1: the
-// fruit at index i is at position i + 1.
-const ImageList &FruitSmallPictures();
-const ImageList &FruitBigPictures();

@@ -1,6 +1,6 @@
 #include "programs/gift/frmGiftAstrologyDisplay.h"
 
-#include "core/reading_widgets.h"
+#include "core/frame/reading_widgets.h"
 #include "programs/gift/gift_program.h"
 #include "programs/gift/gift_reading.h"
 

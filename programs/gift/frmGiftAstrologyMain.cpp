@@ -35,6 +35,6 @@ void frmGiftAstrologyMain::cmdNext_Click()
         return;
     const Gender gender = m_female->isChecked() ? Gender::Female : Gender::Male;
     auto *display = new frmGiftAstrologyDisplay(host(), this);
-    display->showReading(BuildGiftReading(EnteredSign(), gender));
+    display->showReading(BuildGiftReading(EnteredSign(kGiftCuspTable), gender));
     showReading(display);
 }

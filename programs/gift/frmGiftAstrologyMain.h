@@ -1,6 +1,6 @@
 #pragma once
 
-#include "programs/gift/profile_input_window.h"
+#include "core/frame/profile_input_window.h"
 
 class QRadioButton;
 

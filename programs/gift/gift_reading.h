@@ -5,22 +5,9 @@
 // Fashion Astrology's. No widgets here.
 
 #include "core/fixed_table.h"
+#include "core/sign_profile.h"
 
 enum class Gender { Male, Female };
-
-// What every sign-profile tab shows: the same for Gift and Fashion.
-struct SignProfile
-{
-    const char *element = nullptr;
-    const char *luckyNumber = nullptr;
-    const char *luckyDay = nullptr;
-    const char *compatibility = nullptr;
-    const char *birthstone = nullptr;
-    const char *positiveTraits = nullptr; // one paragraph to the reader on the sign's strengths
-    const char *negativeTraits = nullptr; // one paragraph to the reader on the sign's weaknesses
-
-    bool operator==(const SignProfile &) const = default;
-};
 
 using GiftIdeas = std::array<const char *, 5>; // the first shown on top
 
@@ -41,12 +28,6 @@ struct GiftReading
     GiftRow row;
     GiftIdeas giftIdeas; // the row's ideas for the gender asked
 };
-
-// The sign picture of a profile: its place in zodiac order, 1 to 12.
-inline int SignPictureIndex(SunSign sign)
-{
-    return SignIndex(sign) + 1;
-}
 
 // Gift Astrology works from the common cusp days; Fashion Astrology uses the
 // same table.

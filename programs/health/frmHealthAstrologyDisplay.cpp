@@ -1,9 +1,9 @@
 #include "programs/health/frmHealthAstrologyDisplay.h"
 
-#include "core/fonts.h"
-#include "core/reading_widgets.h"
-#include "core/solid_frame.h"
-#include "core/text_label.h"
+#include "core/frame/fonts.h"
+#include "core/frame/reading_widgets.h"
+#include "core/frame/solid_frame.h"
+#include "core/frame/text_label.h"
 #include "programs/health/frmHealthAstrologySave.h"
 #include "programs/health/health_colours.h"
 #include "programs/health/health_program.h"

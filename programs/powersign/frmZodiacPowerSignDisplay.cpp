@@ -1,8 +1,8 @@
 #include "programs/powersign/frmZodiacPowerSignDisplay.h"
 
-#include "core/fonts.h"
-#include "core/reading_widgets.h"
-#include "core/text_label.h"
+#include "core/frame/fonts.h"
+#include "core/frame/reading_widgets.h"
+#include "core/frame/text_label.h"
 #include "programs/powersign/powersign_program.h"
 #include "programs/powersign/powersign_reading.h"
 

@@ -1,8 +1,8 @@
 #include "programs/travel/frmTravelAstrologyDisplay.h"
 
-#include "core/fonts.h"
-#include "core/reading_widgets.h"
-#include "core/sign_pictures.h"
+#include "core/frame/fonts.h"
+#include "core/frame/reading_widgets.h"
+#include "core/frame/sign_pictures.h"
 #include "programs/travel/frmTravelAstrologySave.h"
 #include "programs/travel/travel_program.h"
 #include "reports/report_document.h"

@@ -1,7 +1,7 @@
 #include "programs/travel/frmTravelAstrologyMain.h"
 
-#include "core/fonts.h"
-#include "core/text_label.h"
+#include "core/frame/fonts.h"
+#include "core/frame/text_label.h"
 #include "programs/travel/frmTravelAstrologyDisplay.h"
 #include "programs/travel/travel_program.h"
 #include "programs/travel/travel_reading.h"

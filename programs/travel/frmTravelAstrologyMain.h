@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/details_widgets.h"
-#include "core/program_window.h"
+#include "core/frame/details_widgets.h"
+#include "core/frame/program_window.h"
 
 class QLineEdit;
 

@@ -2,10 +2,10 @@
 // caption, placement, menus, banner and brand labels, navigation, and the
 // name key rule on a real name box.
 
-#include "core/details_widgets.h"
+#include "core/frame/details_widgets.h"
 #include "core/name_filter.h"
-#include "core/program_window.h"
-#include "core/reading_widgets.h"
+#include "core/frame/program_window.h"
+#include "core/frame/reading_widgets.h"
 #include "helpers/fake_host.h"
 #include "helpers/modal_watcher.h"
 #include "helpers/shown_text.h"

@@ -2,7 +2,7 @@
 
 // A stand-in for the main window, for testing program windows on their own.
 
-#include "core/program_host.h"
+#include "core/frame/program_host.h"
 
 #include <QList>
 #include <QMdiArea>

@@ -1,6 +1,6 @@
 #include "helpers/program_driver.h"
 
-#include "core/program_window.h"
+#include "core/frame/program_window.h"
 #include "helpers/isolation.h"
 #include "helpers/shown_text.h"
 

@@ -1,6 +1,6 @@
 #include "helpers/shown_text.h"
 
-#include "core/reading_widgets.h"
+#include "core/frame/reading_widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>

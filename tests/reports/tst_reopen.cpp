@@ -2,7 +2,7 @@
 // comes back as it was stored, outside the key rule, and a file that cannot
 // be read says so once and leaves the entries as they were.
 
-#include "core/program_window.h"
+#include "core/frame/program_window.h"
 #include "helpers/file_dialogs.h"
 #include "helpers/program_driver.h"
 #include "reports/saved_reading.h"

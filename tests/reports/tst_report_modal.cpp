@@ -3,8 +3,8 @@
 // neither that window nor the main window's program buttons, captions and
 // menus take the mouse or the keyboard until the report closes.
 
-#include "core/program_window.h"
-#include "core/window_mnemonics.h"
+#include "core/frame/program_window.h"
+#include "core/frame/window_mnemonics.h"
 #include "helpers/modal_watcher.h"
 #include "helpers/program_driver.h"
 

@@ -2,7 +2,7 @@
 // is drawn at twice its size in device pixels, so it stays sharp; moved to
 // the second screen, of twice the density, at four times.
 
-#include "core/program_window.h"
+#include "core/frame/program_window.h"
 #include "helpers/program_driver.h"
 
 #include <QGuiApplication>

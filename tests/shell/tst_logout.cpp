@@ -3,7 +3,7 @@
 // dialog and closes the main window from a timer while the dialog is still
 // open: Starbox must end by itself, with status 0, not abort.
 
-#include "core/program_window.h"
+#include "core/frame/program_window.h"
 #include "shell/app_settings.h"
 #include "shell/frmMDI.h"
 #include "shell/reading_programs.h"

@@ -1,7 +1,7 @@
 // The main window driven through its controls: the selector, headings,
 // hover underlines, opening and closing programs, menus and the About box.
 
-#include "core/program_window.h"
+#include "core/frame/program_window.h"
 #include "helpers/isolation.h"
 #include "helpers/modal_watcher.h"
 #include "helpers/url_catcher.h"

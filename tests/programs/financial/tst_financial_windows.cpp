@@ -3,7 +3,7 @@
 // reopening and printing to the default printer.
 
 #include "core/line_encoding.h"
-#include "core/program_window.h"
+#include "core/frame/program_window.h"
 #include "helpers/file_dialogs.h"
 #include "helpers/pdf_text.h"
 #include "helpers/program_driver.h"

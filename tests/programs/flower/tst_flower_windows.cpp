@@ -2,10 +2,11 @@
 // checks, the display, the report composed from the display's labels,
 // saving, reopening and printing through the dialog.
 
-#include "core/program_window.h"
+#include "core/frame/program_window.h"
 #include "helpers/file_dialogs.h"
 #include "helpers/pdf_text.h"
 #include "helpers/program_driver.h"
+#include "programs/flower/flower_pictures.h"
 #include "programs/flower/flower_reading.h"
 #include "reports/report_window.h"
 #include "shell/app_settings.h"
@@ -133,6 +134,17 @@ private slots:
         QCOMPARE(m_flower->shown("lblNegativeTraits"), RowText(r.row.negativeTraits));
         QCOMPARE(m_flower->shown("lblFlowerPlantDesc"), RowText(r.row.flowerPlantDescription));
         QVERIFY(!m_flower->inDisplay<QLabel>("picFlower")->pixmap().isNull());
+    }
+
+    // The picture list holds the twelve flowers in the order the table
+    // addresses them, from 1.
+    void flowerPicturesInOrder()
+    {
+        QCOMPARE(FlowerPictures().count(), 12);
+        QVERIFY(FlowerPictures().resource(2).contains(u"chrysanthemum"_s));
+        QVERIFY(FlowerPictures().resource(10).contains(u"tulips"_s));
+        QVERIFY(FlowerPictures().resource(13).isEmpty());
+        QVERIFY(FlowerPictures().resource(0).isEmpty());
     }
 
     void blankNameIsStoredEmpty()

@@ -1,11 +1,12 @@
 // Fruit Astrology: its table and its windows.
 
-#include "core/program_window.h"
-#include "core/clickable_label.h"
-#include "core/sign_pictures.h"
+#include "core/frame/program_window.h"
+#include "core/frame/clickable_label.h"
+#include "core/frame/sign_pictures.h"
 #include "helpers/modal_watcher.h"
 #include "helpers/program_driver.h"
 #include "programs/fruit/fruit_reading.h"
+#include "programs/fruit/fruit_pictures.h"
 
 #include <QAction>
 #include <QSet>

@@ -1,6 +1,6 @@
 // Gift Astrology through its real windows inside the main window.
 
-#include "core/program_window.h"
+#include "core/frame/program_window.h"
 #include "helpers/modal_watcher.h"
 #include "helpers/program_driver.h"
 #include "helpers/url_catcher.h"

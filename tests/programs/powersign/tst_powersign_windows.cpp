@@ -1,6 +1,6 @@
 // Zodiac Power Sign through its real windows, reached by the hidden entry.
 
-#include "core/program_window.h"
+#include "core/frame/program_window.h"
 #include "core/sun_sign.h"
 #include "helpers/modal_watcher.h"
 #include "helpers/program_driver.h"

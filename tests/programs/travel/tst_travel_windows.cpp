@@ -2,7 +2,7 @@
 // the report of fifteen sections, saving, reopening and printing.
 
 #include "core/line_encoding.h"
-#include "core/program_window.h"
+#include "core/frame/program_window.h"
 #include "helpers/file_dialogs.h"
 #include "helpers/pdf_text.h"
 #include "helpers/url_catcher.h"

@@ -5,8 +5,8 @@
 // cmdNext at the end of its row, Exit, and the seven-step check. Each program
 // adds what differs (Gift its gender choice) and states its cmdNext_Click.
 
-#include "core/details_widgets.h"
-#include "core/program_window.h"
+#include "core/frame/details_widgets.h"
+#include "core/frame/program_window.h"
 #include "core/sun_sign.h"
 
 class ProfileInputWindow : public ProgramWindow
@@ -30,8 +30,8 @@ protected:
     // The shared check: true when the details may be used; otherwise the
     // message has been shown and the focus moved.
     bool ValidateDetails();
-    // The sun sign of the entered date, under the Gift cusp days.
-    SunSign EnteredSign() const;
+    // The sun sign of the entered date, under a program's cusp days.
+    SunSign EnteredSign(const CuspTable &cusps) const;
 
     // The row of fraName that holds the date frame, before cmdNext.
     void addToDetailsRow(QWidget *widget);

@@ -1,4 +1,4 @@
-#include "core/fonts.h"
+#include "core/frame/fonts.h"
 
 #include <QHash>
 #include <QWidget>

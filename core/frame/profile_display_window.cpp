@@ -1,4 +1,4 @@
-#include "programs/gift/profile_display_window.h"
+#include "core/frame/profile_display_window.h"
 
 #include <QTabWidget>
 #include <QVBoxLayout>

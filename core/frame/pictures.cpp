@@ -1,4 +1,4 @@
-#include "core/pictures.h"
+#include "core/frame/pictures.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "core/text_label.h"
+#include "core/frame/text_label.h"
 
 #include <QHash>
 

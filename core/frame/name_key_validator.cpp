@@ -1,6 +1,6 @@
-#include "core/name_key_validator.h"
+#include "core/frame/name_key_validator.h"
 
-#include "core/messages.h"
+#include "core/frame/messages.h"
 #include "core/name_filter.h"
 
 #include <QLineEdit>

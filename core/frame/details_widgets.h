@@ -3,7 +3,7 @@
 // The entry frames that input windows share: the three name boxes and the
 // three date lists, built the same way wherever they appear.
 
-#include "core/date_lists.h"
+#include "core/frame/date_lists.h"
 #include "core/details_check.h"
 
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "core/flat_list_style.h"
+#include "core/frame/flat_list_style.h"
 
 #include <QApplication>
 #include <QComboBox>

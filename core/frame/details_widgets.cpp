@@ -1,9 +1,9 @@
-#include "core/details_widgets.h"
+#include "core/frame/details_widgets.h"
 
-#include "core/accessibility.h"
-#include "core/fonts.h"
-#include "core/name_key_validator.h"
-#include "core/text_label.h"
+#include "core/frame/accessibility.h"
+#include "core/frame/fonts.h"
+#include "core/frame/name_key_validator.h"
+#include "core/frame/text_label.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,9 +1,10 @@
-#include "programs/gift/sign_profile_tab.h"
+#include "core/frame/sign_profile_tab.h"
 
-#include "core/fonts.h"
-#include "core/reading_widgets.h"
-#include "core/sign_pictures.h"
-#include "programs/gift/gift_reading.h"
+#include "core/frame/fonts.h"
+#include "core/frame/reading_widgets.h"
+#include "core/frame/sign_pictures.h"
+#include "core/fixed_table.h"
+#include "core/sign_profile.h"
 
 #include <QGridLayout>
 #include <QLabel>

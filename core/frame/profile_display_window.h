@@ -5,8 +5,8 @@
 // Back at the right end of the bottom strip, and the File menu with Back
 // and Exit.
 
-#include "core/program_window.h"
-#include "programs/gift/sign_profile_tab.h"
+#include "core/frame/program_window.h"
+#include "core/frame/sign_profile_tab.h"
 
 class QTabWidget;
 

@@ -1,4 +1,4 @@
-#include "core/sign_pictures.h"
+#include "core/frame/sign_pictures.h"
 
 #include "core/sun_sign.h"
 

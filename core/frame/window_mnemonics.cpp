@@ -1,4 +1,4 @@
-#include "core/window_mnemonics.h"
+#include "core/frame/window_mnemonics.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 // The twelve sign pictures that the sun-sign programs show.
 
-#include "core/pictures.h"
+#include "core/frame/pictures.h"
 
 // The twelve sign pictures, 200 by 200, in zodiac order (Aries first).
 const ImageList &SunSignPictures();

@@ -1,8 +1,8 @@
-#include "core/reading_widgets.h"
+#include "core/frame/reading_widgets.h"
 
-#include "core/fonts.h"
-#include "core/plain_scroll_bar.h"
-#include "core/text_label.h"
+#include "core/frame/fonts.h"
+#include "core/frame/plain_scroll_bar.h"
+#include "core/frame/text_label.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,4 +1,4 @@
-#include "core/starbox_style.h"
+#include "core/frame/starbox_style.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "core/guarded_dialog.h"
+#include "core/frame/guarded_dialog.h"
 
 namespace {
 

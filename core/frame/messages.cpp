@@ -1,6 +1,6 @@
-#include "core/messages.h"
+#include "core/frame/messages.h"
 
-#include "core/guarded_dialog.h"
+#include "core/frame/guarded_dialog.h"
 
 #include <QMessageBox>
 

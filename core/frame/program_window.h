@@ -9,7 +9,7 @@
 // body() and state their File menu commands; everything else is here.
 
 #include "core/details_check.h"
-#include "core/face_button.h"
+#include "core/frame/face_button.h"
 
 #include <QList>
 #include <QMdiSubWindow>

@@ -1,4 +1,4 @@
-#include "core/date_lists.h"
+#include "core/frame/date_lists.h"
 
 #include "core/sun_sign.h"
 

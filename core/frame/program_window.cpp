@@ -1,11 +1,11 @@
-#include "core/program_window.h"
+#include "core/frame/program_window.h"
 
-#include "core/accessibility.h"
-#include "core/clickable_label.h"
-#include "core/fonts.h"
-#include "core/messages.h"
-#include "core/program_host.h"
-#include "core/solid_frame.h"
+#include "core/frame/accessibility.h"
+#include "core/frame/clickable_label.h"
+#include "core/frame/fonts.h"
+#include "core/frame/messages.h"
+#include "core/frame/program_host.h"
+#include "core/frame/solid_frame.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
-#include "core/face_button.h"
+#include "core/frame/face_button.h"
 
-#include "core/fonts.h"
+#include "core/frame/fonts.h"
 
 #include <QApplication>
 #include <QHash>

@@ -1,10 +1,9 @@
-#include "programs/gift/profile_input_window.h"
+#include "core/frame/profile_input_window.h"
 
-#include "core/clickable_label.h"
-#include "core/fonts.h"
+#include "core/frame/clickable_label.h"
+#include "core/frame/fonts.h"
 #include "core/name_filter.h"
-#include "core/program_host.h"
-#include "programs/gift/gift_reading.h"
+#include "core/frame/program_host.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -59,8 +58,8 @@ bool ProfileInputWindow::ValidateDetails()
                   });
 }
 
-SunSign ProfileInputWindow::EnteredSign() const
+SunSign ProfileInputWindow::EnteredSign(const CuspTable &cusps) const
 {
     return SunSignFor(m_details.date.month->currentIndex(), m_details.date.day->currentIndex() + 1,
-                      kGiftCuspTable);
+                      cusps);
 }

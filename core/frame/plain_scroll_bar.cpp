@@ -1,4 +1,4 @@
-#include "core/plain_scroll_bar.h"
+#include "core/frame/plain_scroll_bar.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/text_label.h"
+#include "core/frame/text_label.h"
 
 // A label that acts as a link: hand pointer, and clicked() on a press and
 // release inside it with the left button. It is reached with Tab, shows a

@@ -1,6 +1,6 @@
-#include "core/clickable_label.h"
+#include "core/frame/clickable_label.h"
 
-#include "core/accessibility.h"
+#include "core/frame/accessibility.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

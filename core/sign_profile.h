@@ -1,0 +1,26 @@
+#pragma once
+
+// A sun sign's profile as the sign-profile tab shows it, the same for every
+// program that has the tab. Qt Core only.
+
+#include "core/sun_sign.h"
+
+// What every sign-profile tab shows: the same for Gift and Fashion.
+struct SignProfile
+{
+    const char *element = nullptr;
+    const char *luckyNumber = nullptr;
+    const char *luckyDay = nullptr;
+    const char *compatibility = nullptr;
+    const char *birthstone = nullptr;
+    const char *positiveTraits = nullptr; // one paragraph to the reader on the sign's strengths
+    const char *negativeTraits = nullptr; // one paragraph to the reader on the sign's weaknesses
+
+    bool operator==(const SignProfile &) const = default;
+};
+
+// The sign picture of a profile: its place in zodiac order, 1 to 12.
+inline int SignPictureIndex(SunSign sign)
+{
+    return SignIndex(sign) + 1;
+}

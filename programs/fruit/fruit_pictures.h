@@ -1,0 +1,8 @@
+#pragma once
+
+#include "core/frame/pictures.h"
+
+// The small and the large picture of each fruit, addressed from 1: the
+// fruit at index i is at position i + 1.
+const ImageList &FruitSmallPictures();
+const ImageList &FruitBigPictures();
