@@ -2,20 +2,10 @@
 // byte under 171, shifted up by 85, and drops the rest; decoding undoes it;
 // Windows-1252 gives every byte back.
 
+#include "fuzz/fuzz_check.h"
 #include "core/line_encoding.h"
 
 #include <cstdint>
-#include <cstdlib>
-
-namespace {
-
-void Check(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

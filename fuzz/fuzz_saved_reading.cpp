@@ -2,21 +2,15 @@
 // disk, in both line orders. Whatever is read must be bounded, and writing
 // it out again and reading that back must give the same details.
 
+#include "fuzz/fuzz_check.h"
 #include "reports/saved_reading.h"
 
 #include <QFile>
 #include <QTemporaryFile>
 
 #include <cstdint>
-#include <cstdlib>
 
 namespace {
-
-void Check(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
 
 void CheckDetails(const SavedDetails &details, LineOrder order)
 {

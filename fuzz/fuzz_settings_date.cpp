@@ -3,6 +3,7 @@
 // must not fail, an unreadable date must count as a first run, and a date
 // written back must read as that date.
 
+#include "fuzz/fuzz_check.h"
 #include "shell/app_settings.h"
 #include "shell/update_reminder.h"
 
@@ -12,17 +13,6 @@
 #include <QTemporaryDir>
 
 #include <cstdint>
-#include <cstdlib>
-
-namespace {
-
-void Check(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
