@@ -90,10 +90,10 @@ void Financial_Profile(const QString &sign, FinancialReading &reading)
         reading.verdicts[std::size_t(k)] = FinancialVerdict(k, FinancialLevel(p, k));
 }
 
-FinancialReading FinancialReadingFor(const BirthDetails &details)
+FinancialReading FinancialReadingFor(const Person &details)
 {
     FinancialReading reading;
-    reading.person = {details.name.trimmed(), details.day, details.month, details.year};
+    reading.person = WithNameTrimmed(details);
     reading.sign = SignName(SunSignFor(details.month, details.day, kFinancialCuspTable));
     StarSignDescription(reading.sign, reading);
     Financial_Profile(reading.sign, reading);
