@@ -10,10 +10,8 @@
 #include <QMdiArea>
 #include <QPointer>
 
-InputWindow::InputWindow(ProgramHost &host, const ReadingProgramEntry &program,
-                         SavedReadingOpener openSaved)
-    : ProgramWindow(host, program.name, program.inputWindow, WindowRole::Input),
-      m_program(program), m_openSaved(openSaved)
+InputWindow::InputWindow(ProgramHost &host, const ReadingProgramEntry &program)
+    : ProgramWindow(host, program.name, program.inputWindow, WindowRole::Input), m_program(program)
 {
 }
 
@@ -94,6 +92,8 @@ Person InputWindow::enteredPerson() const
 
 std::optional<DetailsProblem> InputWindow::problemWith(const Person &person) const
 {
+    if (m_check)
+        return m_check(person);
     if (m_details == Details::ThreeNames)
         return ValidateDetails(EnteredDetails(m_names, m_date));
     return ValidateDetails(person);

@@ -10,11 +10,11 @@
 //   proceed    the button (objectName from the program's registry entry,
 //              caption from the window), the File menu entry where there is
 //              one, and Proceed itself: the person entered, the program's
-//              check (problemWith), then its reading (readingFor), shown in
-//              a new display window while this window hides;
+//              check (checkDetailsWith), then its reading (readingFor),
+//              shown in a new display window while this window hides;
 //   Open       for the programs that save: the program names how a saved
-//              reading is read (the reports' Open dialog, which stands above
-//              this frame); the person read is put back into the name box
+//              reading is read (openSavedWith: the reports' Open dialog,
+//              which stands above this frame); the person read is put back into the name box
 //              (as stored, outside the key rule) and the date lists, then
 //              Proceed runs;
 //   Exit       a button that closes the window;
@@ -43,6 +43,9 @@ public:
     // How Open reads a saved reading of the program's kind: nothing when the
     // user cancels or the file is refused.
     using SavedReadingOpener = std::optional<Person> (*)(QWidget *parent, const SavedReadingKind &kind);
+    // A program's check of the person entered: nothing when the details may
+    // be used.
+    using DetailsCheck = std::optional<DetailsProblem> (*)(const Person &person);
 
     // The person the boxes and lists hold now: the name as typed (three
     // names as ThreeNameEntry::person joins them), the day, month and year
@@ -56,9 +59,14 @@ public slots:
     void openSaved();
 
 protected:
-    // openSaved: the programs that save name their reader.
-    InputWindow(ProgramHost &host, const ReadingProgramEntry &program,
-                SavedReadingOpener openSaved = nullptr);
+    InputWindow(ProgramHost &host, const ReadingProgramEntry &program);
+
+    // The program's own check. Without one, the three-name windows run the
+    // seven-step check and the others the common single-name check with its
+    // usual texts.
+    void checkDetailsWith(DetailsCheck check) { m_check = check; }
+    // The programs that save name the reader Open uses.
+    void openSavedWith(SavedReadingOpener opener) { m_openSaved = opener; }
 
     // One name and a date of birth: the name box txtName, held to the key
     // rule with the given message (any character goes where it is empty),
@@ -86,12 +94,6 @@ protected:
     // Loading the window runs the update reminder.
     void remindAboutUpdate();
 
-    // The program's check of the person entered; nothing when the details
-    // may be used. The three-name windows all run the seven-step check;
-    // the others the common single-name check with its usual texts unless
-    // their program states another.
-    virtual std::optional<DetailsProblem> problemWith(const Person &person) const;
-
     // A new display window showing the program's reading for the person;
     // null where there is none to show.
     virtual ProgramWindow *readingFor(const Person &person) = 0;
@@ -99,6 +101,7 @@ protected:
 private:
     enum class Details { None, OneName, ThreeNames, NameOnly };
 
+    std::optional<DetailsProblem> problemWith(const Person &person) const;
     // True when there is no problem; otherwise shows its message and moves
     // the focus to the control it names.
     bool passes(const std::optional<DetailsProblem> &problem);
@@ -108,6 +111,7 @@ private:
     void restore(const Person &person);
 
     const ReadingProgramEntry &m_program;
+    DetailsCheck m_check = nullptr;
     SavedReadingOpener m_openSaved = nullptr;
     Details m_details = Details::None;
     QLineEdit *m_name = nullptr;

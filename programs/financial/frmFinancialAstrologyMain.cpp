@@ -11,8 +11,9 @@
 #include <QVBoxLayout>
 
 frmFinancialAstrologyMain::frmFinancialAstrologyMain(ProgramHost &host)
-    : InputWindow(host, FinancialProgram(), &OpenSavedReading)
+    : InputWindow(host, FinancialProgram())
 {
+    openSavedWith(&OpenSavedReading);
     setBodyBackground(Qt::black);
 
     auto *intro = new TextLabel(QStringLiteral(

@@ -17,8 +17,14 @@
 #include <QLineEdit>
 
 frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
-    : InputWindow(host, FlowerProgram(), &OpenSavedReading)
+    : InputWindow(host, FlowerProgram())
 {
+    checkDetailsWith([](const Person &person) {
+        ValidationTexts texts;
+        texts.name = {QStringLiteral("Please Enter  Your Name !"), MessageIcon::Information, false};
+        return ValidateDetails(person, texts);
+    });
+    openSavedWith(&OpenSavedReading);
     const QString proceed = QStringLiteral("&Get My Flower Astrology Report");
     createMenuBar({proceedCommand(proceed, QStringLiteral("mnuGetMyReport")),
                    openCommand(QStringLiteral("Open Previously Saved Flower Astrology Report"),
@@ -74,13 +80,6 @@ frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
 
     setMinimumWidth(Twips(7020));
     remindAboutUpdate();
-}
-
-std::optional<DetailsProblem> frmFlowerAstrologyMain::problemWith(const Person &person) const
-{
-    ValidationTexts texts;
-    texts.name = {QStringLiteral("Please Enter  Your Name !"), MessageIcon::Information, false};
-    return ValidateDetails(person, texts);
 }
 
 ProgramWindow *frmFlowerAstrologyMain::readingFor(const Person &person)

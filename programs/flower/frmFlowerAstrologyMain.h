@@ -11,6 +11,5 @@ public:
     explicit frmFlowerAstrologyMain(ProgramHost &host);
 
 protected:
-    std::optional<DetailsProblem> problemWith(const Person &person) const override;
     ProgramWindow *readingFor(const Person &person) override;
 };

@@ -13,6 +13,10 @@
 frmFruitAstrologyMain::frmFruitAstrologyMain(ProgramHost &host)
     : InputWindow(host, FruitProgram())
 {
+    // The name as typed: only an empty box is refused.
+    checkDetailsWith([](const Person &person) {
+        return CheckName(person.name, {QStringLiteral("Please Enter Your Name"), MessageIcon::Information, false});
+    });
     const QString proceed = QStringLiteral("Get My &Fruit Astrology Reading");
     createMenuBar({proceedCommand(proceed, QStringLiteral("mnuNext"))}, UpdateCaption::CheckMnemonic);
 
@@ -38,12 +42,6 @@ frmFruitAstrologyMain::frmFruitAstrologyMain(ProgramHost &host)
 
     addButtonRow({createProceedButton(proceed), createExitButton(QStringLiteral("E&xit"))});
     body()->addStretch(1);
-}
-
-std::optional<DetailsProblem> frmFruitAstrologyMain::problemWith(const Person &person) const
-{
-    // The name as typed: only an empty box is refused.
-    return CheckName(person.name, {QStringLiteral("Please Enter Your Name"), MessageIcon::Information, false});
 }
 
 ProgramWindow *frmFruitAstrologyMain::readingFor(const Person &)

@@ -18,8 +18,10 @@
 #include <QVBoxLayout>
 
 frmHealthAstrologyMain::frmHealthAstrologyMain(ProgramHost &host)
-    : InputWindow(host, HealthProgram(), &OpenSavedReading)
+    : InputWindow(host, HealthProgram())
 {
+    checkDetailsWith(&ValidateHealthDetails);
+    openSavedWith(&OpenSavedReading);
     const QString proceed = QStringLiteral("Get My &Health Reading");
     createMenuBar({openCommand(QStringLiteral("Open Previously Saved Health Reading"),
                                QStringLiteral("mnuOpenPreviouslySavedHealth")),
@@ -82,11 +84,6 @@ frmHealthAstrologyMain::frmHealthAstrologyMain(ProgramHost &host)
 
     setMinimumWidth(Twips(8055));
     remindAboutUpdate();
-}
-
-std::optional<DetailsProblem> frmHealthAstrologyMain::problemWith(const Person &person) const
-{
-    return ValidateHealthDetails(person);
 }
 
 ProgramWindow *frmHealthAstrologyMain::readingFor(const Person &person)

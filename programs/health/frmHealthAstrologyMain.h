@@ -12,6 +12,5 @@ public:
     explicit frmHealthAstrologyMain(ProgramHost &host);
 
 protected:
-    std::optional<DetailsProblem> problemWith(const Person &person) const override;
     ProgramWindow *readingFor(const Person &person) override;
 };

@@ -15,6 +15,9 @@
 frmZodiacPowerSignMain::frmZodiacPowerSignMain(ProgramHost &host)
     : InputWindow(host, PowerSignProgram())
 {
+    checkDetailsWith([](const Person &person) {
+        return ValidatePowerSignDetails(person.name, person.day, MonthIndex(person.month), person.year);
+    });
     const QString proceed = QStringLiteral("Find My Zodiac &Power Sign");
     createMenuBar({proceedCommand(proceed, QStringLiteral("mnuFindPowerSign"))}, UpdateCaption::UpdateMnemonic);
 
@@ -38,11 +41,6 @@ frmZodiacPowerSignMain::frmZodiacPowerSignMain(ProgramHost &host)
 
     addButtonRow({createProceedButton(proceed), createExitButton(QStringLiteral("&Exit"))});
     body()->addStretch(1);
-}
-
-std::optional<DetailsProblem> frmZodiacPowerSignMain::problemWith(const Person &person) const
-{
-    return ValidatePowerSignDetails(person.name, person.day, MonthIndex(person.month), person.year);
 }
 
 ProgramWindow *frmZodiacPowerSignMain::readingFor(const Person &person)

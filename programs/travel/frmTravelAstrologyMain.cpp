@@ -11,8 +11,13 @@
 #include <QVBoxLayout>
 
 frmTravelAstrologyMain::frmTravelAstrologyMain(ProgramHost &host)
-    : InputWindow(host, TravelProgram(), &OpenSavedReading)
+    : InputWindow(host, TravelProgram())
 {
+    // The name as typed: only an empty box is refused; the date is not checked.
+    checkDetailsWith([](const Person &person) {
+        return CheckName(person.name, {QStringLiteral("Please enter your name"), MessageIcon::Stop, false});
+    });
+    openSavedWith(&OpenSavedReading);
     createMenuBar({}, UpdateCaption::UpdateMnemonic);
 
     for (const char16_t *text :
@@ -32,12 +37,6 @@ frmTravelAstrologyMain::frmTravelAstrologyMain(ProgramHost &host)
     addButtonRow({createProceedButton(QStringLiteral("&Find My Astro Travel Traits")),
                   createOpenButton(QStringLiteral("&Open Previously Saved Reading"))});
     body()->addStretch(1);
-}
-
-std::optional<DetailsProblem> frmTravelAstrologyMain::problemWith(const Person &person) const
-{
-    // The name as typed: only an empty box is refused; the date is not checked.
-    return CheckName(person.name, {QStringLiteral("Please enter your name"), MessageIcon::Stop, false});
 }
 
 ProgramWindow *frmTravelAstrologyMain::readingFor(const Person &person)
