@@ -65,4 +65,4 @@ void StarSignDescription(const QString &sign, FinancialReading &reading);
 void Financial_Profile(const QString &sign, FinancialReading &reading);
 
 // The whole reading of checked details.
-FinancialReading FinancialReadingFor(const Person &details);
+FinancialReading FinancialReadingFor(const Person &person);

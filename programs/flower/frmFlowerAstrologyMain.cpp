@@ -85,7 +85,7 @@ frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
 ProgramWindow *frmFlowerAstrologyMain::readingFor(const Person &person)
 {
     auto *display = new frmFlowerAstrologyDisplay(host(), this);
-    display->showReading(BuildFlowerReading(SunSignFor(person.month, person.day, kFlowerCuspTable)),
+    display->showReading(BuildFlowerReading(SunSignFor(person, kFlowerCuspTable)),
                          WithNameTrimmed(person));
     return display;
 }

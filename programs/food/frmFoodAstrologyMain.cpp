@@ -44,6 +44,6 @@ frmFoodAstrologyMain::frmFoodAstrologyMain(ProgramHost &host)
 ProgramWindow *frmFoodAstrologyMain::readingFor(const Person &person)
 {
     auto *display = new frmFoodAstrologyDisplay(host(), this);
-    display->showReading(BuildFoodReading(SunSignFor(person.month, person.day, kFoodCuspTable)));
+    display->showReading(BuildFoodReading(SunSignFor(person, kFoodCuspTable)));
     return display;
 }

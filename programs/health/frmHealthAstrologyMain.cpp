@@ -89,7 +89,7 @@ frmHealthAstrologyMain::frmHealthAstrologyMain(ProgramHost &host)
 ProgramWindow *frmHealthAstrologyMain::readingFor(const Person &person)
 {
     auto *display = new frmHealthAstrologyDisplay(host(), this);
-    display->ShowHealthReading(BuildHealthReading(SunSignFor(person.month, person.day, kHealthCuspTable)),
+    display->ShowHealthReading(BuildHealthReading(SunSignFor(person, kHealthCuspTable)),
                                WithNameTrimmed(person));
     return display;
 }
