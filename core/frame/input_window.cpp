@@ -38,15 +38,18 @@ void InputWindow::askForNameOnly(const QString &boxName, const QString &refusalM
         InstallNameKeyFilter(m_name, refusalMessage);
 }
 
-FaceButton *InputWindow::createProceedButton(const QString &caption)
+FaceButton *InputWindow::createProceedButton()
 {
-    FaceButton *proceed = button(caption, m_program.proceedButton, &InputWindow::proceed);
+    FaceButton *proceed = button(m_program.proceedCaption, m_program.proceedButton, &InputWindow::proceed);
     proceed->setDefault(true);
     return proceed;
 }
 
-QAction *InputWindow::proceedCommand(const QString &caption, const QString &name)
+QAction *InputWindow::proceedCommand(const QString &name, Mnemonic mnemonic)
 {
+    QString caption = m_program.proceedCaption;
+    if (mnemonic == Mnemonic::Dropped)
+        caption.remove(QLatin1Char('&'));
     return command(caption, name, &InputWindow::proceed);
 }
 

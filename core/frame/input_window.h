@@ -7,9 +7,8 @@
 //   details    one name and a date of birth, three names and a date of
 //              birth, or a name only: the window asks for its kind here and
 //              places the controls it gets back where its layout wants them;
-//   proceed    the button (objectName from the program's registry entry,
-//              caption from the window), the File menu entry where there is
-//              one, and Proceed itself: the person entered, the program's
+//   proceed    the button (objectName and caption from the program's
+//              registry entry), the File menu entry where there is one, and Proceed itself: the person entered, the program's
 //              check (checkDetailsWith), then its reading (readingFor),
 //              shown in a new display window while this window hides;
 //   Open       for the programs that save: the program names how a saved
@@ -81,10 +80,13 @@ protected:
     const ThreeNameBoxes &threeNames() const { return m_names; }
     const DateLists &dateLists() const { return m_date; }
 
-    // The proceed button: the program's objectName, the default button.
-    FaceButton *createProceedButton(const QString &caption);
-    // The File menu entry that runs Proceed.
-    QAction *proceedCommand(const QString &caption, const QString &name);
+    // The proceed button: the program's objectName and caption, the default
+    // button.
+    FaceButton *createProceedButton();
+    // The File menu entry that runs Proceed: the proceed caption, with its
+    // mnemonic or without.
+    enum class Mnemonic { Kept, Dropped };
+    QAction *proceedCommand(const QString &name, Mnemonic mnemonic = Mnemonic::Kept);
     // cmdOpen, and the File menu entry, that run Open.
     FaceButton *createOpenButton(const QString &caption);
     QAction *openCommand(const QString &caption, const QString &name);

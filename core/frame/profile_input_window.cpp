@@ -11,14 +11,12 @@
 #include <QVBoxLayout>
 
 ProfileInputWindow::ProfileInputWindow(ProgramHost &host, const ReadingProgramEntry &program,
-                                       const Texts &texts)
+                                       const QString &introduction)
     : InputWindow(host, program)
 {
-    QString menuCaption = texts.proceedCaption;
-    menuCaption.remove(QLatin1Char('&'));
-    createMenuBar({proceedCommand(menuCaption, QStringLiteral("mnuNext"))}, UpdateCaption::CheckMnemonic);
+    createMenuBar({proceedCommand(QStringLiteral("mnuNext"), Mnemonic::Dropped)}, UpdateCaption::CheckMnemonic);
 
-    auto *intro = new ClickableLabel(texts.introduction);
+    auto *intro = new ClickableLabel(introduction);
     intro->setObjectName(QStringLiteral("Label2"));
     intro->setWordWrap(true);
     intro->setFont(StarboxFont(9.75, true));
@@ -28,7 +26,7 @@ ProfileInputWindow::ProfileInputWindow(ProgramHost &host, const ReadingProgramEn
     askForThreeNames(OnlyAlphabetMessage(), DateOrder::MonthDayYear);
     m_details = CreateDetailsFrame(threeNames(), dateLists());
     m_details.row->addStretch(1);
-    m_details.row->addWidget(createProceedButton(texts.proceedCaption), 0, Qt::AlignBottom);
+    m_details.row->addWidget(createProceedButton(), 0, Qt::AlignBottom);
     body()->addWidget(m_details.frame);
 
     addButtonRow({createExitButton(QStringLiteral("E&xit"))});

@@ -11,13 +11,10 @@ class ProfileInputWindow : public InputWindow
 {
     Q_OBJECT
 public:
-    struct Texts
-    {
-        QString proceedCaption; // cmdNext, and mnuNext without the mnemonic
-        QString introduction;   // Label2
-    };
-
-    ProfileInputWindow(ProgramHost &host, const ReadingProgramEntry &program, const Texts &texts);
+    // introduction: Label2. mnuNext is the proceed caption without its
+    // mnemonic.
+    ProfileInputWindow(ProgramHost &host, const ReadingProgramEntry &program,
+                       const QString &introduction);
 
 protected:
     // The row of fraName that holds the date frame, before cmdNext.

@@ -6,11 +6,10 @@
 
 frmFashionAstrologyMain::frmFashionAstrologyMain(ProgramHost &host)
     : ProfileInputWindow(host, FashionProgram(),
-                         {QStringLiteral("Get My Fashion Astrology Reading"),
-                          QStringLiteral("Orla Fashion Astrology tells you more about the style and "
-                                         "fashion adopted by people of different zodiac signs. "
-                                         "Enter your date of birth and know how to make your "
-                                         "fashion statement!")})
+                         QStringLiteral("Orla Fashion Astrology tells you more about the style and "
+                                        "fashion adopted by people of different zodiac signs. "
+                                        "Enter your date of birth and know how to make your "
+                                        "fashion statement!"))
 {
 }
 

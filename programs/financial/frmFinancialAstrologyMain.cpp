@@ -30,7 +30,7 @@ frmFinancialAstrologyMain::frmFinancialAstrologyMain(ProgramHost &host)
     Paint(details, Qt::white);
     body()->addWidget(details);
 
-    addButtonRow({createProceedButton(QStringLiteral("&Get My Financial Astrology Reading")),
+    addButtonRow({createProceedButton(),
                   createOpenButton(QStringLiteral("&Open Previously Saved Reading"))});
     body()->addStretch(1);
     setMinimumWidth(Twips(8055));

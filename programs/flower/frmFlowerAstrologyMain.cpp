@@ -25,8 +25,7 @@ frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
         return ValidateDetails(person, texts);
     });
     openSavedWith(&OpenSavedReading);
-    const QString proceed = QStringLiteral("&Get My Flower Astrology Report");
-    createMenuBar({proceedCommand(proceed, QStringLiteral("mnuGetMyReport")),
+    createMenuBar({proceedCommand(QStringLiteral("mnuGetMyReport")),
                    openCommand(QStringLiteral("Open Previously Saved Flower Astrology Report"),
                                QStringLiteral("mnuOpen"))},
                   UpdateCaption::UpdateMnemonic);
@@ -72,10 +71,10 @@ frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
     panelLayout->addLayout(row);
     body()->addWidget(panel);
 
-    FaceButton *proceedButton = createProceedButton(proceed);
-    proceedButton->setFont(StarboxFont(9, true));
-    proceedButton->setFace(kFlowerButtonFace);
-    body()->addWidget(proceedButton);
+    FaceButton *proceed = createProceedButton();
+    proceed->setFont(StarboxFont(9, true));
+    proceed->setFace(kFlowerButtonFace);
+    body()->addWidget(proceed);
     body()->addStretch(1);
 
     setMinimumWidth(Twips(7020));

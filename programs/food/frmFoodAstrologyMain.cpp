@@ -14,8 +14,7 @@
 frmFoodAstrologyMain::frmFoodAstrologyMain(ProgramHost &host)
     : InputWindow(host, FoodProgram())
 {
-    createMenuBar({proceedCommand(QStringLiteral("Get My Food Astrology Reading"), QStringLiteral("mnuNext"))},
-                  UpdateCaption::CheckMnemonic);
+    createMenuBar({proceedCommand(QStringLiteral("mnuNext"), Mnemonic::Dropped)}, UpdateCaption::CheckMnemonic);
 
     auto *intro = new TextLabel(QStringLiteral(
         "What kind of food do you prefer? A Pizza or some green vegetables? Know more about "
@@ -36,8 +35,7 @@ frmFoodAstrologyMain::frmFoodAstrologyMain(ProgramHost &host)
     body()->addWidget(details);
     body()->addWidget(dateLists().frame);
 
-    addButtonRow({createProceedButton(QStringLiteral("Get My &Food Astrology Reading")),
-                  createExitButton(QStringLiteral("E&xit"))});
+    addButtonRow({createProceedButton(), createExitButton(QStringLiteral("E&xit"))});
     body()->addStretch(1);
 }
 

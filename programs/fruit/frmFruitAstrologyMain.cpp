@@ -17,8 +17,7 @@ frmFruitAstrologyMain::frmFruitAstrologyMain(ProgramHost &host)
     checkDetailsWith([](const Person &person) {
         return CheckName(person.name, {QStringLiteral("Please Enter Your Name"), MessageIcon::Information, false});
     });
-    const QString proceed = QStringLiteral("Get My &Fruit Astrology Reading");
-    createMenuBar({proceedCommand(proceed, QStringLiteral("mnuNext"))}, UpdateCaption::CheckMnemonic);
+    createMenuBar({proceedCommand(QStringLiteral("mnuNext"))}, UpdateCaption::CheckMnemonic);
 
     auto *intro = new TextLabel(QStringLiteral(
         "Orla Fruit Astrology tells you more about your personality based on your choice of fruit. "
@@ -40,7 +39,7 @@ frmFruitAstrologyMain::frmFruitAstrologyMain(ProgramHost &host)
     row->addWidget(nameBox(), 1);
     body()->addWidget(details);
 
-    addButtonRow({createProceedButton(proceed), createExitButton(QStringLiteral("E&xit"))});
+    addButtonRow({createProceedButton(), createExitButton(QStringLiteral("E&xit"))});
     body()->addStretch(1);
 }
 

@@ -10,10 +10,9 @@
 
 frmGiftAstrologyMain::frmGiftAstrologyMain(ProgramHost &host)
     : ProfileInputWindow(host, GiftProgram(),
-                         {QStringLiteral("Get My Gift Astrology Reading"),
-                          QStringLiteral("Are you worrying about what you would like to gift your "
-                                         "partner or friend? Here is the solution. Let Orla Gift "
-                                         "Astrology help you find the best astrology based gifts.")})
+                         QStringLiteral("Are you worrying about what you would like to gift your "
+                                        "partner or friend? Here is the solution. Let Orla Gift "
+                                        "Astrology help you find the best astrology based gifts."))
 {
     auto *gender = new QGroupBox(QStringLiteral("Enter Gender"));
     gender->setObjectName(QStringLiteral("Frame3"));

@@ -22,10 +22,9 @@ frmHealthAstrologyMain::frmHealthAstrologyMain(ProgramHost &host)
 {
     checkDetailsWith(&ValidateHealthDetails);
     openSavedWith(&OpenSavedReading);
-    const QString proceed = QStringLiteral("Get My &Health Reading");
     createMenuBar({openCommand(QStringLiteral("Open Previously Saved Health Reading"),
                                QStringLiteral("mnuOpenPreviouslySavedHealth")),
-                   proceedCommand(proceed, QStringLiteral("mnuGetMyHealthReading"))},
+                   proceedCommand(QStringLiteral("mnuGetMyHealthReading"))},
                   UpdateCaption::UpdateMnemonic);
     setBodyBackground(Qt::black);
 
@@ -72,7 +71,7 @@ frmHealthAstrologyMain::frmHealthAstrologyMain(ProgramHost &host)
     row->addWidget(details, 1);
     body()->addLayout(row);
 
-    FaceButton *next = createProceedButton(proceed);
+    FaceButton *next = createProceedButton();
     next->setFont(StarboxFont(9, true));
     next->setFace(kHealthCream);
     body()->addWidget(next);

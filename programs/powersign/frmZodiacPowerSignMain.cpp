@@ -18,8 +18,7 @@ frmZodiacPowerSignMain::frmZodiacPowerSignMain(ProgramHost &host)
     checkDetailsWith([](const Person &person) {
         return ValidatePowerSignDetails(person.name, person.day, MonthIndex(person.month), person.year);
     });
-    const QString proceed = QStringLiteral("Find My Zodiac &Power Sign");
-    createMenuBar({proceedCommand(proceed, QStringLiteral("mnuFindPowerSign"))}, UpdateCaption::UpdateMnemonic);
+    createMenuBar({proceedCommand(QStringLiteral("mnuFindPowerSign"))}, UpdateCaption::UpdateMnemonic);
 
     auto *picture = new QLabel;
     picture->setObjectName(QStringLiteral("Picture1"));
@@ -39,7 +38,7 @@ frmZodiacPowerSignMain::frmZodiacPowerSignMain(ProgramHost &host)
     grid->setColumnStretch(2, 1);
     body()->addWidget(details);
 
-    addButtonRow({createProceedButton(proceed), createExitButton(QStringLiteral("&Exit"))});
+    addButtonRow({createProceedButton(), createExitButton(QStringLiteral("&Exit"))});
     body()->addStretch(1);
 }
 

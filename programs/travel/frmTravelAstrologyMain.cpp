@@ -34,7 +34,7 @@ frmTravelAstrologyMain::frmTravelAstrologyMain(ProgramHost &host)
     askForOneName(); // any character may be typed into the name
     body()->addWidget(CreatePersonalDetailsFrame(nameBox(), dateLists()));
 
-    addButtonRow({createProceedButton(QStringLiteral("&Find My Astro Travel Traits")),
+    addButtonRow({createProceedButton(),
                   createOpenButton(QStringLiteral("&Open Previously Saved Reading"))});
     body()->addStretch(1);
 }
