@@ -8,14 +8,15 @@
 //              birth, or a name only: the window asks for its kind here and
 //              places the controls it gets back where its layout wants them;
 //   proceed    the button (objectName and caption from the program's
-//              registry entry), the File menu entry where there is one, and Proceed itself: the person entered, the program's
-//              check (checkDetailsWith), then its reading (readingFor),
-//              shown in a new display window while this window hides;
+//              registry entry), the File menu entry where there is one, and
+//              Proceed itself: the person entered, the program's check
+//              (checkDetailsWith), then its reading (readingFor), shown in a
+//              new display window while this window hides;
 //   Open       for the programs that save: the program names how a saved
 //              reading is read (openSavedWith: the reports' Open dialog,
-//              which stands above this frame); the person read is put back into the name box
-//              (as stored, outside the key rule) and the date lists, then
-//              Proceed runs;
+//              which stands above this frame); the person read is put back
+//              into the name box (as stored, outside the key rule) and the
+//              date lists, then Proceed runs;
 //   Exit       a button that closes the window;
 //   reminder   the update reminder, for the windows that run it on loading.
 //
