@@ -2,6 +2,8 @@
 
 #include "core/sun_sign.h"
 
+#include <QStringList>
+
 DateFault CheckDayOfMonth(int day, int monthIndex, int year)
 {
     constexpr int kFebruary = 1;
@@ -27,7 +29,7 @@ QString WrongThirtyFirstMessage()
     return QStringLiteral("Please Enter Correct Date Or Month !");
 }
 
-std::optional<DetailsProblem> CheckBirthDate(const BirthDetails &details,
+std::optional<DetailsProblem> CheckBirthDate(const Person &details,
                                              const ValidationTexts &texts)
 {
     switch (CheckDayOfMonth(details.day, MonthIndex(details.month), details.year)) {
@@ -49,7 +51,7 @@ std::optional<DetailsProblem> CheckName(const QString &name, const NameRule &rul
     return std::nullopt;
 }
 
-std::optional<DetailsProblem> ValidateDetails(const BirthDetails &details,
+std::optional<DetailsProblem> ValidateDetails(const Person &details,
                                               const ValidationTexts &texts)
 {
     if (auto problem = CheckName(details.name, texts.name))
@@ -57,16 +59,14 @@ std::optional<DetailsProblem> ValidateDetails(const BirthDetails &details,
     return CheckBirthDate(details, texts);
 }
 
-BirthDetails ThreeNameEntry::details() const
+Person ThreeNameEntry::person() const
 {
-    BirthDetails details;
-    details.firstName = firstName;
-    details.middleName = middleName;
-    details.lastName = lastName;
-    details.day = day.toInt();
-    details.month = month;
-    details.year = year.toInt();
-    return details;
+    QStringList names;
+    for (const QString &part : {firstName, middleName, lastName}) {
+        if (!part.trimmed().isEmpty())
+            names.append(part.trimmed());
+    }
+    return {names.join(QLatin1Char(' ')), day.toInt(), month, year.toInt()};
 }
 
 std::optional<DetailsProblem> ValidateDetails(const ThreeNameEntry &entry)
@@ -87,5 +87,5 @@ std::optional<DetailsProblem> ValidateDetails(const ThreeNameEntry &entry)
             return DetailsProblem{QString::fromUtf16(step.message), MessageIcon::Information,
                                   step.focus};
     }
-    return CheckBirthDate(entry.details());
+    return CheckBirthDate(entry.person());
 }

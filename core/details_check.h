@@ -3,7 +3,7 @@
 // The checks that input windows run on birth details before a reading.
 // They only judge; the window shows the message and moves the focus.
 
-#include "core/birth_details.h"
+#include "core/person.h"
 
 #include <QString>
 
@@ -58,14 +58,15 @@ struct ValidationTexts
     QString wrongThirtyFirst = WrongThirtyFirstMessage();
 };
 
-std::optional<DetailsProblem> ValidateDetails(const BirthDetails &details,
+std::optional<DetailsProblem> ValidateDetails(const Person &details,
                                               const ValidationTexts &texts = {});
 
 // The date part alone, as a problem with the information icon.
-std::optional<DetailsProblem> CheckBirthDate(const BirthDetails &details,
+std::optional<DetailsProblem> CheckBirthDate(const Person &details,
                                              const ValidationTexts &texts = {});
 
-// The texts of a three-name input window as entered, before any conversion.
+// The texts of a three-name input window as entered, before any conversion:
+// its check must see a list with no entry picked, which a Person cannot hold.
 struct ThreeNameEntry
 {
     QString firstName;
@@ -75,7 +76,10 @@ struct ThreeNameEntry
     QString month; // text of the month list
     QString year;  // text of the year list
 
-    BirthDetails details() const;
+    // The person: the names that are not blank, trimmed and joined by one
+    // space ("ANNA BERG"); the day and year as numbers (0 where a list has
+    // no entry picked). Nothing shows or saves a three-name person's name.
+    Person person() const;
 };
 
 // The seven-step check of the three-name input windows: first and last name

@@ -17,6 +17,14 @@ struct Person
     bool operator==(const Person &) const = default;
 };
 
+// The person with no blanks around the name, as most readings keep it
+// (Travel keeps the name exactly as typed).
+inline Person WithNameTrimmed(Person person)
+{
+    person.name = person.name.trimmed();
+    return person;
+}
+
 // The date as the input window's lists show it, month first: "June/1/1990".
 inline QString SlashedDate(const Person &person)
 {

@@ -92,3 +92,8 @@ SunSign SunSignFor(const QString &monthName, int day, const CuspTable &table)
 {
     return SunSignFor(MonthIndex(monthName), day, table);
 }
+
+SunSign SunSignFor(const Person &person, const CuspTable &table)
+{
+    return SunSignFor(person.month, person.day, table);
+}

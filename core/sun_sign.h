@@ -3,6 +3,8 @@
 // The vocabulary every reading shares: the twelve signs, the twelve months
 // and the cusp days that split each month between its two signs.
 
+#include "core/person.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -46,3 +48,5 @@ inline constexpr CuspTable kStandardCuspTable{20, 19, 21, 21, 21, 21, 21, 21, 21
 // name falls back to January's signs; callers pass list entries only.
 SunSign SunSignFor(const QString &monthName, int day, const CuspTable &table);
 SunSign SunSignFor(int monthIndex, int day, const CuspTable &table);
+// A person's sun sign: their day and month under the table.
+SunSign SunSignFor(const Person &person, const CuspTable &table);

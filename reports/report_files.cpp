@@ -1,12 +1,9 @@
 #include "reports/report_files.h"
 
-#include "core/frame/details_widgets.h"
 #include "core/frame/guarded_dialog.h"
 #include "core/frame/messages.h"
-#include "core/frame/name_key_validator.h"
 
 #include <QFileDialog>
-#include <QLineEdit>
 
 namespace {
 
@@ -44,7 +41,7 @@ bool SaveReading(QWidget *parent, const SavedReadingKind &kind, const SavedDetai
     return false;
 }
 
-std::optional<SavedDetails> OpenSavedReading(QWidget *parent, const SavedReadingKind &kind)
+std::optional<Person> OpenSavedReading(QWidget *parent, const SavedReadingKind &kind)
 {
     const std::optional<QString> chosen = ChooseFile(parent, QFileDialog::AcceptOpen, OpenDialogTitle(),
                                                      kind.openFilter, kind.extension);
@@ -58,19 +55,10 @@ std::optional<SavedDetails> OpenSavedReading(QWidget *parent, const SavedReading
     // A file that cannot be read says so, rather than giving empty details
     // that would only be refused as a missing name.
     QString error;
-    std::optional<SavedDetails> details = ReadSavedReading(path, kind.order, &error);
-    if (!details)
+    const std::optional<SavedDetails> lines = ReadSavedReading(path, kind.order, &error);
+    if (!lines) {
         ShowMessage(parent, ReadFailedMessage(path, error), MessageIcon::Stop);
-    return details;
-}
-
-bool RestoreSavedReading(QWidget *parent, const SavedReadingKind &kind, QLineEdit *name,
-                         const DateLists &date)
-{
-    const std::optional<SavedDetails> saved = OpenSavedReading(parent, kind);
-    if (!saved)
-        return false;
-    SetStoredName(name, saved->name);
-    SelectDateEntries(date, saved->day, saved->month, saved->year);
-    return true;
+        return std::nullopt;
+    }
+    return SavedPerson(*lines);
 }

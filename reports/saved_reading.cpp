@@ -1,6 +1,6 @@
 #include "reports/saved_reading.h"
 
-#include "core/birth_details.h"
+#include "core/person.h"
 #include "core/line_encoding.h"
 
 #include <QDir>
@@ -97,6 +97,22 @@ QString ReadFailedMessage(const QString &path, const QString &reason)
 SavedDetails SavedDetailsOf(const Person &details)
 {
     return {details.name, QString::number(details.day), details.month, QString::number(details.year)};
+}
+
+namespace {
+
+int ListNumber(const QString &line)
+{
+    bool ok = false;
+    const int number = line.toInt(&ok);
+    return ok && QString::number(number) == line ? number : 0;
+}
+
+} // namespace
+
+Person SavedPerson(const SavedDetails &lines)
+{
+    return {lines.name, ListNumber(lines.day), lines.month, ListNumber(lines.year)};
 }
 
 QByteArray EncodeSavedReading(const SavedDetails &details, LineOrder order)

@@ -25,6 +25,12 @@ struct Person;
 // The details of a reading as its saved file holds them.
 SavedDetails SavedDetailsOf(const Person &details);
 
+// The person a saved file names: the name as stored; the day and year where
+// their lines are numbers as the date lists write them ("7", never "07" or
+// " 7"), else 0; the month line as it stands. A 0, or a month that is no
+// month's name, matches no entry of the date lists.
+Person SavedPerson(const SavedDetails &lines);
+
 enum class LineOrder {
     NameMonthDayYear, // Financial, Travel
     NameDayMonthYear  // Flower, Health

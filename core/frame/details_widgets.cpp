@@ -140,17 +140,17 @@ DateLists CreateBirthDayFrame(DateOrder order, int lastYear)
     return lists;
 }
 
-DetailsFrame CreateDetailsFrame(const QString &refusalMessage)
+DetailsFrame CreateDetailsFrame(const ThreeNameBoxes &names, const DateLists &date)
 {
     DetailsFrame details;
     details.frame = new QGroupBox(QStringLiteral("Please Fill In The Below Details:"));
     details.frame->setObjectName(QStringLiteral("fraName"));
-    details.names = CreateThreeNameBoxes(refusalMessage);
+    details.names = names;
     auto *nameFrame = new QGroupBox(QStringLiteral("Name"));
     nameFrame->setObjectName(QStringLiteral("Frame1"));
     auto *nameLayout = new QVBoxLayout(nameFrame);
     nameLayout->addWidget(details.names.row);
-    details.date = CreateBirthDayFrame(DateOrder::MonthDayYear);
+    details.date = date;
 
     details.row = new QHBoxLayout;
     details.row->addWidget(details.date.frame);
@@ -205,28 +205,6 @@ QGroupBox *CreatePersonalDetailsFrame(QLineEdit *name, const DateLists &date)
     grid->addWidget(date.year, 1, 3);
     grid->setColumnStretch(2, 1);
     return details;
-}
-
-Person CheckedDetails(const QLineEdit *name, const DateLists &date)
-{
-    Person details;
-    details.name = name->text().trimmed();
-    details.day = date.day->currentText().toInt();
-    details.month = date.month->currentText().trimmed();
-    details.year = date.year->currentText().toInt();
-    return details;
-}
-
-void SelectDateEntries(const DateLists &date, const QString &day, const QString &month,
-                       const QString &year)
-{
-    const struct { QComboBox *list; const QString &text; } entries[] = {
-        {date.day, day}, {date.month, month}, {date.year, year}};
-    for (const auto &entry : entries) {
-        const int index = entry.list->findText(entry.text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (index >= 0)
-            entry.list->setCurrentIndex(index);
-    }
 }
 
 ThreeNameEntry EnteredDetails(const ThreeNameBoxes &names, const DateLists &date)

@@ -48,8 +48,8 @@ DateLists CreateBirthDayFrame(DateOrder order = DateOrder::DayMonthYear,
 
 // The details frame of the Gift and Fashion input windows: fraName, "Please
 // Fill In The Below Details:", holding the frame "Name" (Frame1) with the
-// three name boxes above a row that starts with the date frame (month,
-// day, year); the window adds its own controls to that row.
+// given three name boxes above a row that starts with the given date frame
+// (month, day, year); the window adds its own controls to that row.
 struct DetailsFrame
 {
     QGroupBox *frame = nullptr; // fraName
@@ -58,7 +58,7 @@ struct DetailsFrame
     QHBoxLayout *row = nullptr;
 };
 
-DetailsFrame CreateDetailsFrame(const QString &refusalMessage);
+DetailsFrame CreateDetailsFrame(const ThreeNameBoxes &names, const DateLists &date);
 
 // The grid of the single-name input windows, laid out on the frame: "Name"
 // with its box, the captions "Date", "Month" and "Year" over their lists,
@@ -72,14 +72,6 @@ QGridLayout *CreateNameAndDateGrid(QWidget *frame, QLineEdit *name, const DateLi
 // The frame "Personal Details" (fraDetails): "Name" with its box, and
 // "Birth Day" with the day, month and year lists.
 QGroupBox *CreatePersonalDetailsFrame(QLineEdit *name, const DateLists &date);
-
-// What the name box and the lists hold now, as a reading keeps it.
-Person CheckedDetails(const QLineEdit *name, const DateLists &date);
-
-// Selects the entries with exactly these texts; a text that is no entry of
-// its list leaves that list as it was.
-void SelectDateEntries(const DateLists &date, const QString &day, const QString &month,
-                       const QString &year);
 
 // What the boxes and lists hold now.
 ThreeNameEntry EnteredDetails(const ThreeNameBoxes &names, const DateLists &date);

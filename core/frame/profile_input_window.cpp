@@ -5,35 +5,31 @@
 #include "core/name_filter.h"
 #include "core/frame/program_host.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
-ProfileInputWindow::ProfileInputWindow(ProgramHost &host, const Texts &texts)
-    : ProgramWindow(host, texts.programName, texts.windowName, WindowRole::Input)
+ProfileInputWindow::ProfileInputWindow(ProgramHost &host, const ReadingProgramEntry &program,
+                                       const QString &introduction)
+    : InputWindow(host, program)
 {
-    QString menuCaption = texts.proceedCaption;
-    menuCaption.remove(QLatin1Char('&'));
-    createMenuBar({command(menuCaption, QStringLiteral("mnuNext"), &ProfileInputWindow::cmdNext_Click)},
-                  UpdateCaption::CheckMnemonic);
+    createMenuBar({proceedCommand(QStringLiteral("mnuNext"), Mnemonic::Dropped)}, UpdateCaption::CheckMnemonic);
 
-    auto *intro = new ClickableLabel(texts.introduction);
+    auto *intro = new ClickableLabel(introduction);
     intro->setObjectName(QStringLiteral("Label2"));
     intro->setWordWrap(true);
     intro->setFont(StarboxFont(9.75, true));
     connect(intro, &ClickableLabel::clicked, this, [this] { this->host().openLink(WebLink::FullBrandPage); });
     body()->addWidget(intro);
 
-    m_details = CreateDetailsFrame(OnlyAlphabetMessage());
-    m_next = button(texts.proceedCaption, QStringLiteral("cmdNext"), &ProfileInputWindow::cmdNext_Click);
-    m_next->setDefault(true);
+    askForThreeNames(OnlyAlphabetMessage(), DateOrder::MonthDayYear);
+    m_details = CreateDetailsFrame(threeNames(), dateLists());
     m_details.row->addStretch(1);
-    m_details.row->addWidget(m_next, 0, Qt::AlignBottom);
+    m_details.row->addWidget(createProceedButton(), 0, Qt::AlignBottom);
     body()->addWidget(m_details.frame);
 
-    addButtonRow({button(QStringLiteral("E&xit"), QStringLiteral("cmdExit"), &ProfileInputWindow::close)});
+    addButtonRow({createExitButton(QStringLiteral("E&xit"))});
     body()->addStretch(1);
 }
 
@@ -48,18 +44,4 @@ void ProfileInputWindow::addToDetailsRow(QWidget *widget)
             previous = control;
         }
     }
-}
-
-bool ProfileInputWindow::ValidateDetails()
-{
-    return passes(::ValidateDetails(EnteredDetails(m_details.names, m_details.date)),
-                  [this](DetailsField field) {
-                      return FocusTarget(field, m_details.names, m_details.date);
-                  });
-}
-
-SunSign ProfileInputWindow::EnteredSign(const CuspTable &cusps) const
-{
-    return SunSignFor(m_details.date.month->currentIndex(), m_details.date.day->currentIndex() + 1,
-                      cusps);
 }

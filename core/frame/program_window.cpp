@@ -3,7 +3,6 @@
 #include "core/frame/accessibility.h"
 #include "core/frame/clickable_label.h"
 #include "core/frame/fonts.h"
-#include "core/frame/messages.h"
 #include "core/frame/program_host.h"
 #include "core/frame/solid_frame.h"
 
@@ -306,19 +305,6 @@ void ProgramWindow::placeAtTopCentre()
 {
     if (QMdiArea *area = mdiArea())
         move(TopCentre(area, width()));
-}
-
-bool ProgramWindow::passes(const std::optional<DetailsProblem> &problem,
-                           const std::function<QWidget *(DetailsField)> &focusFor)
-{
-    if (!problem)
-        return true;
-    // The window may go while its message is open (the main window closes).
-    const QPointer<QWidget> target = focusFor(problem->focus);
-    ShowMessage(this, problem->message, problem->icon);
-    if (target)
-        target->setFocus(Qt::OtherFocusReason);
-    return false;
 }
 
 void ProgramWindow::showReading(ProgramWindow *display)

@@ -8,7 +8,6 @@
 // A program window is an MDI child of the main window. Subclasses fill
 // body() and state their File menu commands; everything else is here.
 
-#include "core/details_check.h"
 #include "core/frame/face_button.h"
 
 #include <QList>
@@ -16,9 +15,7 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include <functional>
 #include <type_traits>
-#include <optional>
 
 class ProgramHost;
 class QAction;
@@ -81,19 +78,6 @@ protected:
         QAction *action = makeCommand(caption, name);
         connectToThis(action, &QAction::triggered, slot);
         return action;
-    }
-
-    // The end of an input window's check: true when there is no problem;
-    // otherwise shows the problem's message and moves the focus to the
-    // control that focusFor names (null leaves the focus where it is).
-    bool passes(const std::optional<DetailsProblem> &problem,
-                const std::function<QWidget *(DetailsField)> &focusFor);
-
-    // The focus rule of the single-name windows: a refused name takes the
-    // focus to the name box; a refused date leaves it where it is.
-    static std::function<QWidget *(DetailsField)> FocusOnName(QWidget *nameBox)
-    {
-        return [nameBox](DetailsField field) { return field == DetailsField::Name ? nameBox : nullptr; };
     }
 
     // A push button with its objectName, run by the given slot.

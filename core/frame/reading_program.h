@@ -25,6 +25,7 @@ struct ReadingProgramEntry
     QString displayWindow; // objectName of the display window
     QString reportWindow;  // objectName of the report window; empty if it has none
     QString proceedButton; // objectName of the input window's proceed button
+    QString proceedCaption; // its caption, mnemonic included
     QString picture;       // the selector picture; empty if it has none
     QColor captionColour;
     bool shown;            // offered in the selector

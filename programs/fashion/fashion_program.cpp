@@ -11,6 +11,7 @@ const ReadingProgramEntry &FashionProgram()
         .displayWindow = QStringLiteral("frmFashionAstrologyDisplay"),
         .reportWindow = {},
         .proceedButton = QStringLiteral("cmdNext"),
+        .proceedCaption = QStringLiteral("Get My Fashion Astrology Reading"),
         .picture = QStringLiteral(":/buttons/fashion.svg"),
         .captionColour = QColor::fromRgb(0xFF8000),
         .shown = true,

@@ -5,21 +5,17 @@
 #include "programs/fashion/frmFashionAstrologyDisplay.h"
 
 frmFashionAstrologyMain::frmFashionAstrologyMain(ProgramHost &host)
-    : ProfileInputWindow(host,
-                         {FashionProgram().name, FashionProgram().inputWindow,
-                          QStringLiteral("Get My Fashion Astrology Reading"),
-                          QStringLiteral("Orla Fashion Astrology tells you more about the style and "
-                                         "fashion adopted by people of different zodiac signs. "
-                                         "Enter your date of birth and know how to make your "
-                                         "fashion statement!")})
+    : ProfileInputWindow(host, FashionProgram(),
+                         QStringLiteral("Orla Fashion Astrology tells you more about the style and "
+                                        "fashion adopted by people of different zodiac signs. "
+                                        "Enter your date of birth and know how to make your "
+                                        "fashion statement!"))
 {
 }
 
-void frmFashionAstrologyMain::cmdNext_Click()
+ProgramWindow *frmFashionAstrologyMain::readingFor(const Person &person)
 {
-    if (!ValidateDetails())
-        return;
     auto *display = new frmFashionAstrologyDisplay(host(), this);
-    display->showReading(BuildFashionReading(EnteredSign(kFashionCuspTable)));
-    showReading(display);
+    display->showReading(BuildFashionReading(SunSignFor(person, kFashionCuspTable)));
+    return display;
 }

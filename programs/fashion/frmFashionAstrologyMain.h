@@ -2,7 +2,6 @@
 
 #include "core/frame/profile_input_window.h"
 
-
 // Fashion Astrology's input window: three names and a date of birth.
 class frmFashionAstrologyMain : public ProfileInputWindow
 {
@@ -10,9 +9,6 @@ class frmFashionAstrologyMain : public ProfileInputWindow
 public:
     explicit frmFashionAstrologyMain(ProgramHost &host);
 
-
-public slots:
-    void cmdNext_Click() override;
-
-private:
+protected:
+    ProgramWindow *readingFor(const Person &person) override;
 };

@@ -12,6 +12,7 @@ const ReadingProgramEntry &FinancialProgram()
         .displayWindow = QStringLiteral("frmFinancialAstrologyDisplay"),
         .reportWindow = QStringLiteral("frmFinancialAstrologySave"),
         .proceedButton = QStringLiteral("cmdProceed"),
+        .proceedCaption = QStringLiteral("&Get My Financial Astrology Reading"),
         .picture = {},
         .captionColour = QColor::fromRgb(0xFFFF00),
         .shown = false,

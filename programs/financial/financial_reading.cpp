@@ -90,11 +90,11 @@ void Financial_Profile(const QString &sign, FinancialReading &reading)
         reading.verdicts[std::size_t(k)] = FinancialVerdict(k, FinancialLevel(p, k));
 }
 
-FinancialReading FinancialReadingFor(const BirthDetails &details)
+FinancialReading FinancialReadingFor(const Person &person)
 {
     FinancialReading reading;
-    reading.person = {details.name.trimmed(), details.day, details.month, details.year};
-    reading.sign = SignName(SunSignFor(details.month, details.day, kFinancialCuspTable));
+    reading.person = WithNameTrimmed(person);
+    reading.sign = SignName(SunSignFor(person, kFinancialCuspTable));
     StarSignDescription(reading.sign, reading);
     Financial_Profile(reading.sign, reading);
     return reading;

@@ -4,7 +4,7 @@
 // way with money and a verdict on each of twelve money attributes, looked
 // up in fixed tables. No widgets here.
 
-#include "core/birth_details.h"
+#include "core/person.h"
 #include "core/fixed_table.h"
 
 #include <cstdint>
@@ -65,4 +65,4 @@ void StarSignDescription(const QString &sign, FinancialReading &reading);
 void Financial_Profile(const QString &sign, FinancialReading &reading);
 
 // The whole reading of checked details.
-FinancialReading FinancialReadingFor(const BirthDetails &details);
+FinancialReading FinancialReadingFor(const Person &person);

@@ -12,6 +12,7 @@ const ReadingProgramEntry &FlowerProgram()
         .displayWindow = QStringLiteral("frmFlowerAstrologyDisplay"),
         .reportWindow = QStringLiteral("frmFlowerAstrologySave"),
         .proceedButton = QStringLiteral("cmdProceed"),
+        .proceedCaption = QStringLiteral("&Get My Flower Astrology Report"),
         .picture = QStringLiteral(":/buttons/flower.svg"),
         .captionColour = QColor::fromRgb(0xFFFF80),
         .shown = true,

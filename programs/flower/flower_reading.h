@@ -3,7 +3,7 @@
 // Flower Astrology's reading: the sign's lucky flowers and plants, its
 // traits and a flower picture, looked up in a fixed table. No widgets here.
 
-#include "core/birth_details.h"
+#include "core/person.h"
 #include "core/fixed_table.h"
 
 

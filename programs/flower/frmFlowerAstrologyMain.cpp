@@ -3,9 +3,7 @@
 #include "programs/flower/flower_program.h"
 #include "core/frame/flat_list_style.h"
 #include "core/frame/fonts.h"
-#include "core/frame/name_key_validator.h"
 #include "core/name_filter.h"
-#include "core/frame/program_host.h"
 #include "core/frame/text_label.h"
 #include "programs/flower/flower_colours.h"
 #include "programs/flower/flower_reading.h"
@@ -17,16 +15,19 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QPushButton>
 
 frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
-    : ProgramWindow(host, FlowerProgram().name, FlowerProgram().inputWindow, WindowRole::Input)
+    : InputWindow(host, FlowerProgram())
 {
-    createMenuBar({command(QStringLiteral("&Get My Flower Astrology Report"), QStringLiteral("mnuGetMyReport"),
-                           &frmFlowerAstrologyMain::ShowFlowerReading),
-                   command(QStringLiteral("Open Previously Saved Flower Astrology Report"),
-                           QStringLiteral("mnuOpen"), &frmFlowerAstrologyMain::cmdOpen_Click)},
+    checkDetailsWith([](const Person &person) {
+        ValidationTexts texts;
+        texts.name = {QStringLiteral("Please Enter  Your Name !"), MessageIcon::Information, false};
+        return ValidateDetails(person, texts);
+    });
+    openSavedWith(&OpenSavedReading);
+    createMenuBar({proceedCommand(QStringLiteral("mnuGetMyReport")),
+                   openCommand(QStringLiteral("Open Previously Saved Flower Astrology Report"),
+                               QStringLiteral("mnuOpen"))},
                   UpdateCaption::UpdateMnemonic);
 
     auto *panel = new QWidget;
@@ -42,8 +43,7 @@ frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
     Paint(intro, kFlowerDarkRed);
     panelLayout->addWidget(intro);
 
-    FaceButton *open = button(QStringLiteral("Click Here To Open Previously Saved Flower Astrology Report"),
-                               QStringLiteral("cmdOpen"), &frmFlowerAstrologyMain::cmdOpen_Click);
+    FaceButton *open = createOpenButton(QStringLiteral("Click Here To Open Previously Saved Flower Astrology Report"));
     open->setFont(StarboxFont(8.25, true));
     open->setMinimumSize(Twips(2700), Twips(1300));
     // A tall button: its caption wraps over several lines.
@@ -54,18 +54,16 @@ frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
     auto *details = new QGroupBox(QStringLiteral("Enter Your Personal Details"));
     details->setObjectName(QStringLiteral("Frame1"));
     Paint(details, kFlowerDarkRed);
-    m_name = new QLineEdit;
-    m_name->setObjectName(QStringLiteral("txtName"));
-    InstallNameKeyFilter(m_name, OnlyLettersMessage());
-    m_date = CreateDateLists();
-    for (QWidget *entry : {static_cast<QWidget *>(m_name), static_cast<QWidget *>(m_date.day),
-                           static_cast<QWidget *>(m_date.month), static_cast<QWidget *>(m_date.year)})
+    askForOneName(OnlyLettersMessage());
+    const DateLists &date = dateLists();
+    for (QWidget *entry : {static_cast<QWidget *>(nameBox()), static_cast<QWidget *>(date.day),
+                           static_cast<QWidget *>(date.month), static_cast<QWidget *>(date.year)})
         PaintEntry(entry, kFlowerYellow, kFlowerPeriwinkle); // yellow on periwinkle
     // The lists in the same colours as the name box, not paler.
-    for (QComboBox *list : {m_date.day, m_date.month, m_date.year})
+    for (QComboBox *list : {date.day, date.month, date.year})
         UseFlatFace(list);
 
-    CreateNameAndDateGrid(details, m_name, m_date);
+    CreateNameAndDateGrid(details, nameBox(), date);
 
     auto *row = new QHBoxLayout;
     row->addWidget(open);
@@ -73,45 +71,20 @@ frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
     panelLayout->addLayout(row);
     body()->addWidget(panel);
 
-    FaceButton *proceed = button(QStringLiteral("&Get My Flower Astrology Report"), QStringLiteral("cmdProceed"),
-                                  &frmFlowerAstrologyMain::ShowFlowerReading);
+    FaceButton *proceed = createProceedButton();
     proceed->setFont(StarboxFont(9, true));
-    proceed->setDefault(true);
     proceed->setFace(kFlowerButtonFace);
     body()->addWidget(proceed);
     body()->addStretch(1);
 
     setMinimumWidth(Twips(7020));
-    // Loading the window runs the update reminder.
-    host.remindAboutUpdate(host.programArea() ? host.programArea()->window() : nullptr);
+    remindAboutUpdate();
 }
 
-bool frmFlowerAstrologyMain::ValidateDetails()
+ProgramWindow *frmFlowerAstrologyMain::readingFor(const Person &person)
 {
-    BirthDetails details;
-    details.name = m_name->text();
-    details.day = m_date.day->currentText().toInt();
-    details.month = m_date.month->currentText();
-    details.year = m_date.year->currentText().toInt();
-    ValidationTexts texts;
-    texts.name = {QStringLiteral("Please Enter  Your Name !"), MessageIcon::Information, false};
-    return passes(::ValidateDetails(details, texts), FocusOnName(m_name));
-}
-
-void frmFlowerAstrologyMain::ShowFlowerReading()
-{
-    if (!ValidateDetails())
-        return;
-    const Person last = CheckedDetails(m_name, m_date);
-    const SunSign sign = SunSignFor(last.month, last.day, kFlowerCuspTable);
-
     auto *display = new frmFlowerAstrologyDisplay(host(), this);
-    display->showReading(BuildFlowerReading(sign), last);
-    showReading(display);
-}
-
-void frmFlowerAstrologyMain::cmdOpen_Click()
-{
-    if (RestoreSavedReading(this, FlowerFiles(), m_name, m_date))
-        ShowFlowerReading();
+    display->showReading(BuildFlowerReading(SunSignFor(person, kFlowerCuspTable)),
+                         WithNameTrimmed(person));
+    return display;
 }

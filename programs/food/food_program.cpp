@@ -11,6 +11,7 @@ const ReadingProgramEntry &FoodProgram()
         .displayWindow = QStringLiteral("frmFoodAstrologyDisplay"),
         .reportWindow = {},
         .proceedButton = QStringLiteral("cmdNext"),
+        .proceedCaption = QStringLiteral("Get My &Food Astrology Reading"),
         .picture = QStringLiteral(":/buttons/food.svg"),
         .captionColour = QColor::fromRgb(0x00FF00),
         .shown = true,

@@ -1,7 +1,6 @@
 #include "programs/food/frmFoodAstrologyMain.h"
 
 #include "core/frame/fonts.h"
-#include "core/frame/messages.h"
 #include "core/name_filter.h"
 #include "core/frame/text_label.h"
 #include "programs/food/food_program.h"
@@ -10,16 +9,12 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 frmFoodAstrologyMain::frmFoodAstrologyMain(ProgramHost &host)
-    : ProgramWindow(host, FoodProgram().name, FoodProgram().inputWindow, WindowRole::Input)
+    : InputWindow(host, FoodProgram())
 {
-    createMenuBar({command(QStringLiteral("Get My Food Astrology Reading"),
-                           QStringLiteral("mnuNext"), &frmFoodAstrologyMain::cmdNext_Click)},
-                  UpdateCaption::CheckMnemonic);
+    createMenuBar({proceedCommand(QStringLiteral("mnuNext"), Mnemonic::Dropped)}, UpdateCaption::CheckMnemonic);
 
     auto *intro = new TextLabel(QStringLiteral(
         "What kind of food do you prefer? A Pizza or some green vegetables? Know more about "
@@ -29,39 +24,24 @@ frmFoodAstrologyMain::frmFoodAstrologyMain(ProgramHost &host)
     body()->addWidget(intro);
 
     // The three name boxes sit in fraName beside the caption "Name".
+    askForThreeNames(OnlyAlphabetMessage(), DateOrder::DayMonthYear);
     auto *details = new QGroupBox(QStringLiteral("Please Fill In The Below Details:"));
     details->setObjectName(QStringLiteral("fraName"));
-    m_names = CreateThreeNameBoxes(OnlyAlphabetMessage());
     auto *nameCaption = new TextLabel(QStringLiteral("Name"));
     nameCaption->setFont(StarboxFont(8.25, true));
     auto *nameRow = new QHBoxLayout(details);
     nameRow->addWidget(nameCaption, 0, Qt::AlignBottom);
-    nameRow->addWidget(m_names.row, 1);
+    nameRow->addWidget(threeNames().row, 1);
     body()->addWidget(details);
-    m_date = CreateBirthDayFrame();
-    body()->addWidget(m_date.frame);
+    body()->addWidget(dateLists().frame);
 
-    QPushButton *next = button(QStringLiteral("Get My &Food Astrology Reading"),
-                               QStringLiteral("cmdNext"), &frmFoodAstrologyMain::cmdNext_Click);
-    next->setDefault(true);
-    addButtonRow({next, button(QStringLiteral("E&xit"), QStringLiteral("cmdExit"),
-                               &frmFoodAstrologyMain::close)});
+    addButtonRow({createProceedButton(), createExitButton(QStringLiteral("E&xit"))});
     body()->addStretch(1);
 }
 
-bool frmFoodAstrologyMain::ValidateFoodDetails()
+ProgramWindow *frmFoodAstrologyMain::readingFor(const Person &person)
 {
-    return passes(ValidateDetails(EnteredDetails(m_names, m_date)),
-                  [this](DetailsField field) { return FocusTarget(field, m_names, m_date); });
-}
-
-void frmFoodAstrologyMain::cmdNext_Click()
-{
-    if (!ValidateFoodDetails())
-        return;
-    const BirthDetails details = EnteredDetails(m_names, m_date).details();
-    const SunSign sign = SunSignFor(details.month, details.day, kFoodCuspTable);
     auto *display = new frmFoodAstrologyDisplay(host(), this);
-    display->showReading(BuildFoodReading(sign));
-    showReading(display);
+    display->showReading(BuildFoodReading(SunSignFor(person, kFoodCuspTable)));
+    return display;
 }

@@ -2,7 +2,6 @@
 
 #include "core/frame/fonts.h"
 #include "core/name_filter.h"
-#include "core/frame/name_key_validator.h"
 #include "core/frame/text_label.h"
 #include "programs/fruit/frmFruitAstrologyDisplay.h"
 #include "programs/fruit/fruit_program.h"
@@ -12,11 +11,13 @@
 #include <QLineEdit>
 
 frmFruitAstrologyMain::frmFruitAstrologyMain(ProgramHost &host)
-    : ProgramWindow(host, FruitProgram().name, FruitProgram().inputWindow, WindowRole::Input)
+    : InputWindow(host, FruitProgram())
 {
-    createMenuBar({command(QStringLiteral("Get My &Fruit Astrology Reading"), QStringLiteral("mnuNext"),
-                           &frmFruitAstrologyMain::cmdNext_Click)},
-                  UpdateCaption::CheckMnemonic);
+    // The name as typed: only an empty box is refused.
+    checkDetailsWith([](const Person &person) {
+        return CheckName(person.name, {QStringLiteral("Please Enter Your Name"), MessageIcon::Information, false});
+    });
+    createMenuBar({proceedCommand(QStringLiteral("mnuNext"))}, UpdateCaption::CheckMnemonic);
 
     auto *intro = new TextLabel(QStringLiteral(
         "Orla Fruit Astrology tells you more about your personality based on your choice of fruit. "
@@ -28,35 +29,21 @@ frmFruitAstrologyMain::frmFruitAstrologyMain(ProgramHost &host)
 
     auto *details = new QGroupBox(QStringLiteral("Please Fill In The Below Details:"));
     details->setObjectName(QStringLiteral("fraName"));
-    m_name = new QLineEdit;
-    m_name->setObjectName(QStringLiteral("txtFirstName"));
-    InstallNameKeyFilter(m_name, OnlyAlphabetMessage());
+    askForNameOnly(QStringLiteral("txtFirstName"), OnlyAlphabetMessage());
     auto *caption = new TextLabel(QStringLiteral("Name:-"));
     caption->setFont(StarboxFont(8.25, true));
-    caption->setBuddy(m_name);
-    m_name->setAccessibleName(QStringLiteral("Name"));
+    caption->setBuddy(nameBox());
+    nameBox()->setAccessibleName(QStringLiteral("Name"));
     auto *row = new QHBoxLayout(details);
     row->addWidget(caption);
-    row->addWidget(m_name, 1);
+    row->addWidget(nameBox(), 1);
     body()->addWidget(details);
 
-    QPushButton *next = button(QStringLiteral("Get My &Fruit Astrology Reading"), QStringLiteral("cmdNext"),
-                               &frmFruitAstrologyMain::cmdNext_Click);
-    next->setDefault(true);
-    addButtonRow({next, button(QStringLiteral("E&xit"), QStringLiteral("cmdExit"), &frmFruitAstrologyMain::close)});
+    addButtonRow({createProceedButton(), createExitButton(QStringLiteral("E&xit"))});
     body()->addStretch(1);
 }
 
-bool frmFruitAstrologyMain::ValidateFruitDetails()
+ProgramWindow *frmFruitAstrologyMain::readingFor(const Person &)
 {
-    // The name as typed: only an empty box is refused.
-    const NameRule rule{QStringLiteral("Please Enter Your Name"), MessageIcon::Information, false};
-    return passes(CheckName(m_name->text(), rule), [this](DetailsField) { return m_name; });
-}
-
-void frmFruitAstrologyMain::cmdNext_Click()
-{
-    if (!ValidateFruitDetails())
-        return;
-    showReading(new frmFruitAstrologyDisplay(host(), this));
+    return new frmFruitAstrologyDisplay(host(), this);
 }

@@ -1,22 +1,15 @@
 #pragma once
 
-#include "core/frame/program_window.h"
+#include "core/frame/input_window.h"
 
-class QLineEdit;
-
-// Fruit Astrology's input window: a name only.
-class frmFruitAstrologyMain : public ProgramWindow
+// Fruit Astrology's input window: a name only; the fruit is chosen on the
+// display window.
+class frmFruitAstrologyMain : public InputWindow
 {
     Q_OBJECT
 public:
     explicit frmFruitAstrologyMain(ProgramHost &host);
 
-
-public slots:
-    void cmdNext_Click();
-
-private:
-    bool ValidateFruitDetails();
-
-    QLineEdit *m_name = nullptr;
+protected:
+    ProgramWindow *readingFor(const Person &person) override;
 };

@@ -11,6 +11,7 @@ const ReadingProgramEntry &FruitProgram()
         .displayWindow = QStringLiteral("frmFruitAstrologyDisplay"),
         .reportWindow = {},
         .proceedButton = QStringLiteral("cmdNext"),
+        .proceedCaption = QStringLiteral("Get My &Fruit Astrology Reading"),
         .picture = QStringLiteral(":/buttons/fruit.svg"),
         .captionColour = QColor::fromRgb(0xFF0000),
         .shown = true,

@@ -9,32 +9,28 @@
 #include <QRadioButton>
 
 frmGiftAstrologyMain::frmGiftAstrologyMain(ProgramHost &host)
-    : ProfileInputWindow(host,
-                         {GiftProgram().name, GiftProgram().inputWindow,
-                          QStringLiteral("Get My Gift Astrology Reading"),
-                          QStringLiteral("Are you worrying about what you would like to gift your "
-                                         "partner or friend? Here is the solution. Let Orla Gift "
-                                         "Astrology help you find the best astrology based gifts.")})
+    : ProfileInputWindow(host, GiftProgram(),
+                         QStringLiteral("Are you worrying about what you would like to gift your "
+                                        "partner or friend? Here is the solution. Let Orla Gift "
+                                        "Astrology help you find the best astrology based gifts."))
 {
     auto *gender = new QGroupBox(QStringLiteral("Enter Gender"));
     gender->setObjectName(QStringLiteral("Frame3"));
-    m_male = new QRadioButton(QStringLiteral("Male"));
-    m_male->setObjectName(QStringLiteral("optMale"));
+    auto *male = new QRadioButton(QStringLiteral("Male"));
+    male->setObjectName(QStringLiteral("optMale"));
     m_female = new QRadioButton(QStringLiteral("Female"));
     m_female->setObjectName(QStringLiteral("optFemale"));
-    m_male->setChecked(true);
+    male->setChecked(true);
     auto *row = new QHBoxLayout(gender);
-    row->addWidget(m_male);
+    row->addWidget(male);
     row->addWidget(m_female);
     addToDetailsRow(gender);
 }
 
-void frmGiftAstrologyMain::cmdNext_Click()
+ProgramWindow *frmGiftAstrologyMain::readingFor(const Person &person)
 {
-    if (!ValidateDetails())
-        return;
     const Gender gender = m_female->isChecked() ? Gender::Female : Gender::Male;
     auto *display = new frmGiftAstrologyDisplay(host(), this);
-    display->showReading(BuildGiftReading(EnteredSign(kGiftCuspTable), gender));
-    showReading(display);
+    display->showReading(BuildGiftReading(SunSignFor(person, kGiftCuspTable), gender));
+    return display;
 }

@@ -11,11 +11,9 @@ class frmGiftAstrologyMain : public ProfileInputWindow
 public:
     explicit frmGiftAstrologyMain(ProgramHost &host);
 
-
-public slots:
-    void cmdNext_Click() override;
+protected:
+    ProgramWindow *readingFor(const Person &person) override;
 
 private:
-    QRadioButton *m_male = nullptr;
     QRadioButton *m_female = nullptr;
 };

@@ -11,6 +11,7 @@ const ReadingProgramEntry &GiftProgram()
         .displayWindow = QStringLiteral("frmGiftAstrologyDisplay"),
         .reportWindow = {},
         .proceedButton = QStringLiteral("cmdNext"),
+        .proceedCaption = QStringLiteral("Get My Gift Astrology Reading"),
         .picture = QStringLiteral(":/buttons/gift.svg"),
         .captionColour = QColor::fromRgb(0x00FFFF),
         .shown = true,

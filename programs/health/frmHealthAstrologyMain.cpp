@@ -2,8 +2,6 @@
 
 #include "core/frame/fonts.h"
 #include "core/name_filter.h"
-#include "core/frame/name_key_validator.h"
-#include "core/frame/program_host.h"
 #include "core/frame/text_label.h"
 #include "programs/health/frmHealthAstrologyDisplay.h"
 #include "programs/health/health_colours.h"
@@ -14,19 +12,19 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 frmHealthAstrologyMain::frmHealthAstrologyMain(ProgramHost &host)
-    : ProgramWindow(host, HealthProgram().name, HealthProgram().inputWindow, WindowRole::Input)
+    : InputWindow(host, HealthProgram())
 {
-    createMenuBar({command(QStringLiteral("Open Previously Saved Health Reading"),
-                           QStringLiteral("mnuOpenPreviouslySavedHealth"), &frmHealthAstrologyMain::cmdOpen_Click),
-                   command(QStringLiteral("Get My &Health Reading"), QStringLiteral("mnuGetMyHealthReading"),
-                           &frmHealthAstrologyMain::ShowHealthReading)},
+    checkDetailsWith(&ValidateHealthDetails);
+    openSavedWith(&OpenSavedReading);
+    createMenuBar({openCommand(QStringLiteral("Open Previously Saved Health Reading"),
+                               QStringLiteral("mnuOpenPreviouslySavedHealth")),
+                   proceedCommand(QStringLiteral("mnuGetMyHealthReading"))},
                   UpdateCaption::UpdateMnemonic);
     setBodyBackground(Qt::black);
 
@@ -48,8 +46,7 @@ frmHealthAstrologyMain::frmHealthAstrologyMain(ProgramHost &host)
     Paint(prompt, QColor(0xEF, 0x41, 0xDA));
     body()->addWidget(prompt);
 
-    FaceButton *open = button(QStringLiteral("Click Here To Open Previously Saved Health Reading"),
-                               QStringLiteral("cmdOpen"), &frmHealthAstrologyMain::cmdOpen_Click);
+    FaceButton *open = createOpenButton(QStringLiteral("Click Here To Open Previously Saved Health Reading"));
     open->setFont(StarboxFont(9, true));
     open->setMinimumSize(Twips(2400), Twips(1300));
     // A tall button: its caption wraps over several lines.
@@ -57,17 +54,15 @@ frmHealthAstrologyMain::frmHealthAstrologyMain(ProgramHost &host)
     open->setAccessibleName(QStringLiteral("Click Here To Open Previously Saved Health Reading"));
     open->setFace(QColor(0xC0, 0xC0, 0xC0));
 
-    m_name = new QLineEdit;
-    m_name->setObjectName(QStringLiteral("txtName"));
-    InstallNameKeyFilter(m_name, OnlyLettersMessage());
-    m_date = CreateDateLists();
-    for (QWidget *entry : {static_cast<QWidget *>(m_name), static_cast<QWidget *>(m_date.day),
-                           static_cast<QWidget *>(m_date.month), static_cast<QWidget *>(m_date.year)}) {
+    askForOneName(OnlyLettersMessage());
+    const DateLists &date = dateLists();
+    for (QWidget *entry : {static_cast<QWidget *>(nameBox()), static_cast<QWidget *>(date.day),
+                           static_cast<QWidget *>(date.month), static_cast<QWidget *>(date.year)}) {
         entry->setFont(StarboxFont(8.25, true));
         PaintEntry(entry, Qt::black, kHealthCream);
     }
     auto *details = new QWidget;
-    CreateNameAndDateGrid(details, m_name, m_date, ListCaptions::Regular)->setContentsMargins(0, 0, 0, 0);
+    CreateNameAndDateGrid(details, nameBox(), date, ListCaptions::Regular)->setContentsMargins(0, 0, 0, 0);
     Paint(details, kHealthPeach);
 
     auto *row = new QHBoxLayout;
@@ -76,46 +71,24 @@ frmHealthAstrologyMain::frmHealthAstrologyMain(ProgramHost &host)
     row->addWidget(details, 1);
     body()->addLayout(row);
 
-    FaceButton *next = button(QStringLiteral("Get My &Health Reading"), QStringLiteral("cmdNext"),
-                               &frmHealthAstrologyMain::ShowHealthReading);
+    FaceButton *next = createProceedButton();
     next->setFont(StarboxFont(9, true));
-    next->setDefault(true);
     next->setFace(kHealthCream);
     body()->addWidget(next);
     body()->addStretch(1);
 
-    QPushButton *exit = button(QStringLiteral("&Exit"), QStringLiteral("cmdExit"), &frmHealthAstrologyMain::close);
+    QPushButton *exit = createExitButton(QStringLiteral("&Exit"));
     exit->setFont(StarboxFont(8.25, true));
     addToBottomStrip(exit);
 
     setMinimumWidth(Twips(8055));
-    // Loading the window runs the update reminder.
-    host.remindAboutUpdate(host.programArea() ? host.programArea()->window() : nullptr);
+    remindAboutUpdate();
 }
 
-bool frmHealthAstrologyMain::ValidateDetails()
+ProgramWindow *frmHealthAstrologyMain::readingFor(const Person &person)
 {
-    BirthDetails details;
-    details.name = m_name->text();
-    details.day = m_date.day->currentText().toInt();
-    details.month = m_date.month->currentText();
-    details.year = m_date.year->currentText().toInt();
-    return passes(ValidateHealthDetails(details), FocusOnName(m_name));
-}
-
-void frmHealthAstrologyMain::ShowHealthReading()
-{
-    if (!ValidateDetails())
-        return;
-    const Person last = CheckedDetails(m_name, m_date);
-    const SunSign sign = SunSignFor(last.month, last.day, kHealthCuspTable);
     auto *display = new frmHealthAstrologyDisplay(host(), this);
-    display->ShowHealthReading(BuildHealthReading(sign), last);
-    showReading(display);
-}
-
-void frmHealthAstrologyMain::cmdOpen_Click()
-{
-    if (RestoreSavedReading(this, HealthFiles(), m_name, m_date))
-        ShowHealthReading();
+    display->ShowHealthReading(BuildHealthReading(SunSignFor(person, kHealthCuspTable)),
+                               WithNameTrimmed(person));
+    return display;
 }

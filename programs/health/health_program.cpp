@@ -12,6 +12,7 @@ const ReadingProgramEntry &HealthProgram()
         .displayWindow = QStringLiteral("frmHealthAstrologyDisplay"),
         .reportWindow = QStringLiteral("frmHealthAstrologySave"),
         .proceedButton = QStringLiteral("cmdNext"),
+        .proceedCaption = QStringLiteral("Get My &Health Reading"),
         .picture = {},
         .captionColour = QColor::fromRgb(0x00FFFF),
         .shown = false,

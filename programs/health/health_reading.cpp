@@ -6,7 +6,7 @@ HealthReading BuildHealthReading(SunSign sign)
     return HealthReading{sign, row, RowAt(kConstitutionTable, static_cast<int>(row.constitution))};
 }
 
-std::optional<DetailsProblem> ValidateHealthDetails(const BirthDetails &details)
+std::optional<DetailsProblem> ValidateHealthDetails(const Person &details)
 {
     const auto problem = [](const char16_t *message, DetailsField focus) {
         return DetailsProblem{QString::fromUtf16(message), MessageIcon::Information, focus};

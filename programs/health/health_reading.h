@@ -5,7 +5,7 @@
 // of the sign's element with advice for an excess and a lack of it. All of
 // it follows from the sign, through two fixed tables. No widgets here.
 
-#include "core/birth_details.h"
+#include "core/person.h"
 #include "core/details_check.h"
 #include "core/fixed_table.h"
 
@@ -77,4 +77,4 @@ HealthReading BuildHealthReading(SunSign sign);
 // typed (blanks pass), 30 or 31 February, 31 of a thirty-day month, and 29
 // February in a year not divisible by 4. Every message has the information
 // icon.
-std::optional<DetailsProblem> ValidateHealthDetails(const BirthDetails &details);
+std::optional<DetailsProblem> ValidateHealthDetails(const Person &details);

@@ -1,25 +1,15 @@
 #pragma once
 
-#include "core/frame/details_widgets.h"
-#include "core/frame/program_window.h"
-
-class QLineEdit;
+#include "core/frame/input_window.h"
 
 // Zodiac Power Sign's input window: a name and a date of birth from 1900 to
 // 2022.
-class frmZodiacPowerSignMain : public ProgramWindow
+class frmZodiacPowerSignMain : public InputWindow
 {
     Q_OBJECT
 public:
     explicit frmZodiacPowerSignMain(ProgramHost &host);
 
-
-public slots:
-    void cmdNext_Click();
-
-private:
-    bool ValidatePowerSignDetails();
-
-    QLineEdit *m_name = nullptr;
-    DateLists m_date;
+protected:
+    ProgramWindow *readingFor(const Person &person) override;
 };

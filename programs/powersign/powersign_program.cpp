@@ -11,6 +11,7 @@ const ReadingProgramEntry &PowerSignProgram()
         .displayWindow = QStringLiteral("frmZodiacPowerSignDisplay"),
         .reportWindow = {},
         .proceedButton = QStringLiteral("cmdNext"),
+        .proceedCaption = QStringLiteral("Find My Zodiac &Power Sign"),
         .picture = {},
         .captionColour = QColor::fromRgb(0xFF8000),
         .shown = false,

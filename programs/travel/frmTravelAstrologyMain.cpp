@@ -7,14 +7,17 @@
 #include "programs/travel/travel_reading.h"
 #include "reports/report_files.h"
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QVBoxLayout>
-#include <QLineEdit>
 
 frmTravelAstrologyMain::frmTravelAstrologyMain(ProgramHost &host)
-    : ProgramWindow(host, TravelProgram().name, TravelProgram().inputWindow, WindowRole::Input)
+    : InputWindow(host, TravelProgram())
 {
+    // The name as typed: only an empty box is refused; the date is not checked.
+    checkDetailsWith([](const Person &person) {
+        return CheckName(person.name, {QStringLiteral("Please enter your name"), MessageIcon::Stop, false});
+    });
+    openSavedWith(&OpenSavedReading);
     createMenuBar({}, UpdateCaption::UpdateMnemonic);
 
     for (const char16_t *text :
@@ -28,35 +31,17 @@ frmTravelAstrologyMain::frmTravelAstrologyMain(ProgramHost &host)
         body()->addWidget(intro);
     }
 
-    m_name = new QLineEdit;
-    m_name->setObjectName(QStringLiteral("txtName"));
-    m_date = CreateDateLists();
-    body()->addWidget(CreatePersonalDetailsFrame(m_name, m_date));
+    askForOneName(); // any character may be typed into the name
+    body()->addWidget(CreatePersonalDetailsFrame(nameBox(), dateLists()));
 
-    QPushButton *proceed = button(QStringLiteral("&Find My Astro Travel Traits"),
-                                  QStringLiteral("cmdProceed"), &frmTravelAstrologyMain::cmdProceed_Click);
-    proceed->setDefault(true);
-    addButtonRow({proceed, button(QStringLiteral("&Open Previously Saved Reading"),
-                                  QStringLiteral("cmdOpen"), &frmTravelAstrologyMain::cmdOpen_Click)});
+    addButtonRow({createProceedButton(),
+                  createOpenButton(QStringLiteral("&Open Previously Saved Reading"))});
     body()->addStretch(1);
 }
 
-void frmTravelAstrologyMain::cmdProceed_Click()
+ProgramWindow *frmTravelAstrologyMain::readingFor(const Person &person)
 {
-    // The name as typed: only an empty box is refused; the date is not checked.
-    const NameRule rule{QStringLiteral("Please enter your name"), MessageIcon::Stop, false};
-    if (!passes(CheckName(m_name->text(), rule), FocusOnName(m_name)))
-        return;
     auto *display = new frmTravelAstrologyDisplay(host(), this);
-    // The day and year lists hold plain numbers, so the person keeps them exact.
-    display->ShowTravelReading(TravelReadingFor({m_name->text(), m_date.day->currentText().toInt(),
-                                                 m_date.month->currentText(),
-                                                 m_date.year->currentText().toInt()}));
-    showReading(display);
-}
-
-void frmTravelAstrologyMain::cmdOpen_Click()
-{
-    if (RestoreSavedReading(this, TravelFiles(), m_name, m_date))
-        cmdProceed_Click();
+    display->ShowTravelReading(TravelReadingFor(person));
+    return display;
 }

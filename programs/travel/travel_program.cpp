@@ -12,6 +12,7 @@ const ReadingProgramEntry &TravelProgram()
         .displayWindow = QStringLiteral("frmTravelAstrologyDisplay"),
         .reportWindow = QStringLiteral("frmTravelAstrologySave"),
         .proceedButton = QStringLiteral("cmdProceed"),
+        .proceedCaption = QStringLiteral("&Find My Astro Travel Traits"),
         .picture = QStringLiteral(":/buttons/travel.svg"),
         .captionColour = QColor::fromRgb(0xFF00FF),
         .shown = true,

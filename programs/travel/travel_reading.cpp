@@ -26,6 +26,6 @@ TravelReading TravelReadingFor(const Person &person)
 {
     TravelReading reading;
     reading.person = person;
-    BuildTravelReading(SignName(SunSignFor(person.month, person.day, kTravelCuspTable)), reading);
+    BuildTravelReading(SignName(SunSignFor(person, kTravelCuspTable)), reading);
     return reading;
 }

@@ -149,7 +149,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(int, icon);
         QFETCH(int, focus);
-        BirthDetails details;
+        Person details;
         details.name = name;
         details.day = day;
         details.month = month;

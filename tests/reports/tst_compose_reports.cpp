@@ -44,7 +44,7 @@ private slots:
     void financial()
     {
         QFETCH(Person, person);
-        BirthDetails details;
+        Person details;
         details.name = person.name;
         details.day = person.day;
         details.month = person.month;

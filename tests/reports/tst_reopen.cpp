@@ -113,6 +113,36 @@ private slots:
         }
     }
 
+    // A date line that is no entry of its list leaves that list as it was;
+    // the rest of the file is put back and the reading follows.
+    void dateThatIsNoEntryKeepsTheList_data()
+    {
+        QTest::addColumn<int>("program");
+        for (const ReportProgram &entry : kReportPrograms)
+            QTest::newRow(qPrintable(ReadingProgramAt(int(entry.program)).name)) << int(entry.program);
+    }
+    void dateThatIsNoEntryKeepsTheList()
+    {
+        QFETCH(int, program);
+        const SavedReadingKind &kind = ReportProgramOf(ReadingProgram(program)).files();
+        const QString path = m_dir.filePath(u"odd."_s + kind.extension);
+        QVERIFY(WriteSavedReading(path, {u"ANNA"_s, u"07"_s, u"Marc"_s, u" 1990"_s}, kind.order));
+
+        ProgramDriver driver{ReadingProgram(program)};
+        driver.enterDate(9, u"March"_s, 1984);
+        {
+            FileDialogAnswer answer(path);
+            driver.proceed("cmdOpen");
+            QTest::qWait(50); // a refusal's message would show by now
+            QCOMPARE(answer.messages.size(), 0);
+        }
+        QVERIFY(driver.display());
+        QCOMPARE(driver.inInput<QLineEdit>("txtName")->text(), u"ANNA"_s);
+        QCOMPARE(driver.inInput<QComboBox>("cboDate")->currentText(), u"9"_s);
+        QCOMPARE(driver.inInput<QComboBox>("cboMonth")->currentText(), u"March"_s);
+        QCOMPARE(driver.inInput<QComboBox>("cboYear")->currentText(), u"1984"_s);
+    }
+
     void unreadableFileSaysSo_data()
     {
         QTest::addColumn<int>("program");

@@ -2,6 +2,7 @@
 // that are short, long, binary or endless.
 
 #include "core/line_encoding.h"
+#include "core/person.h"
 #include "reports/saved_reading.h"
 
 #include <QDir>
@@ -169,6 +170,35 @@ private slots:
         QVERIFY(!WriteSavedReading(m_dir.filePath(u"missing/folder/anna.tvl"_s), kAnna,
                                    LineOrder::NameMonthDayYear));
         QVERIFY(!QFile::exists(m_dir.filePath(u"missing/folder/anna.tvl"_s)));
+    }
+
+    // Opening a file puts its date back into the lists only where a line is
+    // written as the lists write it; anything else is a number no list holds.
+    void savedPerson_data()
+    {
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<int>("readDay");
+        QTest::addColumn<int>("readYear");
+        QTest::newRow("as the lists write them") << u"7"_s << u"1980"_s << 7 << 1980;
+        QTest::newRow("a leading nought") << u"07"_s << u"01980"_s << 0 << 0;
+        QTest::newRow("blanks around") << u" 7"_s << u"1980 "_s << 0 << 0;
+        QTest::newRow("a plus sign") << u"+7"_s << u"+1980"_s << 0 << 0;
+        QTest::newRow("letters") << u"seven"_s << u"19eighty"_s << 0 << 0;
+        QTest::newRow("missing lines") << QString() << QString() << 0 << 0;
+        QTest::newRow("too long for a number") << u"99999999999"_s << u"1980"_s << 0 << 1980;
+    }
+    void savedPerson()
+    {
+        QFETCH(QString, day);
+        QFETCH(QString, year);
+        QFETCH(int, readDay);
+        QFETCH(int, readYear);
+        const Person person = SavedPerson({u" anna "_s, day, u"Marc"_s, year});
+        QCOMPARE(person.name, u" anna "_s); // as stored
+        QCOMPARE(person.day, readDay);
+        QCOMPARE(person.month, u"Marc"_s); // as stored: no list holds it
+        QCOMPARE(person.year, readYear);
     }
 
     void missingFileReadsNothing()

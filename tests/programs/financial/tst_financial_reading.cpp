@@ -143,7 +143,7 @@ private slots:
         QFETCH(int, day);
         QFETCH(QString, month);
         QFETCH(QString, sign);
-        BirthDetails details;
+        Person details;
         details.name = u"  ANNA  "_s;
         details.day = day;
         details.month = month;
@@ -159,7 +159,7 @@ private slots:
     // 19 January 1980 is Capricorn, very good at financial planning.
     void capricornPlans()
     {
-        BirthDetails details;
+        Person details;
         details.name = u"ANNA"_s;
         details.day = 19;
         details.month = u"January"_s;

@@ -339,9 +339,9 @@ private slots:
     }
 
 private:
-    static BirthDetails details(int day, const QString &month)
+    static Person details(int day, const QString &month)
     {
-        BirthDetails d;
+        Person d;
         d.name = u"ANNA"_s;
         d.day = day;
         d.month = month;

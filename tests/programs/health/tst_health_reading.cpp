@@ -188,7 +188,7 @@ private slots:
         QFETCH(int, year);
         QFETCH(QString, message);
         QFETCH(bool, focusOnName);
-        BirthDetails details;
+        Person details;
         details.name = name;
         details.day = day;
         details.month = month;
