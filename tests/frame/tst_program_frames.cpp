@@ -202,9 +202,10 @@ private slots:
         }
     }
 
-    // Every menu bar of a program window, on the input window (where it has
-    // one) and on the display window, ends File with Exit and has the same
-    // Help menu; the update command's mnemonic is the window's own.
+    // The display window's caption is the input window's. Every menu bar of
+    // a program window, on the input window (where it has one) and on the
+    // display window, ends File with Exit and has the same Help menu; the
+    // update command's mnemonic is the window's own.
     void menuBars_data()
     {
         QTest::addColumn<int>("program");
@@ -235,6 +236,7 @@ private slots:
         driver.enterDetails(kAnnaMariaBerg, 7, u"March"_s, 1980);
         driver.proceed();
         QVERIFY(driver.display());
+        QCOMPARE(driver.display()->windowTitle(), u"Orla "_s + driver.entry().name);
         CheckCommonMenus(driver.display(), displayUpdate);
     }
 
@@ -352,6 +354,44 @@ private slots:
         QVERIFY(!driver.display());
         QVERIFY(!driver.main().findChild<QWidget *>(driver.entry().displayWindow));
         QCOMPARE(driver.entries(), entries); // entries kept
+    }
+
+    // Details that pass the checks: no message, and the reading is shown.
+    void detailsThatPass_data()
+    {
+        QTest::addColumn<int>("program");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("signLabel"); // empty: the program shows no sign
+        QTest::addColumn<QString>("sign");
+        AddRow(P::Financial, "29 February 1900") << u"ANNA"_s << 29 << u"February"_s << 1900 << u"lblStarSign"_s
+                                                 << u"Pisces"_s;
+        AddRow(P::Health, "29 February 1900") << u"ANNA"_s << 29 << u"February"_s << 1900
+                                              << u"lblSunSignYourSunSign"_s << u"Pisces"_s;
+        // Travel refuses only an empty name, and takes any date.
+        AddRow(P::Travel, "blank name, 31 February") << u"   "_s << 31 << u"February"_s << 1981 << u"lblSunSign"_s
+                                                     << u"Pisces"_s;
+        AddRow(P::Fruit, "blank name") << u"   "_s << 1 << QString() << 0 << QString() << QString();
+    }
+    void detailsThatPass()
+    {
+        QFETCH(int, program);
+        QFETCH(QString, name);
+        QFETCH(int, day);
+        QFETCH(QString, month);
+        QFETCH(int, year);
+        QFETCH(QString, signLabel);
+        QFETCH(QString, sign);
+        ProgramDriver driver{P(program)};
+        MessageWatcher messages;
+        driver.enterDetails({name}, day, month, year);
+        driver.proceed();
+        QVERIFY(messages.seen().isEmpty());
+        QVERIFY(driver.display());
+        if (!signLabel.isEmpty())
+            QCOMPARE(driver.shown(signLabel.toLatin1().constData()), sign);
     }
 
     // The name key rule of each name box: letters become capitals, a
