@@ -1,23 +1,25 @@
 // What the frame gives every reading program alike, through each program's
 // real windows inside the main window, one row a program (or a program and
 // one of its commands): the input window's caption, proceed command and
-// date lists; the menu bar's common commands; the checks of the details
-// and the name key rule; the update reminder; Exit and Back; and, for the
-// programs with a report, opening it in front of the display, Save and
-// reopen, refused files and printing. Where programs differ in a text or a
-// control, the row carries it.
+// date lists; where the windows open; the menu bar's common commands; the
+// checks of the details and the name key rule; the update reminder; Exit
+// and Back; and, for the programs with a report, opening it in front of the
+// display, its links, Save and reopen, refused files and printing. Where
+// programs differ in a text or a control, the row carries it.
 
 #include "core/line_encoding.h"
 #include "core/frame/program_window.h"
 #include "helpers/isolation.h"
 #include "helpers/pdf_text.h"
 #include "helpers/program_driver.h"
+#include "helpers/url_catcher.h"
 #include "reports/report_window.h"
 #include "reports/saved_reading.h"
 #include "shell/app_settings.h"
 
 #include <QAction>
 #include <QDate>
+#include <QMdiArea>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -26,6 +28,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QSet>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 using namespace Qt::StringLiterals;
@@ -94,6 +98,14 @@ QByteArray FileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Whether a program window sits at the top of the program area, centred
+// across it.
+bool AtTopCentre(const ProgramWindow *window, const QMdiArea *area)
+{
+    const int free = area->viewport()->width() - window->width();
+    return window->y() == 0 && window->x() == std::max(0, free / 2);
 }
 
 const QString kUpdateMnemonic = u"Check for Software &Update"_s;
@@ -200,6 +212,36 @@ private slots:
                 controls.append(input->findChild<QWidget *>(name));
             QVERIFY(TabsThrough(controls));
         }
+    }
+
+    // Every window of a program opens at the top of the program area,
+    // centred across it: the input window, the display window, and the
+    // input window again after Back.
+    void placement_data()
+    {
+        QTest::addColumn<int>("program");
+        for (int i = 0; i < kReadingProgramCount; ++i)
+            AddRow(P(i), "");
+    }
+    void placement()
+    {
+        QFETCH(int, program);
+        ProgramDriver driver{P(program)};
+        const QMdiArea *area = driver.main().programArea();
+        // These two input windows grow by some 35 pixels after they are
+        // placed, and so open that much right of the centre.
+        if (P(program) == P::Financial || P(program) == P::Health)
+            QEXPECT_FAIL("", "the input window widens after it is placed", Continue);
+        QVERIFY(AtTopCentre(driver.input(), area));
+        driver.enterDetails(kAnnaMariaBerg, 7, u"March"_s, 1980);
+        driver.input()->move(3, 5);
+        driver.proceed();
+        QVERIFY(driver.display());
+        QVERIFY(AtTopCentre(driver.display(), area));
+        QPointer<ProgramWindow> shown = driver.display();
+        QVERIFY(RunCommand(shown, u"cmdBack"_s));
+        QTRY_VERIFY(shown.isNull());
+        QVERIFY(AtTopCentre(driver.input(), area));
     }
 
     // The display window's caption is the input window's. Every menu bar of
@@ -642,6 +684,45 @@ private slots:
         QVERIFY(driver.display()->isEnabled());
         if (!tabs.isEmpty())
             QCOMPARE(driver.display()->findChild<QTabWidget *>(tabs)->currentIndex(), tab);
+    }
+
+    // Every maker's line of a report is a link that opens the maker's site;
+    // an address-like name never becomes a link that opens.
+    void reportLinks_data()
+    {
+        QTest::addColumn<int>("program");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("links");
+        const QString hostile = u"javascript:alert(1) file:///etc/passwd"_s;
+        AddRow(P::Financial, "") << hostile << 26;
+        AddRow(P::Travel, "") << hostile << 15;
+        // Names there take letters only.
+        AddRow(P::Flower, "") << u"ANNA"_s << 2;
+        AddRow(P::Health, "") << u"ANNA"_s << 2;
+    }
+    void reportLinks()
+    {
+        QFETCH(int, program);
+        QFETCH(QString, name);
+        QFETCH(int, links);
+        UrlCatcher browser;
+        ProgramDriver driver{P(program)};
+        driver.read(name, 7, u"March"_s, 1980);
+        QVERIFY(driver.openReport());
+        QTextBrowser *box = driver.reportBox();
+        QStringList anchors;
+        for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                if (it.fragment().charFormat().isAnchor())
+                    anchors.append(it.fragment().charFormat().anchorHref());
+            }
+        }
+        QCOMPARE(anchors.size(), links);
+        QCOMPARE(QSet<QString>(anchors.begin(), anchors.end()), QSet<QString>{u"www.velmora.example"_s});
+        emit box->anchorClicked(QUrl(anchors.first()));
+        emit box->anchorClicked(QUrl(u"javascript:alert(1)"_s));
+        emit box->anchorClicked(QUrl(u"file:///etc/passwd"_s));
+        QCOMPARE(browser.opened, QList<QUrl>{QUrl(u"http://www.velmora.example"_s)});
     }
 
     // Saved from the report: four encoded lines in the program's order, no

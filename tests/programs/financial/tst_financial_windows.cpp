@@ -7,7 +7,6 @@
 #include "core/frame/program_window.h"
 #include "helpers/file_dialogs.h"
 #include "helpers/program_driver.h"
-#include "helpers/url_catcher.h"
 #include "programs/financial/financial_reading.h"
 
 #include <QFile>
@@ -145,15 +144,6 @@ private slots:
         const QString positive = RowText(FinancialReadingFor(details(1, u"August"_s)).row.positiveTraits);
         QVERIFY(positive.contains(u"\n\n"_s));
         QVERIFY(reportBox()->toPlainText().contains(u"Positive Traits: "_s + positive + u"\n\n\n"_s + kMakerLine));
-    }
-
-    void reportLinkOpensTheMakersSite()
-    {
-        UrlCatcher browser;
-        read(u"ANNA"_s, 7, u"March"_s, 1980);
-        openReport();
-        emit reportBox()->anchorClicked(QUrl(u"www.velmora.example"_s));
-        QCOMPARE(browser.opened, QList<QUrl>{QUrl(u"http://www.velmora.example"_s)});
     }
 
     // A character above code 170 cannot be stored; it is gone after
