@@ -725,6 +725,32 @@ private slots:
         QCOMPARE(browser.opened, QList<QUrl>{QUrl(u"http://www.velmora.example"_s)});
     }
 
+    // A name of blanks passes in Flower and Health, and the report carries
+    // it empty (Travel keeps a name as typed).
+    void blankNameIsStoredEmpty_data()
+    {
+        QTest::addColumn<int>("program");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("excerpt");
+        AddRow(P::Flower, "") << 1 << u"May"_s << 2000 << u"Name :- \n\n"_s;
+        AddRow(P::Health, "") << 1 << u"June"_s << 1990 << u"\n\nName :- \n\nDate Of Birth :- June/1/1990\n\n"_s;
+    }
+    void blankNameIsStoredEmpty()
+    {
+        QFETCH(int, program);
+        QFETCH(int, day);
+        QFETCH(QString, month);
+        QFETCH(int, year);
+        QFETCH(QString, excerpt);
+        ProgramDriver driver{P(program)};
+        driver.read(u"   "_s, day, month, year);
+        QVERIFY(driver.display());
+        QVERIFY(driver.openReport());
+        QVERIFY(driver.reportBox()->toPlainText().contains(excerpt));
+    }
+
     // Saved from the report: four encoded lines in the program's order, no
     // message; after Exit, reopened from the input window to the same
     // details, the same reading and the same report.

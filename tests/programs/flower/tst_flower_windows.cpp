@@ -76,14 +76,6 @@ private slots:
         QVERIFY(FlowerPictures().resource(0).isEmpty());
     }
 
-    void blankNameIsStoredEmpty()
-    {
-        read(u"   "_s, 1, u"May"_s, 2000);
-        QVERIFY(m_flower->display());
-        openReport();
-        QVERIFY(reportText().contains(u"Name :- \n\n"_s));
-    }
-
     void reportFromTheDisplaysLabels()
     {
         read(u"ANNA"_s, 1, u"August"_s, 2000); // Leo

@@ -135,13 +135,6 @@ private slots:
         QVERIFY(m_health->inInput("cboMonth")->font().bold());
     }
 
-    void blankNameIsStoredEmpty()
-    {
-        read(u"   "_s, 1, u"June"_s, 1990);
-        openReport();
-        QVERIFY(reportBox()->toPlainText().contains(u"\n\nName :- \n\nDate Of Birth :- June/1/1990\n\n"_s));
-    }
-
     // A Taurus reading: the type three times, the body part, the routine.
     void taurusDisplay()
     {
