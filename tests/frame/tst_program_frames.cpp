@@ -55,6 +55,15 @@ QTestData &AddRow(P program, const char *what)
 // The three names a person gives, cut to the name boxes the program has.
 const QStringList kAnnaMariaBerg{u"ANNA"_s, u"MARIA"_s, u"BERG"_s};
 
+// Fills in ANNA MARIA BERG (as many names as the program asks) born on
+// this day, and checks the option button, if any.
+void FillIn(ProgramDriver &driver, int day, const QString &month, int year, const QString &option = {})
+{
+    driver.enterDetails(kAnnaMariaBerg, day, month, year);
+    if (!option.isEmpty())
+        driver.input()->findChild<QRadioButton *>(option)->setChecked(true);
+}
+
 // The captions of a menu, "-" for a separator.
 QStringList Captions(const QMenu *menu)
 {
@@ -233,7 +242,7 @@ private slots:
         if (P(program) == P::Financial || P(program) == P::Health)
             QEXPECT_FAIL("", "the input window widens after it is placed", Continue);
         QVERIFY(AtTopCentre(driver.input(), area));
-        driver.enterDetails(kAnnaMariaBerg, 7, u"March"_s, 1980);
+        FillIn(driver, 7, u"March"_s, 1980);
         driver.input()->move(3, 5);
         driver.proceed();
         QVERIFY(driver.display());
@@ -275,7 +284,7 @@ private slots:
             CheckCommonMenus(driver.input(), inputUpdate);
         if (QTest::currentTestFailed())
             return;
-        driver.enterDetails(kAnnaMariaBerg, 7, u"March"_s, 1980);
+        FillIn(driver, 7, u"March"_s, 1980);
         driver.proceed();
         QVERIFY(driver.display());
         QCOMPARE(driver.display()->windowTitle(), u"Orla "_s + driver.entry().name);
@@ -298,34 +307,29 @@ private slots:
         QTest::addColumn<QString>("focus"); // where the focus is after the message
         const QString dateOrMonth = u"Please Enter Correct Date Or Month!"_s;
         const QString dateOrMonthBlank = u"Please Enter Correct Date Or Month !"_s;
-        const QStringList none{QString(), QString(), QString()};
-        const QStringList firstOnly{u"ANNA"_s, QString(), QString()};
-        const QStringList ab{u"A"_s, QString(), u"B"_s};
         const QStringList anna{u"ANNA"_s};
 
+        // The three-name programs check the names first, then the date; each
+        // keeps the dates its own tests have used.
         const QString next = u"cmdNext"_s;
-        AddRow(P::Food, "both names empty") << none << 1 << u"January"_s << 1980 << next
-                                            << u"Please Enter Your First Name"_s << kInfo << u"txtFirstName"_s;
-        AddRow(P::Food, "last name empty") << firstOnly << 1 << u"January"_s << 1980 << next
-                                           << u"Please Enter Your Last Name"_s << kInfo << u"txtLastName"_s;
-        AddRow(P::Food, "29 February 1901") << ab << 29 << u"February"_s << 1901 << next << dateOrMonth << kInfo << next;
-        AddRow(P::Food, "30 February 2000") << ab << 30 << u"February"_s << 2000 << next << dateOrMonth << kInfo << next;
-        AddRow(P::Food, "31 April") << ab << 31 << u"April"_s << 1980 << next << dateOrMonthBlank << kInfo << next;
-
-        const QStringList aOnly{u"A"_s, QString(), QString()};
-        AddRow(P::Gift, "both names empty") << none << 30 << u"February"_s << 1980 << next
-                                            << u"Please Enter Your First Name"_s << kInfo << u"txtFirstName"_s;
-        AddRow(P::Gift, "last name empty") << aOnly << 1 << u"May"_s << 1980 << next
-                                           << u"Please Enter Your Last Name"_s << kInfo << u"txtLastName"_s;
-        AddRow(P::Gift, "29 February 1901") << ab << 29 << u"February"_s << 1901 << next << dateOrMonth << kInfo << next;
-        AddRow(P::Gift, "30 February 2000") << ab << 30 << u"February"_s << 2000 << next << dateOrMonth << kInfo << next;
-        AddRow(P::Gift, "31 April") << ab << 31 << u"April"_s << 1990 << next << dateOrMonthBlank << kInfo << next;
-
-        AddRow(P::Fashion, "names empty") << none << 1 << u"January"_s << 1900 << next
-                                          << u"Please Enter Your First Name"_s << kInfo << u"txtFirstName"_s;
-        AddRow(P::Fashion, "29 February 1901") << ab << 29 << u"February"_s << 1901 << next << dateOrMonth << kInfo << next;
-        AddRow(P::Fashion, "31 September") << ab << 31 << u"September"_s << 1901 << next << dateOrMonthBlank << kInfo
-                                           << next;
+        struct Day { int day; const char *month; int year; };
+        const struct { P program; Day bothEmpty, lastEmpty, longMonth; } threeNames[] = {
+            {P::Food, {1, "January", 1980}, {1, "January", 1980}, {31, "April", 1980}},
+            {P::Gift, {30, "February", 1980}, {1, "May", 1980}, {31, "April", 1990}},
+            {P::Fashion, {1, "January", 1900}, {1, "January", 1900}, {31, "September", 1901}}};
+        for (const auto &t : threeNames) {
+            const auto add = [&t](const char *what, const QStringList &names, const Day &d) -> QTestData & {
+                return AddRow(t.program, what) << names << d.day << QString::fromLatin1(d.month) << d.year;
+            };
+            const QStringList ab{u"A"_s, QString(), u"B"_s};
+            add("both names empty", {QString(), QString(), QString()}, t.bothEmpty)
+                << next << u"Please Enter Your First Name"_s << kInfo << u"txtFirstName"_s;
+            add("last name empty", {u"A"_s, QString(), QString()}, t.lastEmpty)
+                << next << u"Please Enter Your Last Name"_s << kInfo << u"txtLastName"_s;
+            add("29 February 1901", ab, {29, "February", 1901}) << next << dateOrMonth << kInfo << next;
+            add("30 February 2000", ab, {30, "February", 2000}) << next << dateOrMonth << kInfo << next;
+            add("31 days in a month of 30", ab, t.longMonth) << next << dateOrMonthBlank << kInfo << next;
+        }
 
         const QString year = u"cboYear"_s;
         const QString noName = u"Please Enter Your Name"_s;
@@ -564,9 +568,7 @@ private slots:
         QFETCH(QString, option);
         QFETCH(QString, freshOption);
         ProgramDriver driver{P(program)};
-        driver.enterDetails(kAnnaMariaBerg, 3, u"October"_s, 1975);
-        if (!option.isEmpty())
-            driver.input()->findChild<QRadioButton *>(option)->setChecked(true);
+        FillIn(driver, 3, u"October"_s, 1975, option);
         driver.proceed();
         QPointer<ProgramWindow> shown = driver.display();
         QPointer<ProgramWindow> input = driver.input();
@@ -617,9 +619,7 @@ private slots:
         QFETCH(QString, command);
         QFETCH(QString, option);
         ProgramDriver driver{P(program)};
-        driver.enterDetails(kAnnaMariaBerg, 7, u"March"_s, 1980);
-        if (!option.isEmpty())
-            driver.input()->findChild<QRadioButton *>(option)->setChecked(true);
+        FillIn(driver, 7, u"March"_s, 1980, option);
         const QMap<QString, QString> entries = driver.entries();
         QCOMPARE(entries.value(NameBoxesOf(driver.input()).first()), u"ANNA"_s);
         driver.proceed();
