@@ -1,12 +1,15 @@
 #include "helpers/program_driver.h"
 
 #include "core/frame/program_window.h"
+#include "helpers/file_dialogs.h"
 #include "helpers/isolation.h"
 #include "helpers/shown_text.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTest>
@@ -38,6 +41,35 @@ bool TabsThrough(const QList<QWidget *> &controls)
             return false;
     }
     return true;
+}
+
+QStringList NameBoxesOf(const QWidget *input)
+{
+    if (!input)
+        return {};
+    if (input->findChild<QLineEdit *>(QStringLiteral("txtName")))
+        return {QStringLiteral("txtName")};
+    QStringList boxes;
+    for (const char *name : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
+        if (input->findChild<QLineEdit *>(QString::fromLatin1(name)))
+            boxes.append(QString::fromLatin1(name));
+    }
+    return boxes;
+}
+
+bool RunCommand(QWidget *window, const QString &name)
+{
+    if (!window)
+        return false;
+    if (auto *button = window->findChild<QAbstractButton *>(name)) {
+        button->click();
+        return true;
+    }
+    if (auto *action = window->findChild<QAction *>(name)) {
+        action->trigger();
+        return true;
+    }
+    return false;
 }
 
 ProgramDriver::ProgramDriver(ReadingProgram program)
@@ -91,6 +123,33 @@ void ProgramDriver::enterDate(int day, const QString &month, int year)
     inInput<QComboBox>("cboYear")->setCurrentText(QString::number(year));
 }
 
+void ProgramDriver::enterDetails(const QStringList &names, int day, const QString &month, int year)
+{
+    const QStringList boxes = NameBoxesOf(input());
+    for (qsizetype i = 0; i < boxes.size(); ++i)
+        inInput<QLineEdit>(boxes[i].toLatin1().constData())->setText(names.value(i));
+    if (inInput<QComboBox>("cboDate"))
+        enterDate(day, month, year);
+}
+
+QMap<QString, QString> ProgramDriver::entries() const
+{
+    QMap<QString, QString> held;
+    if (!input())
+        return held;
+    for (const QString &box : NameBoxesOf(input()))
+        held.insert(box, input()->findChild<QLineEdit *>(box)->text());
+    for (const char *list : {"cboDate", "cboMonth", "cboYear"}) {
+        if (auto *dates = inInput<QComboBox>(list))
+            held.insert(QString::fromLatin1(list), dates->currentText());
+    }
+    for (QRadioButton *option : input()->findChildren<QRadioButton *>()) {
+        if (option->isChecked())
+            held.insert(option->objectName(), QStringLiteral("checked"));
+    }
+    return held;
+}
+
 void ProgramDriver::proceed(const char *button)
 {
     if (!button) {
@@ -139,4 +198,41 @@ QString ProgramDriver::shown(const char *name) const
         return {};
     }
     return ShownText(window, objectName);
+}
+
+QStringList ProgramDriver::shownTexts() const
+{
+    QStringList texts;
+    QWidget *window = display();
+    if (!window)
+        return texts;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        QString text;
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            text = label->text();
+        else if (auto *box = qobject_cast<QPlainTextEdit *>(widget))
+            text = box->toPlainText();
+        else if (auto *line = qobject_cast<QLineEdit *>(widget))
+            text = line->text();
+        else
+            continue;
+        texts.append(widget->objectName() + QLatin1Char('[') + widget->property("index").toString()
+                     + QStringLiteral("]: ") + text);
+    }
+    return texts;
+}
+
+FileDialogsSeen ProgramDriver::saveReport(const QString &path)
+{
+    FileDialogAnswer answer(path);
+    if (ProgramWindow *window = report())
+        RunCommand(window, QStringLiteral("cmdSave"));
+    return {answer.dialogTitles, answer.messages};
+}
+
+FileDialogsSeen ProgramDriver::openSaved(const QString &path, const QString &command)
+{
+    FileDialogAnswer answer(path);
+    RunCommand(input(), command);
+    return {answer.dialogTitles, answer.messages};
 }

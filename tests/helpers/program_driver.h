@@ -3,11 +3,14 @@
 // Drives a reading program through the real main window: opens it, fills
 // its input window's controls by objectName and reads the display window.
 
+#include "helpers/modal_watcher.h"
 #include "shell/frmMDI.h"
 #include "shell/reading_programs.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QList>
+#include <QMap>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -16,6 +19,21 @@
 
 class ProgramWindow;
 class QTextBrowser;
+
+// The name boxes of the kinds of details an input window asks for, in the
+// order a person fills them: one name, three names, or a first name only.
+QStringList NameBoxesOf(const QWidget *input);
+
+// Runs a window's command by its objectName: clicks the button or triggers
+// the menu command. False if the window has neither.
+bool RunCommand(QWidget *window, const QString &name);
+
+// What the file dialogs and message boxes of one Save or Open showed.
+struct FileDialogsSeen
+{
+    QStringList dialogTitles;
+    QList<SeenMessage> messages;
+};
 
 // The next control that the Tab key reaches from this one.
 QWidget *NextTabStop(QWidget *from);
@@ -56,6 +74,12 @@ public:
     T *inDisplay(const char *name) const { return find<T>(display(), name); }
 
     void enterNames(const QString &first, const QString &middle, const QString &last);
+    // Fills the details the input window asks for: its name boxes in order
+    // (NameBoxesOf), then the date where it has one.
+    void enterDetails(const QStringList &names, int day, const QString &month, int year);
+    // What the input window holds: every name box and date list by
+    // objectName, and every option button that is checked.
+    QMap<QString, QString> entries() const;
     void enterDate(int day, const QString &month, int year);
     // Clicks a button of the input window; by default the program's proceed
     // button.
@@ -70,6 +94,14 @@ public:
     ProgramWindow *report() const;
     // The text of a label or of a box in the display window.
     QString shown(const char *name) const;
+    // Everything the display window shows in its labels and boxes, each
+    // text after its objectName and index; empty when no display is shown.
+    QStringList shownTexts() const;
+
+    // Saves the open report to this path with its Save button.
+    FileDialogsSeen saveReport(const QString &path);
+    // Opens a saved reading from this path with the input window's command.
+    FileDialogsSeen openSaved(const QString &path, const QString &command = QStringLiteral("cmdOpen"));
 
 private:
     template <typename T>

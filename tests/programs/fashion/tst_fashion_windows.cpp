@@ -1,7 +1,8 @@
-// Fashion Astrology through its real windows inside the main window.
+// Fashion Astrology through its real windows inside the main window: its
+// fashion tab, its layout, and the profile it shares with Gift Astrology.
+// What the frame gives every program is tested in tests/frame.
 
 #include "core/frame/program_window.h"
-#include "helpers/modal_watcher.h"
 #include "helpers/program_driver.h"
 #include "programs/fashion/fashion_reading.h"
 
@@ -46,28 +47,8 @@ private slots:
 
     void inputWindow()
     {
-        QCOMPARE(m_fashion->input()->windowTitle(), u"Orla Fashion Astrology"_s);
-        QCOMPARE(m_fashion->inInput<QPushButton>("cmdNext")->text(),
-                 u"Get My Fashion Astrology Reading"_s);
         QVERIFY(!m_fashion->inInput("optMale")); // no gender here
         QVERIFY(m_fashion->inInput<QLabel>("Label2")->text().startsWith(u"Orla Fashion Astrology tells"_s));
-    }
-
-    // The same checks as Gift Astrology, one piece of code.
-    void validation()
-    {
-        MessageWatcher messages;
-        m_fashion->enterNames(QString(), QString(), QString());
-        m_fashion->proceed();
-        m_fashion->enterNames(u"A"_s, QString(), u"B"_s);
-        m_fashion->enterDate(29, u"February"_s, 1901);
-        m_fashion->proceed();
-        m_fashion->enterDate(31, u"September"_s, 1901);
-        m_fashion->proceed();
-        QCOMPARE(messages.texts(), (QStringList{u"Please Enter Your First Name"_s,
-                                                u"Please Enter Correct Date Or Month!"_s,
-                                                u"Please Enter Correct Date Or Month !"_s}));
-        QVERIFY(!m_fashion->display());
     }
 
     void fashionTab_data()
@@ -140,8 +121,6 @@ private slots:
         QCOMPARE(tabs->currentIndex(), 0);
         tabs->setCurrentIndex(1);
         m_fashion->inDisplay<QPushButton>("cmdBack")->click();
-        QVERIFY(m_fashion->input()->isVisible());
-        QCOMPARE(m_fashion->inInput<QComboBox>("cboMonth")->currentText(), u"May"_s);
         m_fashion->proceed();
         QCOMPARE(m_fashion->inDisplay<QTabWidget>("SSTab1")->currentIndex(), 0);
     }
@@ -164,14 +143,6 @@ private slots:
         ProgramDriver gift(ReadingProgram::Gift);
         Read(gift, day, month, 1990);
         QCOMPARE(Profile(gift), fashion);
-    }
-
-    void exitReturnsToTheSelector()
-    {
-        Read(*m_fashion, 1, u"May"_s, 1985);
-        m_fashion->display()->close();
-        QVERIFY(m_fashion->selectorVisible());
-        QVERIFY(!m_fashion->input()->isVisible());
     }
 
 private:

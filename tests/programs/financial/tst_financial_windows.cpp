@@ -1,21 +1,16 @@
-// Financial Astrology through its real windows: the checks and their icons,
-// the verdicts, the two tabs, the report of twenty-six sections, saving,
-// reopening and printing to the default printer.
+// Financial Astrology through its real windows: the verdicts, the two tabs,
+// the report of twenty-six sections, and what saving loses of a name. What
+// the frame gives every program (the checks, Back, Exit, Save and reopen,
+// printing) is tested in tests/frame.
 
 #include "core/line_encoding.h"
 #include "core/frame/program_window.h"
 #include "helpers/file_dialogs.h"
-#include "helpers/pdf_text.h"
 #include "helpers/program_driver.h"
-#include "helpers/url_catcher.h"
 #include "programs/financial/financial_reading.h"
-#include "reports/report_window.h"
-#include "reports/saved_reading.h"
 
-#include <QAction>
 #include <QFile>
 #include <QGroupBox>
-#include <QMenuBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,66 +37,12 @@ private slots:
     {
         ProgramWindow *input = m_financial->input();
         QVERIFY(input);
-        QCOMPARE(input->windowTitle(), u"Orla Financial Astrology"_s);
-        QVERIFY(!input->findChild<QMenuBar *>());
-        QCOMPARE(m_financial->inInput<QPushButton>("cmdProceed")->text(), u"&Get My Financial Astrology Reading"_s);
         QCOMPARE(m_financial->inInput<QPushButton>("cmdOpen")->text(), u"&Open Previously Saved Reading"_s);
         QCOMPARE(m_financial->inInput<QGroupBox>("fraDetails")->title(), u"Personal Details"_s);
-        QCOMPARE(m_financial->inInput<QComboBox>("cboYear")->count(), 151);
-        QCOMPARE(m_financial->inInput<QComboBox>("cboYear")->currentText(), u"1900"_s);
         bool introFound = false;
         for (QLabel *label : input->findChildren<QLabel *>())
             introFound |= label->text().startsWith(u"Are you worrying about why you cant save money however hard your try?"_s);
         QVERIFY(introFound);
-        // The name box is not filtered.
-        QTest::keyClicks(m_financial->inInput<QLineEdit>("txtName"), u"o'Hara-2"_s);
-        QCOMPARE(m_financial->inInput<QLineEdit>("txtName")->text(), u"o'Hara-2"_s);
-    }
-
-    void checks_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("day");
-        QTest::addColumn<QString>("month");
-        QTest::addColumn<int>("year");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("icon");
-        QTest::addColumn<QString>("focus");
-        const int stop = QMessageBox::Critical;
-        const int info = QMessageBox::Information;
-        QTest::newRow("empty name") << QString() << 1 << u"March"_s << 1980 << u"Please Enter Your Name"_s << stop << u"txtName"_s;
-        QTest::newRow("blank name") << u"   "_s << 1 << u"March"_s << 1980 << u"Please Enter Your Name"_s << stop << u"txtName"_s;
-        QTest::newRow("30 February 2000") << u"ANNA"_s << 30 << u"February"_s << 2000 << u"Please Enter Correct Date Or Month!"_s << info << u"cboYear"_s;
-        QTest::newRow("29 February 1901") << u"ANNA"_s << 29 << u"February"_s << 1901 << u"Please Enter Correct Date Or Month!"_s << info << u"cboYear"_s;
-        QTest::newRow("31 April") << u"ANNA"_s << 31 << u"April"_s << 1980 << u"Please Enter Correct Date Or Month !"_s << info << u"cboYear"_s;
-        QTest::newRow("31 November") << u"ANNA"_s << 31 << u"November"_s << 1980 << u"Please Enter Correct Date Or Month !"_s << info << u"cboYear"_s;
-        QTest::newRow("29 February 1900") << u"ANNA"_s << 29 << u"February"_s << 1900 << QString() << 0 << QString();
-    }
-    void checks()
-    {
-        QFETCH(QString, name);
-        QFETCH(int, day);
-        QFETCH(QString, month);
-        QFETCH(int, year);
-        QFETCH(QString, message);
-        QFETCH(int, icon);
-        QFETCH(QString, focus);
-        MessageWatcher messages;
-        m_financial->inInput<QLineEdit>("txtName")->setText(name);
-        m_financial->enterDate(day, month, year);
-        m_financial->inInput("cboYear")->setFocus();
-        m_financial->proceed();
-        if (message.isEmpty()) {
-            QVERIFY(messages.seen().isEmpty());
-            QCOMPARE(m_financial->shown("lblStarSign"), u"Pisces"_s);
-            return;
-        }
-        QCOMPARE(messages.texts(), QStringList{message});
-        QCOMPARE(int(messages.seen().first().icon), icon);
-        QCOMPARE(messages.seen().first().title, u"Starbox"_s);
-        QCOMPARE(m_financial->main().focusWidget()->objectName(), focus);
-        QVERIFY(!m_financial->display());
-        QVERIFY(m_financial->input()->isVisible());
     }
 
     void verdicts_data()
@@ -159,28 +100,6 @@ private slots:
             QVERIFY(m_financial->inDisplay<QWidget>(box)->property("readOnly").toBool());
     }
 
-    void backKeepsTheEntries()
-    {
-        read(u"ANNA"_s, 19, u"January"_s, 1980);
-        const QStringList before = rows("lblFinancialProfileAttributes");
-        m_financial->display()->findChild<QAction *>(u"mnuBack"_s)->trigger();
-        QVERIFY(!m_financial->display());
-        QVERIFY(!m_financial->selectorVisible());
-        QCOMPARE(m_financial->inInput<QLineEdit>("txtName")->text(), u"ANNA"_s);
-        QCOMPARE(m_financial->inInput<QComboBox>("cboDate")->currentText(), u"19"_s);
-        m_financial->proceed();
-        QCOMPARE(rows("lblFinancialProfileAttributes"), before);
-    }
-
-    void exitReturnsToTheSelector()
-    {
-        read(u"ANNA"_s, 19, u"January"_s, 1980);
-        m_financial->inDisplay<QPushButton>("cmdExit")->click();
-        QVERIFY(!m_financial->display());
-        QVERIFY(m_financial->selectorVisible());
-        QVERIFY(!m_financial->input()->isVisible());
-    }
-
     void reportHasTwentySixSections()
     {
         read(u"ANNA"_s, 7, u"March"_s, 1980);
@@ -227,54 +146,6 @@ private slots:
         QVERIFY(reportBox()->toPlainText().contains(u"Positive Traits: "_s + positive + u"\n\n\n"_s + kMakerLine));
     }
 
-    void closingTheReportKeepsTheTab()
-    {
-        read(u"ANNA"_s, 7, u"March"_s, 1980);
-        m_financial->inDisplay<QTabWidget>("TS")->setCurrentIndex(1);
-        openReport();
-        // Modal: the display stays on screen behind the report, taking no input.
-        QVERIFY(m_financial->display());
-        QVERIFY(!m_financial->display()->isEnabled());
-        m_financial->report()->close();
-        QVERIFY(m_financial->display());
-        QVERIFY(m_financial->display()->isEnabled());
-        QCOMPARE(m_financial->inDisplay<QTabWidget>("TS")->currentIndex(), 1);
-    }
-
-    void reportLinkOpensTheMakersSite()
-    {
-        UrlCatcher browser;
-        read(u"ANNA"_s, 7, u"March"_s, 1980);
-        openReport();
-        emit reportBox()->anchorClicked(QUrl(u"www.velmora.example"_s));
-        QCOMPARE(browser.opened, QList<QUrl>{QUrl(u"http://www.velmora.example"_s)});
-    }
-
-    // ANNA born 7 March 1980: four encoded lines, name, month, day, year;
-    // reopened to the same reading.
-    void saveAndReopen()
-    {
-        const QString path = m_dir.filePath(u"anna.zod"_s);
-        read(u"ANNA"_s, 7, u"March"_s, 1980);
-        const QStringList verdicts = rows("lblFinancialProfileAttributes");
-        openReport();
-        {
-            FileDialogAnswer answer(path);
-            m_financial->report()->findChild<QPushButton *>(u"cmdSave"_s)->click();
-            QCOMPARE(answer.dialogTitles, QStringList{u"Save Your Zodiac Signs Result ...."_s});
-            QVERIFY(answer.messages.isEmpty());
-        }
-        QCOMPARE(savedLines(path), (QStringList{u"ANNA"_s, u"March"_s, u"7"_s, u"1980"_s}));
-
-        m_financial->report()->close();
-        m_financial->display()->findChild<QAction *>(u"mnuExit"_s)->trigger();
-        m_financial->reopen();
-        reopenFrom(path);
-        QCOMPARE(m_financial->shown("lblStarSign"), u"Pisces"_s);
-        QCOMPARE(rows("lblFinancialProfileAttributes"), verdicts);
-        QCOMPARE(m_financial->inInput<QComboBox>("cboMonth")->currentText(), u"March"_s);
-    }
-
     // A character above code 170 cannot be stored; it is gone after
     // reopening, in the reading as in the report. Code 170 itself stays.
     void highCharactersAreLostOnSave()
@@ -294,48 +165,6 @@ private slots:
         QCOMPARE(m_financial->inInput<QLineEdit>("txtName")->text(), u"RENE \u00AA1"_s);
         openReport();
         QVERIFY(reportBox()->toPlainText().startsWith(u"Name: RENE \u00AA1\n"_s));
-    }
-
-    void capitalExtensionIsRefused()
-    {
-        const QString path = m_dir.filePath(u"anna.ZOD"_s);
-        QVERIFY(WriteSavedReading(path, {u"ANNA"_s, u"7"_s, u"March"_s, u"1980"_s}, LineOrder::NameMonthDayYear));
-        FileDialogAnswer answer(path);
-        m_financial->proceed("cmdOpen");
-        QCOMPARE(answer.dialogTitles, QStringList{u"Select the source file"_s});
-        QCOMPARE(answer.messages.size(), 1);
-        QCOMPARE(answer.messages.first().text, u"Please Check The File."_s);
-        QCOMPARE(answer.messages.first().icon, QMessageBox::Critical);
-        QVERIFY(!m_financial->display());
-        QCOMPARE(m_financial->inInput<QLineEdit>("txtName")->text(), QString());
-    }
-
-    void fileWithoutNameShowsTheNameMessage()
-    {
-        const QString path = m_dir.filePath(u"noname.zod"_s);
-        QVERIFY(WriteSavedReading(path, {QString(), u"7"_s, u"March"_s, u"1980"_s}, LineOrder::NameMonthDayYear));
-        FileDialogAnswer answer(path);
-        m_financial->proceed("cmdOpen");
-        QCOMPARE(answer.messages.size(), 1);
-        QCOMPARE(answer.messages.first().text, u"Please Enter Your Name"_s);
-        QVERIFY(!m_financial->display());
-        QCOMPARE(m_financial->inInput<QComboBox>("cboMonth")->currentText(), u"March"_s);
-    }
-
-    void printsToTheDefaultPrinterWithoutADialog()
-    {
-        read(u"ANNA"_s, 7, u"March"_s, 1980);
-        openReport();
-        const QString pdf = m_dir.filePath(u"financial.pdf"_s);
-        const PrintedReport printed = PrintReportToPdf(static_cast<ReportWindow *>(m_financial->report()), pdf);
-        QCOMPARE(printed.printDialogs, 0);
-        QCOMPARE(printed.otherModals, 0);
-        if (!CanReadPdf())
-            QSKIP("pdftotext (poppler-utils) is needed to read the printed text");
-        const QString text = PdfText(pdf);
-        QVERIFY(text.contains(u"Date of Birth: March 7, 1980"_s));
-        QVERIFY(text.contains(u"Pacts & Contracts"_s));
-        QCOMPARE(text.count(kMakerLine), 26);
     }
 
 private:

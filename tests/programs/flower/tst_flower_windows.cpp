@@ -1,20 +1,14 @@
-// Flower Astrology through its real windows: the reminder on loading, the
-// checks, the display, the report composed from the display's labels,
-// saving, reopening and printing through the dialog.
+// Flower Astrology through its real windows: the display, its pictures,
+// the report and the colours. What the frame gives every program (the
+// reminder, the checks, Back, Exit, Save and reopen, printing) is tested in
+// tests/frame.
 
 #include "core/frame/program_window.h"
-#include "helpers/file_dialogs.h"
-#include "helpers/pdf_text.h"
 #include "helpers/program_driver.h"
 #include "programs/flower/flower_pictures.h"
 #include "programs/flower/flower_reading.h"
-#include "reports/report_window.h"
-#include "shell/app_settings.h"
 
 #include <QAction>
-#include <QDate>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -25,80 +19,15 @@ class TestFlowerWindows : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); QVERIFY(m_dir.isValid()); }
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void init() { m_flower = std::make_unique<ProgramDriver>(ReadingProgram::Flower); }
     void cleanup() { m_flower.reset(); }
 
     void inputWindow()
     {
-        QCOMPARE(m_flower->input()->windowTitle(), u"Orla Flower Astrology"_s);
-        QCOMPARE(m_flower->inInput<QPushButton>("cmdProceed")->text(), u"&Get My Flower Astrology Report"_s);
         QVERIFY(m_flower->inInput("cmdOpen"));
-        QVERIFY(!m_flower->inInput("cmdExit")); // closed from the menu or the close box
-        QCOMPARE(m_flower->input()->findChild<QAction *>(u"mnuGetMyReport"_s)->text(),
-                 u"&Get My Flower Astrology Report"_s);
         QCOMPARE(m_flower->input()->findChild<QAction *>(u"mnuOpen"_s)->text(),
                  u"Open Previously Saved Flower Astrology Report"_s);
-        // Tab order: name, day, month, year.
-        QVERIFY(TabsThrough({m_flower->inInput("txtName"), m_flower->inInput("cboDate"),
-                             m_flower->inInput("cboMonth"), m_flower->inInput("cboYear")}));
-    }
-
-    // Loading the input window runs the reminder: due after fifteen days.
-    void reminderOnLoading()
-    {
-        AppSettings settings;
-        settings.setValue(u"Settings"_s, u"Duration"_s,
-                          QDate::currentDate().addDays(-15).toString(Qt::ISODate));
-        MessageWatcher messages(QMessageBox::No);
-        m_flower->reopen();
-        QCOMPARE(messages.seen().size(), 1);
-        QVERIFY(messages.seen().first().text.startsWith(u"There maybe an update"_s));
-        QCOMPARE(AppSettings().value(u"Settings"_s, u"Duration"_s), QDate::currentDate().toString(Qt::ISODate));
-        m_flower->reopen();
-        QCOMPARE(messages.seen().size(), 1);
-    }
-
-    void checks_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("day");
-        QTest::addColumn<QString>("month");
-        QTest::addColumn<int>("year");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("focus"); // where the focus is after the message
-        QTest::newRow("empty name") << QString() << 1 << u"May"_s << 2000 << u"Please Enter  Your Name !"_s
-                                    << u"txtName"_s;
-        QTest::newRow("29 February 1999") << u"ANNA"_s << 29 << u"February"_s << 1999
-                                          << u"Please Enter Correct Date Or Month!"_s << u"cboMonth"_s;
-        QTest::newRow("31 June") << u"ANNA"_s << 31 << u"June"_s << 1999 << u"Please Enter Correct Date Or Month !"_s
-                                 << u"cboMonth"_s;
-    }
-    void checks()
-    {
-        QFETCH(QString, name);
-        QFETCH(int, day);
-        QFETCH(QString, month);
-        QFETCH(int, year);
-        QFETCH(QString, message);
-        QFETCH(QString, focus);
-        MessageWatcher messages;
-        m_flower->inInput("cboMonth")->setFocus();
-        read(name, day, month, year);
-        QCOMPARE(messages.texts(), QStringList{message});
-        QCOMPARE(messages.seen().first().icon, QMessageBox::Information);
-        QCOMPARE(m_flower->main().focusWidget()->objectName(), focus);
-        QVERIFY(!m_flower->display());
-    }
-
-    void keyFilter()
-    {
-        MessageWatcher messages;
-        auto *box = m_flower->inInput<QLineEdit>("txtName");
-        QTest::keyClicks(box, u"rose"_s);
-        QTest::keyClicks(box, u"1"_s);
-        QTRY_COMPARE(messages.texts(), QStringList{u"Please Enter only Letters"_s});
-        QCOMPARE(box->text(), u"ROSE"_s);
     }
 
     void display_data()
@@ -147,14 +76,6 @@ private slots:
         QVERIFY(FlowerPictures().resource(0).isEmpty());
     }
 
-    void blankNameIsStoredEmpty()
-    {
-        read(u"   "_s, 1, u"May"_s, 2000);
-        QVERIFY(m_flower->display());
-        openReport();
-        QVERIFY(reportText().contains(u"Name :- \n\n"_s));
-    }
-
     void reportFromTheDisplaysLabels()
     {
         read(u"ANNA"_s, 1, u"August"_s, 2000); // Leo
@@ -197,57 +118,6 @@ private slots:
         openReport();
         const QString description = RowText(BuildFlowerReading(SunSign::Gemini).row.flowerPlantDescription);
         QVERIFY(reportText().contains(u"About Your Flower Plant Plants :- "_s + description + u"\n\n"_s));
-    }
-
-    void saveAndReopen()
-    {
-        const QString path = m_dir.filePath(u"rose.flo"_s);
-        read(u" ROSE "_s, 9, u"March"_s, 1984);
-        const QString shown = m_flower->shown("lblPositiveTraits");
-        openReport();
-        {
-            FileDialogAnswer answer(path);
-            m_flower->report()->findChild<QPushButton *>(u"cmdSave"_s)->click();
-            QCOMPARE(answer.dialogTitles, QStringList{u"Orla Flower Astrology"_s});
-            QVERIFY(answer.messages.isEmpty()); // no message confirms a save
-        }
-        QCOMPARE(ReadSavedReading(path, LineOrder::NameDayMonthYear),
-                 std::optional(SavedDetails{u"ROSE"_s, u"9"_s, u"March"_s, u"1984"_s}));
-        m_flower->report()->close();
-        m_flower->inDisplay<QPushButton>("cmdExit")->click();
-        QVERIFY(m_flower->selectorVisible());
-        m_flower->reopen();
-        {
-            FileDialogAnswer answer(path);
-            m_flower->input()->findChild<QAction *>(u"mnuOpen"_s)->trigger();
-        }
-        QCOMPARE(m_flower->shown("lblSunSignYourSunSign"), u"Pisces"_s);
-        QCOMPARE(m_flower->shown("lblPositiveTraits"), shown);
-    }
-
-    void healthFileIsRefused()
-    {
-        const QString path = m_dir.filePath(u"rose.hel"_s);
-        QVERIFY(WriteSavedReading(path, {u"ROSE"_s, u"9"_s, u"March"_s, u"1984"_s}, LineOrder::NameDayMonthYear));
-        FileDialogAnswer answer(path);
-        m_flower->proceed("cmdOpen");
-        QCOMPARE(answer.messages.size(), 1);
-        QCOMPARE(answer.messages.first().text, u"Please Check The File."_s);
-        QVERIFY(!m_flower->display());
-    }
-
-    void printsThroughTheDialog()
-    {
-        read(u"ANNA"_s, 1, u"August"_s, 2000);
-        openReport();
-        const QString pdf = m_dir.filePath(u"flower.pdf"_s);
-        const PrintedReport printed = PrintReportToPdf(static_cast<ReportWindow *>(m_flower->report()), pdf);
-        QCOMPARE(printed.printDialogs, 1);
-        QVERIFY(printed.dialogToPdf);
-        QCOMPARE(printed.otherModals, 0);
-        if (!CanReadPdf())
-            QSKIP("pdftotext (poppler-utils) is needed to read the printed text");
-        QVERIFY(PdfText(pdf).contains(u"Lucky Flower :- Sunflower"_s));
     }
 
     // The entries yellow on periwinkle, the lists as the name box; grey
@@ -298,16 +168,6 @@ private slots:
         }
     }
 
-    void backKeepsTheEntries()
-    {
-        read(u"ANNA"_s, 9, u"March"_s, 1984);
-        m_flower->inDisplay<QPushButton>("cmdBack")->click();
-        QVERIFY(m_flower->input()->isVisible());
-        QVERIFY(!m_flower->selectorVisible());
-        QCOMPARE(m_flower->inInput<QLineEdit>("txtName")->text(), u"ANNA"_s);
-        QCOMPARE(m_flower->inInput<QComboBox>("cboDate")->currentText(), u"9"_s);
-    }
-
 private:
     static constexpr const char *kSigns[] = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
                                              "Libra", "Scorpio", "Sagittarius", "Capricorn",
@@ -323,7 +183,6 @@ private:
         return m_flower->reportBox()->toPlainText();
     }
 
-    QTemporaryDir m_dir;
     std::unique_ptr<ProgramDriver> m_flower;
 };
 

@@ -1,9 +1,10 @@
-// Fruit Astrology: its table and its windows.
+// Fruit Astrology: its table and its windows, where a fruit is chosen by
+// its picture. What the frame gives every program is tested in
+// tests/frame.
 
 #include "core/frame/program_window.h"
 #include "core/frame/clickable_label.h"
 #include "core/frame/sign_pictures.h"
-#include "helpers/modal_watcher.h"
 #include "helpers/program_driver.h"
 #include "programs/fruit/fruit_reading.h"
 #include "programs/fruit/fruit_pictures.h"
@@ -64,26 +65,6 @@ private slots:
         QCOMPARE(RowText(RowAt(kFruitTable, 12).name), QString());
     }
 
-    void emptyNameAndTheFilter()
-    {
-        MessageWatcher messages;
-        m_fruit->inInput("cmdNext")->setFocus();
-        m_fruit->proceed();
-        QCOMPARE(messages.texts(), QStringList{u"Please Enter Your Name"_s});
-        QCOMPARE(messages.seen().first().icon, QMessageBox::Information);
-        QCOMPARE(m_fruit->main().focusWidget()->objectName(), u"txtFirstName"_s);
-        auto *box = m_fruit->inInput<QLineEdit>("txtFirstName");
-        QTest::keyClicks(box, u"b"_s);
-        QCOMPARE(box->text(), u"B"_s);
-        QTest::keyClicks(box, u"7"_s);
-        QTRY_COMPARE(messages.texts().size(), 2);
-        QCOMPARE(messages.texts().last(), u"Please Enter Only Alphabet"_s);
-        QCOMPARE(box->text(), u"B"_s);
-        box->setText(u"   "_s); // blanks pass
-        m_fruit->proceed();
-        QVERIFY(m_fruit->display());
-    }
-
     void choosingFruits()
     {
         m_fruit->inInput<QLineEdit>("txtFirstName")->setText(u"ANNA"_s);
@@ -120,8 +101,6 @@ private slots:
 
         // Back to the input window, and a new Proceed starts on the choice.
         m_fruit->inDisplay<QPushButton>("cmdBack")->click();
-        QVERIFY(m_fruit->input()->isVisible());
-        QCOMPARE(m_fruit->inInput<QLineEdit>("txtFirstName")->text(), u"ANNA"_s);
         m_fruit->input()->findChild<QAction *>(u"mnuNext"_s)->trigger();
         QVERIFY(m_fruit->inDisplay("fraChoose")->isVisible());
         QVERIFY(!m_fruit->inDisplay("fraResult")->isVisible());

@@ -1,7 +1,8 @@
-// Gift Astrology through its real windows inside the main window.
+// Gift Astrology through its real windows inside the main window: its
+// genders, its signs, its two tabs and its gift ideas. What the frame gives
+// every program is tested in tests/frame.
 
 #include "core/frame/program_window.h"
-#include "helpers/modal_watcher.h"
 #include "helpers/program_driver.h"
 #include "helpers/url_catcher.h"
 #include "programs/gift/gift_reading.h"
@@ -45,12 +46,8 @@ private slots:
 
     void inputWindow()
     {
-        ProgramWindow *input = m_gift->input();
-        QCOMPARE(input->windowTitle(), u"Orla Gift Astrology"_s);
         QVERIFY(m_gift->inInput<QRadioButton>("optMale")->isChecked());
         QVERIFY(!m_gift->inInput<QRadioButton>("optFemale")->isChecked());
-        QCOMPARE(m_gift->inInput<QPushButton>("cmdNext")->text(), u"Get My Gift Astrology Reading"_s);
-        QCOMPARE(input->findChild<QAction *>(u"mnuNext"_s)->text(), u"Get My Gift Astrology Reading"_s);
         for (const char *frame : {"fraName", "Frame1", "Frame3", "fraBirthDay"})
             QVERIFY2(m_gift->inInput(frame), frame);
         // The month list stands left of the day list.
@@ -63,47 +60,6 @@ private slots:
         UrlCatcher browser;
         QTest::mouseClick(m_gift->inInput("Label2"), Qt::LeftButton);
         QCOMPARE(browser.opened, QList<QUrl>{QUrl(u"https://help.velmora.example/fully-branded.html"_s)});
-    }
-
-    void validation_data()
-    {
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("last");
-        QTest::addColumn<int>("day");
-        QTest::addColumn<QString>("month");
-        QTest::addColumn<int>("year");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("focus");
-        QTest::newRow("both names empty") << QString() << QString() << 30 << u"February"_s << 1980
-                                          << u"Please Enter Your First Name"_s << u"txtFirstName"_s;
-        QTest::newRow("last name empty") << u"A"_s << QString() << 1 << u"May"_s << 1980
-                                         << u"Please Enter Your Last Name"_s << u"txtLastName"_s;
-        QTest::newRow("29 February 1901") << u"A"_s << u"B"_s << 29 << u"February"_s << 1901
-                                          << u"Please Enter Correct Date Or Month!"_s << u"cmdNext"_s;
-        QTest::newRow("30 February 2000") << u"A"_s << u"B"_s << 30 << u"February"_s << 2000
-                                          << u"Please Enter Correct Date Or Month!"_s << u"cmdNext"_s;
-        QTest::newRow("31 April") << u"A"_s << u"B"_s << 31 << u"April"_s << 1990
-                                  << u"Please Enter Correct Date Or Month !"_s << u"cmdNext"_s;
-    }
-    void validation()
-    {
-        QFETCH(QString, first);
-        QFETCH(QString, last);
-        QFETCH(int, day);
-        QFETCH(QString, month);
-        QFETCH(int, year);
-        QFETCH(QString, message);
-        QFETCH(QString, focus);
-        MessageWatcher messages;
-        m_gift->enterNames(first, QString(), last);
-        m_gift->enterDate(day, month, year);
-        m_gift->inInput("cmdNext")->setFocus();
-        m_gift->proceed();
-        QCOMPARE(messages.texts(), QStringList{message});
-        QCOMPARE(messages.seen().first().icon, QMessageBox::Information);
-        QCOMPARE(m_gift->main().focusWidget()->objectName(), focus);
-        QVERIFY(!m_gift->display());
-        QVERIFY(m_gift->input()->isVisible());
     }
 
     void signs_data()
@@ -175,11 +131,6 @@ private slots:
         QPointer<ProgramWindow> first = m_gift->display();
         m_gift->inDisplay<QPushButton>("cmdBack")->click();
         QTRY_VERIFY(first.isNull());
-        QVERIFY(m_gift->input()->isVisible());
-        QVERIFY(!m_gift->selectorVisible());
-        QCOMPARE(m_gift->inInput<QLineEdit>("txtMiddleName")->text(), u"MARIA"_s);
-        QCOMPARE(m_gift->inInput<QComboBox>("cboDate")->currentText(), u"19"_s);
-        QVERIFY(m_gift->inInput<QRadioButton>("optMale")->isChecked());
 
         m_gift->inInput<QRadioButton>("optFemale")->setChecked(true);
         m_gift->input()->findChild<QAction *>(u"mnuNext"_s)->trigger();
@@ -199,34 +150,6 @@ private slots:
         m_gift->enterNames(u"ZED"_s, u"Q"_s, u"X"_s);
         m_gift->proceed();
         QCOMPARE(Profile(*m_gift) + Ideas(*m_gift), first);
-    }
-
-    void exitAndAFreshStart()
-    {
-        m_gift->enterNames(u"ANNA"_s, QString(), u"BERG"_s);
-        m_gift->inInput<QRadioButton>("optFemale")->setChecked(true);
-        m_gift->enterDate(3, u"October"_s, 1975);
-        m_gift->proceed();
-        m_gift->display()->findChild<QAction *>(u"mnuExit"_s)->trigger();
-        QVERIFY(m_gift->selectorVisible());
-        QVERIFY(!m_gift->display());
-        m_gift->reopen();
-        QTRY_COMPARE(m_gift->inInput<QLineEdit>("txtFirstName")->text(), QString());
-        QVERIFY(m_gift->inInput<QRadioButton>("optMale")->isChecked());
-        QCOMPARE(m_gift->inInput<QComboBox>("cboDate")->currentText(), u"1"_s);
-        QCOMPARE(m_gift->inInput<QComboBox>("cboMonth")->currentText(), u"January"_s);
-        QCOMPARE(m_gift->inInput<QComboBox>("cboYear")->currentText(), u"1900"_s);
-    }
-
-    void keyFilter()
-    {
-        MessageWatcher messages;
-        auto *box = m_gift->inInput<QLineEdit>("txtLastName");
-        QTest::keyClicks(box, u"berg"_s);
-        QCOMPARE(box->text(), u"BERG"_s);
-        QTest::keyClicks(box, u"7"_s);
-        QTRY_COMPARE(messages.texts(), QStringList{u"Please Enter Only Alphabet"_s});
-        QCOMPARE(box->text(), u"BERG"_s);
     }
 
 private:

@@ -1,20 +1,16 @@
-// Health Astrology through its real windows: the reminder, the key filter,
-// the four checks, the display opening on the fitness tab, the report of
-// forty-one pieces composed from the reading, saving, reopening and printing.
+// Health Astrology through its real windows: the display opening on the
+// fitness tab, the report of forty-one pieces composed from the reading, and
+// Flower files that it opens. What the frame gives every program (the
+// reminder, the checks, Back, Exit, Save and reopen, printing) is tested in
+// tests/frame.
 
-#include "core/line_encoding.h"
 #include "core/frame/program_window.h"
 #include "helpers/file_dialogs.h"
-#include "helpers/pdf_text.h"
 #include "helpers/program_driver.h"
 #include "programs/health/health_reading.h"
-#include "reports/report_window.h"
 #include "reports/saved_reading.h"
-#include "shell/app_settings.h"
 
 #include <QAction>
-#include <QDate>
-#include <QFile>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -120,23 +116,12 @@ private slots:
 
     void inputWindow()
     {
-        QCOMPARE(m_health->input()->windowTitle(), u"Orla Health Astrology"_s);
-        QCOMPARE(m_health->inInput<QPushButton>("cmdNext")->text(), u"Get My &Health Reading"_s);
-        QCOMPARE(m_health->inInput<QPushButton>("cmdExit")->text(), u"&Exit"_s);
         QCOMPARE(m_health->inInput<QPushButton>("cmdOpen")->accessibleName(),
                  u"Click Here To Open Previously Saved Health Reading"_s);
         QCOMPARE(m_health->inInput<QLabel>("Label4")->text(), u"Just input your name and date of birth and get a Reading Now!"_s);
         QVERIFY(m_health->inInput<QLabel>("Label3")->text().startsWith(u"Velmora welcomes you to take a journey"_s));
         QCOMPARE(m_health->input()->findChild<QAction *>(u"mnuOpenPreviouslySavedHealth"_s)->text(),
                  u"Open Previously Saved Health Reading"_s);
-        QCOMPARE(m_health->input()->findChild<QAction *>(u"mnuGetMyHealthReading"_s)->text(),
-                 u"Get My &Health Reading"_s);
-        QCOMPARE(m_health->inInput<QComboBox>("cboDate")->currentText(), u"1"_s);
-        QCOMPARE(m_health->inInput<QComboBox>("cboMonth")->currentText(), u"January"_s);
-        QCOMPARE(m_health->inInput<QComboBox>("cboYear")->currentText(), u"1900"_s);
-        QCOMPARE(m_health->inInput<QComboBox>("cboYear")->itemText(150), u"2050"_s);
-        QVERIFY(TabsThrough({m_health->inInput("txtName"), m_health->inInput("cboDate"),
-                             m_health->inInput("cboMonth"), m_health->inInput("cboYear")}));
         // "Name" and "Date Of Birth" are bold, the captions over the lists regular.
         QMap<QString, bool> bold;
         for (QLabel *label : m_health->input()->findChildren<QLabel *>())
@@ -148,82 +133,6 @@ private slots:
             QVERIFY(!bold.value(caption));
         }
         QVERIFY(m_health->inInput("cboMonth")->font().bold());
-    }
-
-    void exitClosesTheInputWindow()
-    {
-        m_health->inInput<QPushButton>("cmdExit")->click();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!m_health->input());
-        QVERIFY(m_health->selectorVisible());
-    }
-
-    void reminderOnLoading()
-    {
-        AppSettings().setValue(u"Settings"_s, u"Duration"_s, QDate::currentDate().addDays(-15).toString(Qt::ISODate));
-        MessageWatcher messages(QMessageBox::No);
-        m_health->reopen();
-        QCOMPARE(messages.seen().size(), 1);
-        QVERIFY(messages.seen().first().text.startsWith(u"There maybe an update"_s));
-    }
-
-    void keyFilter()
-    {
-        MessageWatcher messages;
-        auto *box = m_health->inInput<QLineEdit>("txtName");
-        QTest::keyClicks(box, u"an na"_s);
-        QTest::keyClicks(box, u"-"_s);
-        QTest::keyClicks(box, u"7"_s);
-        QTRY_COMPARE(messages.texts(), (QStringList{u"Please Enter only Letters"_s, u"Please Enter only Letters"_s}));
-        QCOMPARE(box->text(), u"AN NA"_s);
-    }
-
-    // The checks through the window, in their order: the first failing one
-    // speaks, with the information icon; a date leaves the focus alone.
-    void checks_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("day");
-        QTest::addColumn<QString>("month");
-        QTest::addColumn<int>("year");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("focus");
-        QTest::newRow("empty name first") << QString() << 30 << u"February"_s << 1901 << u"Please Enter Your Name"_s << u"txtName"_s;
-        QTest::newRow("30 February") << u"ANNA"_s << 30 << u"February"_s << 1901 << u"Please Enter Correct Date of Birth!"_s << u"cboYear"_s;
-        QTest::newRow("31 April") << u"ANNA"_s << 31 << u"April"_s << 1980 << u"Please Enter Correct Date of Birth !"_s << u"cboYear"_s;
-        QTest::newRow("29 February 1901") << u"ANNA"_s << 29 << u"February"_s << 1901 << u"Please Enter Correct Date Or Month!"_s << u"cboYear"_s;
-    }
-    void checks()
-    {
-        QFETCH(QString, name);
-        QFETCH(int, day);
-        QFETCH(QString, month);
-        QFETCH(int, year);
-        QFETCH(QString, message);
-        QFETCH(QString, focus);
-        MessageWatcher messages;
-        m_health->inInput("cboYear")->setFocus();
-        read(name, day, month, year);
-        QCOMPARE(messages.texts(), QStringList{message});
-        QCOMPARE(messages.seen().first().icon, QMessageBox::Information);
-        QCOMPARE(messages.seen().first().title, u"Starbox"_s);
-        QCOMPARE(m_health->main().focusWidget()->objectName(), focus);
-        QVERIFY(!m_health->display());
-    }
-
-    void leapDay1900Passes()
-    {
-        MessageWatcher messages;
-        read(u"ANNA"_s, 29, u"February"_s, 1900);
-        QVERIFY(messages.seen().isEmpty());
-        QCOMPARE(m_health->shown("lblSunSignYourSunSign"), u"Pisces"_s);
-    }
-
-    void blankNameIsStoredEmpty()
-    {
-        read(u"   "_s, 1, u"June"_s, 1990);
-        openReport();
-        QVERIFY(reportBox()->toPlainText().contains(u"\n\nName :- \n\nDate Of Birth :- June/1/1990\n\n"_s));
     }
 
     // A Taurus reading: the type three times, the body part, the routine.
@@ -252,11 +161,6 @@ private slots:
         QCOMPARE(tabs->currentIndex(), 1);
         tabs->setCurrentIndex(0);
         m_health->display()->findChild<QAction *>(u"mnuFileBack"_s)->trigger();
-        QVERIFY(!m_health->display());
-        QVERIFY(!m_health->selectorVisible());
-        QCOMPARE(m_health->inInput<QLineEdit>("txtName")->text(), u"ANNA"_s);
-        QCOMPARE(m_health->inInput<QComboBox>("cboMonth")->currentText(), u"May"_s);
-
         m_health->enterDate(1, u"April"_s, 1980); // Aries
         m_health->proceed();
         QCOMPARE(m_health->inDisplay<QTabWidget>("ssTab")->currentIndex(), 1);
@@ -297,37 +201,41 @@ private slots:
         QVERIFY(m_health->shown("lblBodyPartBySunSign") != RowText(taurus.row.bodyPart));
     }
 
-    void exitReturnsToTheSelector()
+    // The report of a reading: every run in its weight and colour, and a
+    // stretch of its text where it stands (at the start, or anywhere).
+    void report_data()
     {
-        read(u"ANNA"_s, 1, u"May"_s, 1980);
-        m_health->inDisplay<QPushButton>("cmdExit")->click();
-        QVERIFY(!m_health->display());
-        QVERIFY(m_health->selectorVisible());
-        QVERIFY(!m_health->input()->isVisible());
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("sign");
+        QTest::addColumn<QString>("excerpt");
+        QTest::addColumn<bool>("atStart");
+        // The report line, the name, June/1/1990, Gemini.
+        QTest::newRow("Gemini") << 1 << u"June"_s << 1990 << SignIndex(SunSign::Gemini)
+                                << u"Report Generated By www.velmora.example\n\nName :- ANNA\n\nDate Of Birth :- June/1/1990\n\n"
+                                   "Your Sun Sign :- Gemini\n\n"_s
+                                << true;
+        QTest::newRow("Aries") << 1 << u"April"_s << 1980 << SignIndex(SunSign::Aries)
+                               << u"Characteristics :- \nHighly Athletic\nHighly Motivated\nLow Endurance\nMedium Flexibility\n"
+                                  "No Routine\nZero Team-Work\nZero Focus\nNeeds variety\n\nMore About Your Sun Sign :- "_s
+                               << false;
     }
-
-    // 1 June 1990: the report line, the name, June/1/1990, Gemini, and
-    // every run in its weight and colour.
-    void reportOfGemini()
+    void report()
     {
-        read(u"ANNA"_s, 1, u"June"_s, 1990);
+        QFETCH(int, day);
+        QFETCH(QString, month);
+        QFETCH(int, year);
+        QFETCH(int, sign);
+        QFETCH(QString, excerpt);
+        QFETCH(bool, atStart);
+        read(u"ANNA"_s, day, month, year);
         openReport();
         const QTextDocument *document = reportBox()->document();
-        QVERIFY(document->toPlainText().startsWith(
-            u"Report Generated By www.velmora.example\n\nName :- ANNA\n\nDate Of Birth :- June/1/1990\n\n"
-            "Your Sun Sign :- Gemini\n\n"_s));
-        CompareWithDocument(document, ExpectedReport(BuildHealthReading(SunSign::Gemini), u"ANNA"_s, u"June/1/1990"_s));
-    }
-
-    void reportOfAries()
-    {
-        read(u"ANNA"_s, 1, u"April"_s, 1980);
-        openReport();
-        const QTextDocument *document = reportBox()->document();
-        QVERIFY(document->toPlainText().contains(
-            u"Characteristics :- \nHighly Athletic\nHighly Motivated\nLow Endurance\nMedium Flexibility\n"
-            "No Routine\nZero Team-Work\nZero Focus\nNeeds variety\n\nMore About Your Sun Sign :- "_s));
-        CompareWithDocument(document, ExpectedReport(BuildHealthReading(SunSign::Aries), u"ANNA"_s, u"April/1/1980"_s));
+        const QString text = document->toPlainText();
+        QVERIFY(atStart ? text.startsWith(excerpt) : text.contains(excerpt));
+        const QString date = month + u'/' + QString::number(day) + u'/' + QString::number(year);
+        CompareWithDocument(document, ExpectedReport(BuildHealthReading(SignAt(sign)), u"ANNA"_s, date));
     }
 
     // The report is composed from the reading, never read back out of the
@@ -342,71 +250,6 @@ private slots:
             u"\n"_s + RowText(BuildHealthReading(SunSign::Gemini).row.focus) + u"\n"_s));
     }
 
-    void closingTheReportReturnsToTheDisplay()
-    {
-        read(u"ANNA"_s, 1, u"June"_s, 1990);
-        m_health->inDisplay<QTabWidget>("ssTab")->setCurrentIndex(0);
-        openReport();
-        // Modal: the display stays on screen behind the report, taking no input.
-        QVERIFY(m_health->display());
-        QVERIFY(!m_health->display()->isEnabled());
-        m_health->report()->close();
-        QVERIFY(m_health->display());
-        QVERIFY(m_health->display()->isEnabled());
-        QCOMPARE(m_health->inDisplay<QTabWidget>("ssTab")->currentIndex(), 0);
-    }
-
-    void saveAndReopen()
-    {
-        const QString path = m_dir.filePath(u"anna.hel"_s);
-        read(u"ANNA"_s, 1, u"June"_s, 1990);
-        openReport();
-        const QString report = reportBox()->toPlainText();
-        {
-            FileDialogAnswer answer(path);
-            m_health->report()->findChild<QPushButton *>(u"cmdSave"_s)->click();
-            QCOMPARE(answer.dialogTitles, QStringList{u"Orla Health Astrology"_s});
-            QVERIFY(answer.messages.isEmpty());
-        }
-        QFile saved(path);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), EncodeText(u"ANNA"_s) + "\r\n" + EncodeText(u"1"_s) + "\r\n"
-                                      + EncodeText(u"June"_s) + "\r\n" + EncodeText(u"1990"_s) + "\r\n");
-
-        m_health->report()->close();
-        m_health->inDisplay<QPushButton>("cmdExit")->click();
-        m_health->reopen();
-        {
-            FileDialogAnswer answer(path);
-            m_health->input()->findChild<QAction *>(u"mnuOpenPreviouslySavedHealth"_s)->trigger();
-            QCOMPARE(answer.dialogTitles, QStringList{u"Select the source file"_s});
-            QVERIFY(answer.messages.isEmpty());
-        }
-        QVERIFY(m_health->display());
-        openReport();
-        QCOMPARE(reportBox()->toPlainText(), report);
-    }
-
-    void wrongFilesAreRefused_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::newRow("capital extension") << u"anna.HEL"_s;
-        QTest::newRow("flower file") << u"anna.flo"_s;
-    }
-    void wrongFilesAreRefused()
-    {
-        QFETCH(QString, file);
-        const QString path = m_dir.filePath(file);
-        QVERIFY(WriteSavedReading(path, {u"ANNA"_s, u"1"_s, u"June"_s, u"1990"_s}, LineOrder::NameDayMonthYear));
-        FileDialogAnswer answer(path);
-        m_health->proceed("cmdOpen");
-        QCOMPARE(answer.messages.size(), 1);
-        QCOMPARE(answer.messages.first().text, u"Please Check The File."_s);
-        QCOMPARE(answer.messages.first().icon, QMessageBox::Critical);
-        QVERIFY(!m_health->display());
-        QCOMPARE(m_health->inInput<QLineEdit>("txtName")->text(), QString());
-    }
-
     // Flower and Health files share their line order: a Flower file renamed
     // to the Health extension opens.
     void renamedFlowerFileOpens()
@@ -417,36 +260,6 @@ private slots:
         m_health->proceed("cmdOpen");
         QVERIFY(answer.messages.isEmpty());
         QCOMPARE(m_health->shown("lblSunSignYourSunSign"), u"Pisces"_s);
-    }
-
-    // Restored details pass the same checks as typed ones.
-    void restoredDetailsAreChecked()
-    {
-        const QString path = m_dir.filePath(u"april.hel"_s);
-        QVERIFY(WriteSavedReading(path, {u"ANNA"_s, u"31"_s, u"April"_s, u"1990"_s}, LineOrder::NameDayMonthYear));
-        FileDialogAnswer answer(path);
-        m_health->proceed("cmdOpen");
-        QCOMPARE(answer.messages.size(), 1);
-        QCOMPARE(answer.messages.first().text, u"Please Enter Correct Date of Birth !"_s);
-        QVERIFY(!m_health->display());
-    }
-
-    void printsThroughTheDialog()
-    {
-        read(u"ANNA"_s, 1, u"June"_s, 1990);
-        openReport();
-        const QString pdf = m_dir.filePath(u"health.pdf"_s);
-        const PrintedReport printed = PrintReportToPdf(static_cast<ReportWindow *>(m_health->report()), pdf);
-        QCOMPARE(printed.printDialogs, 1);
-        QVERIFY(printed.dialogToPdf);
-        QCOMPARE(printed.otherModals, 0);
-        if (!CanReadPdf())
-            QSKIP("pdftotext (poppler-utils) is needed to read the printed text");
-        const QString text = PdfText(pdf);
-        QVERIFY(text.contains(u"Date Of Birth :- June/1/1990"_s));
-        // The reader joins a line ending in "-" to the next, as a hyphenated word.
-        QVERIFY(text.contains(u"Excess Air :Too much Air"_s));
-        QCOMPARE(text.count(u"Report Generated By www.velmora.example"_s), 2);
     }
 
 private:

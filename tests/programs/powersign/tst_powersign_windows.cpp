@@ -1,8 +1,9 @@
-// Zodiac Power Sign through its real windows, reached by the hidden entry.
+// Zodiac Power Sign through its real windows, reached by the hidden entry:
+// its signs at every change, one reading after another. What the frame
+// gives every program is tested in tests/frame.
 
 #include "core/frame/program_window.h"
 #include "core/sun_sign.h"
-#include "helpers/modal_watcher.h"
 #include "helpers/program_driver.h"
 #include "pluto_changes.h"
 
@@ -22,36 +23,7 @@ private slots:
 
     void inputWindow()
     {
-        QCOMPARE(m_power->input()->windowTitle(), u"Orla Zodiac Power Sign"_s);
-        auto *years = m_power->inInput<QComboBox>("cboYear");
-        QCOMPARE(years->count(), 123);
-        QCOMPARE(years->itemText(122), u"2022"_s);
-        QCOMPARE(m_power->inInput<QPushButton>("cmdNext")->text(), u"Find My Zodiac &Power Sign"_s);
         QVERIFY(!m_power->inInput<QLabel>("Picture1")->pixmap().isNull());
-        QVERIFY(TabsThrough({m_power->inInput("txtName"), m_power->inInput("cboDate"),
-                             m_power->inInput("cboMonth"), m_power->inInput("cboYear")}));
-    }
-
-    // The four messages, in their order, each through the window.
-    void messagesInOrder()
-    {
-        MessageWatcher messages;
-        m_power->inInput<QLineEdit>("txtName")->setText(QString());
-        m_power->enterDate(30, u"February"_s, 1901);
-        m_power->inInput("cmdNext")->setFocus();
-        m_power->proceed();
-        QCOMPARE(m_power->main().focusWidget()->objectName(), u"txtName"_s);
-        m_power->inInput<QLineEdit>("txtName")->setText(u"ANNA"_s);
-        m_power->proceed();
-        m_power->enterDate(31, u"June"_s, 1901);
-        m_power->proceed();
-        m_power->enterDate(29, u"February"_s, 1901);
-        m_power->proceed();
-        QCOMPARE(messages.texts(), (QStringList{u"Please Enter Your Name"_s,
-                                                u"Please Enter Correct Date of Birth!"_s,
-                                                u"Please Enter Correct Date of Birth !"_s,
-                                                u"Please Enter Correct Date Or Month!"_s}));
-        QVERIFY(!m_power->display());
     }
 
     void twoReadingsInARow()
@@ -62,14 +34,11 @@ private slots:
         QCOMPARE(m_power->shown("lblPowerSign"), u"Virgo"_s);
         QVERIFY(m_power->shown("lblSignDesc").startsWith(u"You care a lot about others."_s));
         m_power->inDisplay<QPushButton>("cmdBack")->click();
-        QCOMPARE(m_power->inInput<QComboBox>("cboDate")->currentText(), u"30"_s);
         QCOMPARE(m_power->inInput<QLineEdit>("txtName")->text(), u"  "_s);
         m_power->enterDate(31, u"July"_s, 1972);
         m_power->input()->findChild<QAction *>(u"mnuFindPowerSign"_s)->trigger();
         QCOMPARE(m_power->shown("lblPowerSign"), u"Libra"_s);
         QVERIFY(m_power->shown("lblSignDesc").startsWith(u"This combination can make"_s));
-        m_power->inDisplay<QPushButton>("cmdExit")->click();
-        QVERIFY(m_power->selectorVisible());
     }
 
     // Both sides of every change, through the window's lists.

@@ -1,18 +1,16 @@
-// Travel Astrology through its real windows: the name check, the display,
-// the report of fifteen sections, saving, reopening and printing.
+// Travel Astrology through its real windows: the display, the trip kinds,
+// the report of fifteen sections and a short saved file. What the frame
+// gives every program (the checks, Back, Exit, Save and reopen, links,
+// printing) is tested in tests/frame.
 
 #include "core/line_encoding.h"
 #include "core/frame/program_window.h"
 #include "helpers/file_dialogs.h"
-#include "helpers/pdf_text.h"
-#include "helpers/url_catcher.h"
 #include "helpers/program_driver.h"
 #include "programs/travel/travel_reading.h"
-#include "reports/report_window.h"
 
 #include <QAction>
 #include <QFile>
-#include <QSet>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,28 +29,8 @@ private slots:
 
     void inputWindow()
     {
-        QCOMPARE(m_travel->input()->windowTitle(), u"Orla Travel Astrology"_s);
-        QCOMPARE(m_travel->inInput<QPushButton>("cmdProceed")->text(), u"&Find My Astro Travel Traits"_s);
         QCOMPARE(m_travel->inInput<QPushButton>("cmdOpen")->text(), u"&Open Previously Saved Reading"_s);
         QVERIFY(m_travel->inInput("fraDetails"));
-        // The name box takes any character.
-        QTest::keyClicks(m_travel->inInput<QLineEdit>("txtName"), u"o'Hara-2"_s);
-        QCOMPARE(m_travel->inInput<QLineEdit>("txtName")->text(), u"o'Hara-2"_s);
-    }
-
-    void emptyNameIsRefused()
-    {
-        MessageWatcher messages;
-        m_travel->inInput("cmdProceed")->setFocus();
-        m_travel->proceed();
-        QCOMPARE(messages.texts(), QStringList{u"Please enter your name"_s});
-        QCOMPARE(messages.seen().first().icon, QMessageBox::Critical);
-        QCOMPARE(m_travel->main().focusWidget()->objectName(), u"txtName"_s);
-        QVERIFY(!m_travel->display());
-        // Blanks pass, and so does an impossible date.
-        read(u"   "_s, 31, u"February"_s, 1981);
-        QCOMPARE(messages.seen().size(), 1);
-        QCOMPARE(m_travel->shown("lblSunSign"), u"Pisces"_s);
     }
 
     void displayShowsSingleAmpersands()
@@ -119,96 +97,6 @@ private slots:
         QVERIFY(text.contains(u"Lucky Number: 5 & 7\n"_s));
     }
 
-    // The maker's address opens in the browser; an address-like name never
-    // becomes an openable link.
-    void reportLinks()
-    {
-        UrlCatcher browser;
-        read(u"javascript:alert(1) file:///etc/passwd"_s, 7, u"March"_s, 1980);
-        openReport();
-        auto *box = m_travel->reportBox();
-        QStringList anchors;
-        for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
-            for (auto it = block.begin(); !it.atEnd(); ++it) {
-                if (it.fragment().charFormat().isAnchor())
-                    anchors.append(it.fragment().charFormat().anchorHref());
-            }
-        }
-        QCOMPARE(anchors.size(), 15);
-        QCOMPARE(QSet<QString>(anchors.begin(), anchors.end()), QSet<QString>{u"www.velmora.example"_s});
-        emit box->anchorClicked(QUrl(anchors.first()));
-        emit box->anchorClicked(QUrl(u"javascript:alert(1)"_s));
-        emit box->anchorClicked(QUrl(u"file:///etc/passwd"_s));
-        QCOMPARE(browser.opened, QList<QUrl>{QUrl(u"http://www.velmora.example"_s)});
-    }
-
-    void closingTheReportKeepsTheTab()
-    {
-        read(u"ANNA"_s, 7, u"March"_s, 1980);
-        m_travel->inDisplay<QTabWidget>("Tabs")->setCurrentIndex(1);
-        openReport();
-        // Modal: the display stays on screen behind the report, taking no input.
-        QVERIFY(m_travel->display());
-        QVERIFY(!m_travel->display()->isEnabled());
-        m_travel->report()->close();
-        QVERIFY(m_travel->display());
-        QVERIFY(m_travel->display()->isEnabled());
-        QCOMPARE(m_travel->inDisplay<QTabWidget>("Tabs")->currentIndex(), 1);
-    }
-
-    // ANNA born 7 March 1980: saved from the report, four encoded lines,
-    // reopened to the same reading.
-    void saveAndReopen()
-    {
-        const QString path = m_dir.filePath(u"anna.tvl"_s);
-        read(u"ANNA"_s, 7, u"March"_s, 1980);
-        const QString positive = m_travel->shown("txtPositiveTraits");
-        openReport();
-        {
-            FileDialogAnswer answer(path);
-            m_travel->report()->findChild<QPushButton *>(u"cmdSave"_s)->click();
-            QCOMPARE(answer.dialogTitles, QStringList{u"Save Your Travel Astrology Result ...."_s});
-        }
-        QFile saved(path);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = saved.readAll().split('\n');
-        QCOMPARE(lines.size(), 5); // four lines ended by CR LF
-        QStringList decoded;
-        for (int i = 0; i < 4; ++i) {
-            QVERIFY(lines[i].endsWith('\r'));
-            decoded.append(DecodeText(lines[i].chopped(1)));
-        }
-        QCOMPARE(decoded, (QStringList{u"ANNA"_s, u"March"_s, u"7"_s, u"1980"_s}));
-
-        m_travel->report()->close();
-        m_travel->display()->findChild<QAction *>(u"mnuExit"_s)->trigger();
-        m_travel->reopen();
-        {
-            FileDialogAnswer answer(path);
-            m_travel->proceed("cmdOpen");
-            QCOMPARE(answer.dialogTitles, QStringList{u"Select the source file"_s});
-            QVERIFY(answer.messages.isEmpty());
-        }
-        QVERIFY(m_travel->display());
-        QCOMPARE(m_travel->shown("lblSunSign"), u"Pisces"_s);
-        QCOMPARE(m_travel->shown("txtPositiveTraits"), positive);
-        QCOMPARE(m_travel->inInput<QLineEdit>("txtName")->text(), u"ANNA"_s);
-        QCOMPARE(m_travel->inInput<QComboBox>("cboDate")->currentText(), u"7"_s);
-    }
-
-    void capitalExtensionIsRefused()
-    {
-        const QString path = m_dir.filePath(u"anna.TVL"_s);
-        QVERIFY(WriteSavedReading(path, {u"ANNA"_s, u"7"_s, u"March"_s, u"1980"_s}, LineOrder::NameMonthDayYear));
-        FileDialogAnswer answer(path);
-        m_travel->proceed("cmdOpen");
-        QCOMPARE(answer.messages.size(), 1);
-        QCOMPARE(answer.messages.first().text, u"Please Check The File."_s);
-        QCOMPARE(answer.messages.first().icon, QMessageBox::Critical);
-        QVERIFY(!m_travel->display());
-        QCOMPARE(m_travel->inInput<QLineEdit>("txtName")->text(), QString());
-    }
-
     // A file with fewer lines restores what it has; the rest stays.
     void shortFileRestoresWhatItHas()
     {
@@ -225,32 +113,6 @@ private slots:
         QCOMPARE(m_travel->inInput<QComboBox>("cboDate")->currentText(), u"25"_s);
         QCOMPARE(m_travel->inInput<QComboBox>("cboYear")->currentText(), u"1990"_s);
         QCOMPARE(m_travel->shown("lblSunSign"), u"Leo"_s);
-    }
-
-    void fileWithoutNameShowsTheProgramsMessage()
-    {
-        const QString path = m_dir.filePath(u"noname.tvl"_s);
-        QVERIFY(WriteSavedReading(path, {QString(), u"7"_s, u"March"_s, u"1980"_s}, LineOrder::NameMonthDayYear));
-        FileDialogAnswer answer(path);
-        m_travel->proceed("cmdOpen");
-        QCOMPARE(answer.messages.size(), 1);
-        QCOMPARE(answer.messages.first().text, u"Please enter your name"_s);
-        QVERIFY(!m_travel->display());
-    }
-
-    void printsToTheDefaultPrinterWithoutADialog()
-    {
-        read(u"ANNA"_s, 7, u"March"_s, 1980);
-        openReport();
-        const QString pdf = m_dir.filePath(u"travel.pdf"_s);
-        const PrintedReport printed = PrintReportToPdf(static_cast<ReportWindow *>(m_travel->report()), pdf);
-        QCOMPARE(printed.printDialogs, 0);
-        QCOMPARE(printed.otherModals, 0);
-        if (!CanReadPdf())
-            QSKIP("pdftotext (poppler-utils) is needed to read the printed text");
-        const QString text = PdfText(pdf);
-        QVERIFY(text.contains(u"Date of Birth: March 7, 1980"_s));
-        QCOMPARE(text.count(u"Report Generated By www.velmora.example"_s), 15);
     }
 
 private:
