@@ -233,8 +233,10 @@ void ProgramWindow::open()
         area->addSubWindow(this);
         placeBrandLastInTabOrder();
         PrepareForScreenReaders(this);
-        const QSize size = sizeHint().boundedTo(area->viewport()->size()).expandedTo(minimumSizeHint());
-        setGeometry(QRect(TopCentre(area, size.width()), size));
+        // The area may widen the window past its hint (room for the title
+        // bar's buttons), so it is centred at the width it was given.
+        resize(sizeHint().boundedTo(area->viewport()->size()).expandedTo(minimumSizeHint()));
+        move(TopCentre(area, width()));
         firstField = openingFocus();
     } else {
         placeAtTopCentre();

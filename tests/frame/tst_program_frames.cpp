@@ -237,10 +237,6 @@ private slots:
         QFETCH(int, program);
         ProgramDriver driver{P(program)};
         const QMdiArea *area = driver.main().programArea();
-        // These two input windows grow by some 35 pixels after they are
-        // placed, and so open that much right of the centre.
-        if (P(program) == P::Financial || P(program) == P::Health)
-            QEXPECT_FAIL("", "the input window widens after it is placed", Continue);
         QVERIFY(AtTopCentre(driver.input(), area));
         FillIn(driver, 7, u"March"_s, 1980);
         driver.input()->move(3, 5);
