@@ -33,8 +33,7 @@ QLabel *StyleSentence(QVBoxLayout *column, const QString &heading, const QString
 } // namespace
 
 frmFashionAstrologyDisplay::frmFashionAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProfileDisplayWindow(host, input, FashionProgram().name,
-                           FashionProgram().displayWindow, TraitsLayout::Stacked)
+    : ProfileDisplayWindow(host, input, FashionProgram(), TraitsLayout::Stacked)
 {
     addProgramTab(createFashionTab(), QStringLiteral("Fashion Profile"));
 }

@@ -76,16 +76,11 @@ ReadingBox *LongBox(const QString &name, int lines, const QString &caption)
 } // namespace
 
 frmFinancialAstrologyDisplay::frmFinancialAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, FinancialProgram().name,
-                    FinancialProgram().displayWindow, WindowRole::Display),
-      m_input(input)
+    : DisplayWindow(host, FinancialProgram(), input,
+                    {.printMenu = QStringLiteral("&Print"), .separatorBeforeExit = true,
+                     .exitButton = QStringLiteral("E&xit")})
 {
-    createMenuBar({command(QStringLiteral("&Print"), QStringLiteral("mnuPrint"),
-                           &frmFinancialAstrologyDisplay::cmdPrint_Click),
-                   command(QStringLiteral("&Back"), QStringLiteral("mnuBack"),
-                           &frmFinancialAstrologyDisplay::cmdBack_Click),
-                   nullptr},
-                  UpdateCaption::UpdateMnemonic);
+    printsReport<frmFinancialAstrologySave>(this);
     setBodyBackground(Qt::black);
 
     // Each tab holds its frame; selecting a tab brings its frame to the front.
@@ -97,12 +92,7 @@ frmFinancialAstrologyDisplay::frmFinancialAstrologyDisplay(ProgramHost &host, Pr
     m_tabs->setMinimumWidth(680);
     body()->addWidget(m_tabs, 1);
 
-    addButtonRow({button(QStringLiteral("&Back"), QStringLiteral("cmdBack"),
-                         &frmFinancialAstrologyDisplay::cmdBack_Click),
-                  button(QStringLiteral("E&xit"), QStringLiteral("cmdExit"),
-                         &frmFinancialAstrologyDisplay::cmdExit_Click),
-                  button(QStringLiteral("&Print"), QStringLiteral("cmdPrint"),
-                         &frmFinancialAstrologyDisplay::cmdPrint_Click)});
+    addCommandRow({Back, Exit, Print});
 }
 
 QWidget *frmFinancialAstrologyDisplay::createSignFrame()
@@ -226,20 +216,4 @@ void frmFinancialAstrologyDisplay::ShowFinancialReading(const FinancialReading &
     // A name that is no sign clears the picture.
     SunSignPictures().show(m_picture, SignIndexOf(reading.sign) + 1, kSignPictureSize);
     m_tabs->setCurrentIndex(0);
-}
-
-void frmFinancialAstrologyDisplay::cmdBack_Click()
-{
-    backTo(m_input);
-}
-
-void frmFinancialAstrologyDisplay::cmdExit_Click()
-{
-    close();
-}
-
-void frmFinancialAstrologyDisplay::cmdPrint_Click()
-{
-    auto *report = new frmFinancialAstrologySave(host(), this);
-    report->present();
 }

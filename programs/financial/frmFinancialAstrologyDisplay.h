@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/frame/program_window.h"
+#include "core/frame/display_window.h"
 #include "programs/financial/financial_reading.h"
 
 #include <array>
@@ -12,7 +12,7 @@ class QTabWidget;
 
 // Financial Astrology's display window: "Sun Sign Profile" and "Financial
 // Profile", with Back, Exit and Print.
-class frmFinancialAstrologyDisplay : public ProgramWindow
+class frmFinancialAstrologyDisplay : public DisplayWindow
 {
     Q_OBJECT
 public:
@@ -22,16 +22,10 @@ public:
     void ShowFinancialReading(const FinancialReading &reading);
     const FinancialReading &reading() const { return m_reading; }
 
-public slots:
-    void cmdBack_Click();
-    void cmdExit_Click();
-    void cmdPrint_Click();
-
 private:
     QWidget *createSignFrame();
     QWidget *createFinancialFrame();
 
-    QPointer<ProgramWindow> m_input;
     FinancialReading m_reading;
     QTabWidget *m_tabs = nullptr;
     QLabel *m_picture = nullptr;

@@ -54,15 +54,11 @@ QWidget *Strip(const QString &caption, QLabel *value)
 } // namespace
 
 frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, FlowerProgram().name,
-                    FlowerProgram().displayWindow, WindowRole::Display),
-      m_input(input)
+    : DisplayWindow(host, FlowerProgram(), input,
+                    {.printMenu = QStringLiteral("Print"), .backMenuName = QStringLiteral("mnuFileBack"),
+                     .update = UpdateCaption::CheckMnemonic})
 {
-    createMenuBar({command(QStringLiteral("Print"), QStringLiteral("mnuPrint"),
-                           &frmFlowerAstrologyDisplay::cmdPrint_Click),
-                   command(QStringLiteral("&Back"), QStringLiteral("mnuFileBack"),
-                           &frmFlowerAstrologyDisplay::cmdBack_Click)},
-                  UpdateCaption::CheckMnemonic);
+    printsReport<frmFlowerAstrologySave>(this);
 
     m_sign = ReadingValue(QStringLiteral("lblSunSignYourSunSign"));
     m_sign->setFont(StarboxFont(9.75, true));
@@ -111,13 +107,7 @@ frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramW
     Paint(invitation, QColor(0xFF, 0xFF, 0x00), QColor(0x80, 0x00, 0x00));
     connect(invitation, &ClickableLabel::clicked, this, [this] { this->host().openLink(WebLink::HomePage); });
 
-    const QList<FaceButton *> commands{
-        stripButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), &frmFlowerAstrologyDisplay::cmdPrint_Click, 1140),
-        stripButton(QStringLiteral("&Back"), QStringLiteral("cmdBack"), &frmFlowerAstrologyDisplay::cmdBack_Click, 1140),
-        stripButton(QStringLiteral("&Exit"), QStringLiteral("cmdExit"), &frmFlowerAstrologyDisplay::cmdExit_Click, 1140)};
-    for (FaceButton *command : commands)
-        command->setFace(kFlowerButtonFace);
-    addToBottomStrip({invitation, commands[0], commands[1], commands[2]});
+    addCommandStrip({Print, Back, Exit}, 1140, kFlowerButtonFace, {invitation});
     setBottomStripColour(kFlowerPeriwinkle);
     area->setMinimumWidth(Twips(11265) - 40);
     setCompactBody();
@@ -134,20 +124,4 @@ void frmFlowerAstrologyDisplay::showReading(const FlowerReading &reading, const 
     m_luckyPlants->setText(RowText(reading.row.luckyPlants));
     m_description->setText(RowText(reading.row.flowerPlantDescription));
     FlowerPictures().show(m_picture, reading.row.pictureIndex, kFlowerPictureSize);
-}
-
-void frmFlowerAstrologyDisplay::cmdPrint_Click()
-{
-    auto *report = new frmFlowerAstrologySave(host(), this);
-    report->present();
-}
-
-void frmFlowerAstrologyDisplay::cmdBack_Click()
-{
-    backTo(m_input);
-}
-
-void frmFlowerAstrologyDisplay::cmdExit_Click()
-{
-    close();
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "core/frame/program_window.h"
+#include "core/frame/display_window.h"
 #include "programs/flower/flower_reading.h"
 
 class QLabel;
 
 // Flower Astrology's display window: the reading with its flower picture,
 // and Print, Back and Exit.
-class frmFlowerAstrologyDisplay : public ProgramWindow
+class frmFlowerAstrologyDisplay : public DisplayWindow
 {
     Q_OBJECT
 public:
@@ -20,13 +20,7 @@ public:
     const FlowerReading &reading() const { return m_reading; }
     const Person &person() const { return m_person; }
 
-public slots:
-    void cmdPrint_Click();
-    void cmdBack_Click();
-    void cmdExit_Click();
-
 private:
-    QPointer<ProgramWindow> m_input;
     FlowerReading m_reading;
     Person m_person;
     QLabel *m_sign = nullptr;

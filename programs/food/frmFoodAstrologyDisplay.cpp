@@ -14,14 +14,8 @@
 #include <QVBoxLayout>
 
 frmFoodAstrologyDisplay::frmFoodAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, FoodProgram().name,
-                    FoodProgram().displayWindow, WindowRole::Display),
-      m_input(input)
+    : DisplayWindow(host, FoodProgram(), input, {.backMenu = QStringLiteral("Back")})
 {
-    createMenuBar({command(QStringLiteral("Back"), QStringLiteral("mnuBack"),
-                           &frmFoodAstrologyDisplay::cmdBack_Click)},
-                  UpdateCaption::UpdateMnemonic);
-
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
     m_tabs->addTab(createProfileTab(), QStringLiteral("Food Astrology Profile"));
@@ -30,8 +24,7 @@ frmFoodAstrologyDisplay::frmFoodAstrologyDisplay(ProgramHost &host, ProgramWindo
     m_tabs->setMinimumSize(600, 360);
     body()->addWidget(m_tabs, 1);
 
-    addButtonRow({button(QStringLiteral("&Back"), QStringLiteral("cmdBack"),
-                         &frmFoodAstrologyDisplay::cmdBack_Click)});
+    addCommandRow({Back});
 }
 
 QWidget *frmFoodAstrologyDisplay::createProfileTab()
@@ -95,9 +88,4 @@ void frmFoodAstrologyDisplay::showReading(const FoodReading &reading)
     m_recipe->setText(RowText(reading.row.recipeName));
     m_ingredients->setText(RowText(reading.row.ingredients));
     m_preparation->setText(RowText(reading.row.preparation));
-}
-
-void frmFoodAstrologyDisplay::cmdBack_Click()
-{
-    backTo(m_input);
 }

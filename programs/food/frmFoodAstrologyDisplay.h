@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/frame/program_window.h"
+#include "core/frame/display_window.h"
 
 struct FoodReading;
 class QLabel;
@@ -8,7 +8,7 @@ class ReadingBox;
 class QTabWidget;
 
 // Food Astrology's display window: the reading on three tabs.
-class frmFoodAstrologyDisplay : public ProgramWindow
+class frmFoodAstrologyDisplay : public DisplayWindow
 {
     Q_OBJECT
 public:
@@ -16,15 +16,11 @@ public:
 
     void showReading(const FoodReading &reading);
 
-public slots:
-    void cmdBack_Click();
-
 private:
     QWidget *createProfileTab();
     QWidget *createEatingHabitsTab();
     QWidget *createRecipeTab();
 
-    QPointer<ProgramWindow> m_input;
     QTabWidget *m_tabs = nullptr;
     QLabel *m_pizza = nullptr;
     QLabel *m_snacks = nullptr;

@@ -9,8 +9,7 @@
 #include <QVBoxLayout>
 
 frmGiftAstrologyDisplay::frmGiftAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProfileDisplayWindow(host, input, GiftProgram().name,
-                           GiftProgram().displayWindow, TraitsLayout::SideBySide)
+    : ProfileDisplayWindow(host, input, GiftProgram(), TraitsLayout::SideBySide)
 {
     addProgramTab(createGiftTab(), QStringLiteral("Gift Profile"));
 }

@@ -49,15 +49,11 @@ QString ConstitutionType(const HealthReading &reading)
 } // namespace
 
 frmHealthAstrologyDisplay::frmHealthAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, HealthProgram().name, HealthProgram().displayWindow,
-                    WindowRole::Display),
-      m_input(input)
+    : DisplayWindow(host, HealthProgram(), input,
+                    {.printMenu = QStringLiteral("&Print"), .backMenuName = QStringLiteral("mnuFileBack"),
+                     .update = UpdateCaption::CheckMnemonic})
 {
-    createMenuBar({command(QStringLiteral("&Print"), QStringLiteral("mnuPrint"),
-                           &frmHealthAstrologyDisplay::cmdPrint_Click),
-                   command(QStringLiteral("&Back"), QStringLiteral("mnuFileBack"),
-                           &frmHealthAstrologyDisplay::cmdBack_Click)},
-                  UpdateCaption::CheckMnemonic);
+    printsReport<frmHealthAstrologySave>(this);
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("ssTab"));
@@ -68,13 +64,7 @@ frmHealthAstrologyDisplay::frmHealthAstrologyDisplay(ProgramHost &host, ProgramW
     body()->addWidget(m_tabs, 1);
     setCompactBody();
 
-    const QList<FaceButton *> commands{
-        stripButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), &frmHealthAstrologyDisplay::cmdPrint_Click, 1020),
-        stripButton(QStringLiteral("&Back"), QStringLiteral("cmdBack"), &frmHealthAstrologyDisplay::cmdBack_Click, 1020),
-        stripButton(QStringLiteral("&Exit"), QStringLiteral("cmdExit"), &frmHealthAstrologyDisplay::cmdExit_Click, 1020)};
-    for (FaceButton *command : commands)
-        command->setFace(kHealthCream);
-    addToBottomStrip({commands.begin(), commands.end()});
+    addCommandStrip({Print, Back, Exit}, 1020, kHealthCream);
     m_tabs->setCurrentIndex(1);
 }
 
@@ -262,20 +252,4 @@ void frmHealthAstrologyDisplay::ShowHealthReading(const HealthReading &reading, 
             box->setText(text(reading));
     }
     m_tabs->setCurrentIndex(1);
-}
-
-void frmHealthAstrologyDisplay::cmdPrint_Click()
-{
-    auto *report = new frmHealthAstrologySave(host(), this);
-    report->present();
-}
-
-void frmHealthAstrologyDisplay::cmdBack_Click()
-{
-    backTo(m_input);
-}
-
-void frmHealthAstrologyDisplay::cmdExit_Click()
-{
-    close();
 }

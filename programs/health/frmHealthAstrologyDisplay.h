@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/frame/program_window.h"
+#include "core/frame/display_window.h"
 #include "programs/health/health_reading.h"
 
 #include <functional>
@@ -16,7 +16,7 @@ class QTabWidget;
 // logic: the input window hands it a reading, each control shows the part
 // of the reading it was made for, and the report is composed from the same
 // reading.
-class frmHealthAstrologyDisplay : public ProgramWindow
+class frmHealthAstrologyDisplay : public DisplayWindow
 {
     Q_OBJECT
 public:
@@ -28,11 +28,6 @@ public:
 
     const HealthReading &reading() const { return m_reading; }
     const Person &person() const { return m_person; }
-
-public slots:
-    void cmdPrint_Click();
-    void cmdBack_Click();
-    void cmdExit_Click();
 
 private:
     QWidget *createDietTab();
@@ -49,7 +44,6 @@ private:
         return control;
     }
 
-    QPointer<ProgramWindow> m_input;
     HealthReading m_reading;
     Person m_person;
     std::vector<std::pair<QWidget *, std::function<QString(const HealthReading &)>>> m_fills;

@@ -11,14 +11,9 @@
 #include <QVBoxLayout>
 
 frmZodiacPowerSignDisplay::frmZodiacPowerSignDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, PowerSignProgram().name,
-                    PowerSignProgram().displayWindow, WindowRole::Display),
-      m_input(input)
+    : DisplayWindow(host, PowerSignProgram(), input,
+                    {.backMenuName = QStringLiteral("mnuFileBack"), .update = UpdateCaption::CheckMnemonic})
 {
-    createMenuBar({command(QStringLiteral("&Back"), QStringLiteral("mnuFileBack"),
-                           &frmZodiacPowerSignDisplay::cmdBack_Click)},
-                  UpdateCaption::CheckMnemonic);
-
     auto *frame = new QGroupBox(QStringLiteral("Zodiac Power Sign"));
     frame->setObjectName(QStringLiteral("fraPowerSign"));
     auto *column = new QVBoxLayout(frame);
@@ -40,22 +35,11 @@ frmZodiacPowerSignDisplay::frmZodiacPowerSignDisplay(ProgramHost &host, ProgramW
     column->addWidget(m_description, 1);
     body()->addWidget(frame, 1);
 
-    addButtonRow({button(QStringLiteral("&Back"), QStringLiteral("cmdBack"), &frmZodiacPowerSignDisplay::cmdBack_Click),
-                  button(QStringLiteral("&Exit"), QStringLiteral("cmdExit"), &frmZodiacPowerSignDisplay::cmdExit_Click)});
+    addCommandRow({Back, Exit});
 }
 
 void frmZodiacPowerSignDisplay::showReading(const PowerSignReading &reading)
 {
     m_description->setText(RowText(reading.row.description));
     m_sign->setText(SignName(reading.sign));
-}
-
-void frmZodiacPowerSignDisplay::cmdBack_Click()
-{
-    backTo(m_input);
-}
-
-void frmZodiacPowerSignDisplay::cmdExit_Click()
-{
-    close();
 }

@@ -30,16 +30,11 @@ QLabel *Caption(const QString &text, int index)
 } // namespace
 
 frmTravelAstrologyDisplay::frmTravelAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, TravelProgram().name,
-                    TravelProgram().displayWindow, WindowRole::Display),
-      m_input(input)
+    : DisplayWindow(host, TravelProgram(), input,
+                    {.printMenu = QStringLiteral("&Print"), .separatorBeforeExit = true,
+                     .exitButton = QStringLiteral("E&xit")})
 {
-    createMenuBar({command(QStringLiteral("&Print"), QStringLiteral("mnuPrint"),
-                           &frmTravelAstrologyDisplay::cmdPrint_Click),
-                   command(QStringLiteral("&Back"), QStringLiteral("mnuBack"),
-                           &frmTravelAstrologyDisplay::cmdBack_Click),
-                   nullptr},
-                  UpdateCaption::UpdateMnemonic);
+    printsReport<frmTravelAstrologySave>(this);
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("Tabs"));
@@ -49,12 +44,7 @@ frmTravelAstrologyDisplay::frmTravelAstrologyDisplay(ProgramHost &host, ProgramW
     m_tabs->setMinimumWidth(680);
     body()->addWidget(m_tabs, 1);
 
-    addButtonRow({button(QStringLiteral("&Back"), QStringLiteral("cmdBack"),
-                         &frmTravelAstrologyDisplay::cmdBack_Click),
-                  button(QStringLiteral("E&xit"), QStringLiteral("cmdExit"),
-                         &frmTravelAstrologyDisplay::cmdExit_Click),
-                  button(QStringLiteral("&Print"), QStringLiteral("cmdPrint"),
-                         &frmTravelAstrologyDisplay::cmdPrint_Click)});
+    addCommandRow({Back, Exit, Print});
 }
 
 QWidget *frmTravelAstrologyDisplay::createSunSignFrame()
@@ -152,20 +142,4 @@ void frmTravelAstrologyDisplay::ShowTravelReading(const TravelReading &reading)
     m_travelProfile->setText(RowText(reading.row.travelProfile));
     m_sign->setText(SignName(reading.sign));
     SunSignPictures().show(m_picture, SignIndex(reading.sign) + 1, kSignPictureSize);
-}
-
-void frmTravelAstrologyDisplay::cmdBack_Click()
-{
-    backTo(m_input);
-}
-
-void frmTravelAstrologyDisplay::cmdExit_Click()
-{
-    close();
-}
-
-void frmTravelAstrologyDisplay::cmdPrint_Click()
-{
-    auto *report = new frmTravelAstrologySave(host(), this);
-    report->present();
 }

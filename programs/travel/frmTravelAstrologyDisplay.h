@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/frame/program_window.h"
+#include "core/frame/display_window.h"
 #include "programs/travel/travel_reading.h"
 
 class QLabel;
@@ -9,7 +9,7 @@ class QTabWidget;
 
 // Travel Astrology's display window: "Sun Sign Traits" and "Travel Traits",
 // with Print, Back and Exit.
-class frmTravelAstrologyDisplay : public ProgramWindow
+class frmTravelAstrologyDisplay : public DisplayWindow
 {
     Q_OBJECT
 public:
@@ -19,16 +19,10 @@ public:
     void ShowTravelReading(const TravelReading &reading);
     const TravelReading &reading() const { return m_reading; }
 
-public slots:
-    void cmdBack_Click();
-    void cmdExit_Click();
-    void cmdPrint_Click();
-
 private:
     QWidget *createSunSignFrame();
     QWidget *createTravelFrame();
 
-    QPointer<ProgramWindow> m_input;
     TravelReading m_reading;
     QTabWidget *m_tabs = nullptr;
     QLabel *m_picture = nullptr;
