@@ -1,6 +1,11 @@
 #include "core/frame/display_window.h"
 
+#include "core/frame/fonts.h"
 #include "core/frame/reading_program.h"
+
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
 DisplayWindow::DisplayWindow(ProgramHost &host, const ReadingProgramEntry &program,
                              ProgramWindow *input, const DisplayCommands &commands)
@@ -30,6 +35,20 @@ void DisplayWindow::cmdPrint_Click()
 {
     if (m_openReport)
         m_openReport();
+}
+
+QTabWidget *DisplayWindow::addTabSheet(const QString &name,
+                                       const QList<std::pair<QWidget *, QString>> &pages,
+                                       TabCaptions captions)
+{
+    auto *sheet = new QTabWidget;
+    sheet->setObjectName(name);
+    if (captions == TabCaptions::Bold)
+        sheet->tabBar()->setFont(StarboxFont(8.25, true));
+    for (const auto &[page, caption] : pages)
+        sheet->addTab(page, caption);
+    body()->addWidget(sheet, 1);
+    return sheet;
 }
 
 DisplayWindow::CommandButton DisplayWindow::buttonOf(Command command) const

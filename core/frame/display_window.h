@@ -16,6 +16,7 @@
 
 #include <functional>
 
+class QTabWidget;
 struct ReadingProgramEntry;
 
 // How a program's display commands read.
@@ -50,6 +51,12 @@ protected:
     {
         m_openReport = [this, display] { (new Report(host(), display))->present(); };
     }
+
+    // A tab sheet with the objectName given and these pages, each with its
+    // tab caption, filling the body.
+    enum class TabCaptions { Plain, Bold };
+    QTabWidget *addTabSheet(const QString &name, const QList<std::pair<QWidget *, QString>> &pages,
+                            TabCaptions captions = TabCaptions::Plain);
 
     // The button of a command: "&Back" (cmdBack), the Exit caption
     // (cmdExit) or "&Print" (cmdPrint).

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -84,13 +83,11 @@ frmFinancialAstrologyDisplay::frmFinancialAstrologyDisplay(ProgramHost &host, Pr
     setBodyBackground(Qt::black);
 
     // Each tab holds its frame; selecting a tab brings its frame to the front.
-    m_tabs = new QTabWidget;
-    m_tabs->setObjectName(QStringLiteral("TS"));
-    m_tabs->tabBar()->setFont(StarboxFont(8.25, true));
-    m_tabs->addTab(createSignFrame(), QStringLiteral("Sun Sign Profile"));
-    m_tabs->addTab(createFinancialFrame(), QStringLiteral("Financial Profile"));
+    m_tabs = addTabSheet(QStringLiteral("TS"),
+                         {{createSignFrame(), QStringLiteral("Sun Sign Profile")},
+                          {createFinancialFrame(), QStringLiteral("Financial Profile")}},
+                         TabCaptions::Bold);
     m_tabs->setMinimumWidth(680);
-    body()->addWidget(m_tabs, 1);
 
     addCommandRow({Back, Exit, Print});
 }

@@ -16,13 +16,11 @@
 frmFoodAstrologyDisplay::frmFoodAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
     : DisplayWindow(host, FoodProgram(), input, {.backMenu = QStringLiteral("Back")})
 {
-    m_tabs = new QTabWidget;
-    m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    m_tabs->addTab(createProfileTab(), QStringLiteral("Food Astrology Profile"));
-    m_tabs->addTab(createEatingHabitsTab(), QStringLiteral("Eating Habits"));
-    m_tabs->addTab(createRecipeTab(), QStringLiteral("Astrology Recipes"));
-    m_tabs->setMinimumSize(600, 360);
-    body()->addWidget(m_tabs, 1);
+    addTabSheet(QStringLiteral("SSTab1"),
+                {{createProfileTab(), QStringLiteral("Food Astrology Profile")},
+                 {createEatingHabitsTab(), QStringLiteral("Eating Habits")},
+                 {createRecipeTab(), QStringLiteral("Astrology Recipes")}})
+        ->setMinimumSize(600, 360);
 
     addCommandRow({Back});
 }

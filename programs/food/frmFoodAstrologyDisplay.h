@@ -5,7 +5,6 @@
 struct FoodReading;
 class QLabel;
 class ReadingBox;
-class QTabWidget;
 
 // Food Astrology's display window: the reading on three tabs.
 class frmFoodAstrologyDisplay : public DisplayWindow
@@ -21,7 +20,6 @@ private:
     QWidget *createEatingHabitsTab();
     QWidget *createRecipeTab();
 
-    QTabWidget *m_tabs = nullptr;
     QLabel *m_pizza = nullptr;
     QLabel *m_snacks = nullptr;
     QLabel *m_cocktails = nullptr;

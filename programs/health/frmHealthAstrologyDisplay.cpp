@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -55,13 +54,11 @@ frmHealthAstrologyDisplay::frmHealthAstrologyDisplay(ProgramHost &host, ProgramW
 {
     printsReport<frmHealthAstrologySave>(this);
 
-    m_tabs = new QTabWidget;
-    m_tabs->setObjectName(QStringLiteral("ssTab"));
-    m_tabs->tabBar()->setFont(StarboxFont(8.25, true));
-    m_tabs->addTab(createDietTab(), QStringLiteral("Sun Sign and Diet"));
-    m_tabs->addTab(createFitnessTab(), QStringLiteral("Sun Sign and Fitness"));
+    m_tabs = addTabSheet(QStringLiteral("ssTab"),
+                         {{createDietTab(), QStringLiteral("Sun Sign and Diet")},
+                          {createFitnessTab(), QStringLiteral("Sun Sign and Fitness")}},
+                         TabCaptions::Bold);
     m_tabs->setMinimumWidth(Twips(11535) - 8);
-    body()->addWidget(m_tabs, 1);
     setCompactBody();
 
     addCommandStrip({Print, Back, Exit}, 1020, kHealthCream);

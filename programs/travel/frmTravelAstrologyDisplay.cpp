@@ -11,7 +11,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -36,13 +35,11 @@ frmTravelAstrologyDisplay::frmTravelAstrologyDisplay(ProgramHost &host, ProgramW
 {
     printsReport<frmTravelAstrologySave>(this);
 
-    m_tabs = new QTabWidget;
-    m_tabs->setObjectName(QStringLiteral("Tabs"));
-    m_tabs->tabBar()->setFont(StarboxFont(8.25, true));
-    m_tabs->addTab(createSunSignFrame(), QStringLiteral("Sun Sign Traits"));
-    m_tabs->addTab(createTravelFrame(), QStringLiteral("Travel Traits"));
-    m_tabs->setMinimumWidth(680);
-    body()->addWidget(m_tabs, 1);
+    QTabWidget *tabs = addTabSheet(QStringLiteral("Tabs"),
+                                   {{createSunSignFrame(), QStringLiteral("Sun Sign Traits")},
+                                    {createTravelFrame(), QStringLiteral("Travel Traits")}},
+                                   TabCaptions::Bold);
+    tabs->setMinimumWidth(680);
 
     addCommandRow({Back, Exit, Print});
 }

@@ -5,7 +5,6 @@
 
 class QLabel;
 class ReadingBox;
-class QTabWidget;
 
 // Travel Astrology's display window: "Sun Sign Traits" and "Travel Traits",
 // with Print, Back and Exit.
@@ -24,7 +23,6 @@ private:
     QWidget *createTravelFrame();
 
     TravelReading m_reading;
-    QTabWidget *m_tabs = nullptr;
     QLabel *m_picture = nullptr;
     QLabel *m_sign = nullptr;
     QLabel *m_element = nullptr;
