@@ -1,13 +1,10 @@
 #pragma once
 
 #include "core/frame/display_window.h"
+#include "core/frame/reading_fills.h"
 #include "programs/financial/financial_reading.h"
 
-#include <array>
-
 class QLabel;
-class QLineEdit;
-class ReadingBox;
 class QTabWidget;
 
 // Financial Astrology's display window: "Sun Sign Profile" and "Financial
@@ -28,19 +25,6 @@ private:
 
     FinancialReading m_reading;
     QTabWidget *m_tabs = nullptr;
+    ReadingFills<FinancialReading> m_fills;
     QLabel *m_picture = nullptr;
-    QLabel *m_sign = nullptr;
-    QLineEdit *m_element = nullptr;
-    QLineEdit *m_rulingPlanet = nullptr;
-    QLineEdit *m_luckyNumber = nullptr;
-    QLineEdit *m_luckyColor = nullptr;
-    QLineEdit *m_luckyDay = nullptr;
-    QLineEdit *m_compatibility = nullptr;
-    QLineEdit *m_birthStone = nullptr;
-    QLineEdit *m_quality = nullptr;
-    ReadingBox *m_famousPersons = nullptr;
-    ReadingBox *m_positive = nullptr;
-    ReadingBox *m_negative = nullptr;
-    ReadingBox *m_profile = nullptr;
-    std::array<QLabel *, kFinancialAttributeCount> m_verdicts{};
 };

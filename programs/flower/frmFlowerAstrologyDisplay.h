@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/frame/display_window.h"
+#include "core/frame/reading_fills.h"
 #include "programs/flower/flower_reading.h"
 
 class QLabel;
@@ -23,11 +24,6 @@ public:
 private:
     FlowerReading m_reading;
     Person m_person;
-    QLabel *m_sign = nullptr;
-    QLabel *m_positive = nullptr;
-    QLabel *m_negative = nullptr;
-    QLabel *m_luckyFlower = nullptr;
-    QLabel *m_luckyPlants = nullptr;
-    QLabel *m_description = nullptr;
+    ReadingFills<FlowerReading> m_fills;
     QLabel *m_picture = nullptr;
 };

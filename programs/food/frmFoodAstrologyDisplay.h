@@ -1,10 +1,9 @@
 #pragma once
 
 #include "core/frame/display_window.h"
+#include "core/frame/reading_fills.h"
 
 struct FoodReading;
-class QLabel;
-class ReadingBox;
 
 // Food Astrology's display window: the reading on three tabs.
 class frmFoodAstrologyDisplay : public DisplayWindow
@@ -20,13 +19,5 @@ private:
     QWidget *createEatingHabitsTab();
     QWidget *createRecipeTab();
 
-    QLabel *m_pizza = nullptr;
-    QLabel *m_snacks = nullptr;
-    QLabel *m_cocktails = nullptr;
-    QLabel *m_iceCream = nullptr;
-    QLabel *m_foodForSoul = nullptr;
-    QLabel *m_eatingHabits = nullptr;
-    QLabel *m_recipe = nullptr;
-    ReadingBox *m_ingredients = nullptr;
-    ReadingBox *m_preparation = nullptr;
+    ReadingFills<FoodReading> m_fills;
 };

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "core/frame/display_window.h"
+#include "core/frame/reading_fills.h"
 #include "programs/health/health_reading.h"
 
-#include <functional>
-#include <utility>
-#include <vector>
 
 class QLabel;
 class ReadingBox;
@@ -36,16 +34,9 @@ private:
     QLabel *value(const QString &objectName, const QColor &colour, qreal pointSize = 8.25);
     ReadingBox *textBox(const QString &objectName, int widthTwips, int heightTwips);
     QLabel *list(const QString &objectName);
-    // Shows this part of every reading in the control.
-    template <typename Control>
-    Control *fills(Control *control, std::function<QString(const HealthReading &)> text)
-    {
-        m_fills.push_back({control, std::move(text)});
-        return control;
-    }
 
     HealthReading m_reading;
     Person m_person;
-    std::vector<std::pair<QWidget *, std::function<QString(const HealthReading &)>>> m_fills;
+    ReadingFills<HealthReading> m_fills;
     QTabWidget *m_tabs = nullptr;
 };

@@ -23,16 +23,17 @@ frmZodiacPowerSignDisplay::frmZodiacPowerSignDisplay(ProgramHost &host, ProgramW
         label->setAlignment(Qt::AlignCenter);
         column->addWidget(label);
     }
-    m_sign = ReadingValue(QStringLiteral("lblPowerSign"));
-    m_sign->setFont(StarboxFont(9, true));
-    m_sign->setAlignment(Qt::AlignCenter);
-    column->addWidget(m_sign);
+    QLabel *sign = m_fills.add(ReadingValue(QStringLiteral("lblPowerSign")),
+                               [](const PowerSignReading &reading) { return SignName(reading.sign); });
+    sign->setFont(StarboxFont(9, true));
+    sign->setAlignment(Qt::AlignCenter);
+    column->addWidget(sign);
     column->addSpacing(8);
-    m_description = ReadingValue(QStringLiteral("lblSignDesc"));
-    m_description->setFont(StarboxFont(8.25, true));
-    m_description->setMinimumSize(480, 90);
-    m_description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    column->addWidget(m_description, 1);
+    QLabel *description = m_fills.add(ReadingValue(QStringLiteral("lblSignDesc")), &PowerSignRow::description);
+    description->setFont(StarboxFont(8.25, true));
+    description->setMinimumSize(480, 90);
+    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    column->addWidget(description, 1);
     body()->addWidget(frame, 1);
 
     addCommandRow({Back, Exit});
@@ -40,6 +41,5 @@ frmZodiacPowerSignDisplay::frmZodiacPowerSignDisplay(ProgramHost &host, ProgramW
 
 void frmZodiacPowerSignDisplay::showReading(const PowerSignReading &reading)
 {
-    m_description->setText(RowText(reading.row.description));
-    m_sign->setText(SignName(reading.sign));
+    m_fills.show(reading);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/frame/display_window.h"
+#include "core/frame/reading_fills.h"
 
 struct PowerSignReading;
-class QLabel;
 
 // Zodiac Power Sign's display window: the sign Pluto occupied and what that
 // placement means.
@@ -16,6 +16,5 @@ public:
     void showReading(const PowerSignReading &reading);
 
 private:
-    QLabel *m_sign = nullptr;
-    QLabel *m_description = nullptr;
+    ReadingFills<PowerSignReading> m_fills;
 };

@@ -97,6 +97,15 @@ public:
     }
 };
 
+// Runs a command from its button or from its File menu entry.
+void Run(const QWidget *display, bool fromMenu, const char *button, const char *menuEntry)
+{
+    if (fromMenu)
+        display->findChild<QAction *>(QString::fromLatin1(menuEntry))->trigger();
+    else
+        display->findChild<QPushButton *>(QString::fromLatin1(button))->click();
+}
+
 QStringList Entries(const QMenu *menu)
 {
     QStringList entries;
@@ -121,6 +130,13 @@ QList<QPushButton *> ButtonsInRow(const QWidget *window)
         return a->mapTo(window, QPoint()).x() < b->mapTo(window, QPoint()).x();
     });
     return buttons;
+}
+
+void ButtonOrMenu()
+{
+    QTest::addColumn<bool>("fromMenu");
+    QTest::newRow("button") << false;
+    QTest::newRow("menu") << true;
 }
 
 } // namespace
@@ -203,12 +219,7 @@ private slots:
         }
     }
 
-    void back_data()
-    {
-        QTest::addColumn<bool>("fromMenu");
-        QTest::newRow("button") << false;
-        QTest::newRow("menu") << true;
-    }
+    void back_data() { ButtonOrMenu(); }
     void back()
     {
         QFETCH(bool, fromMenu);
@@ -218,10 +229,7 @@ private slots:
         QPointer<SampleDisplay> display = new SampleDisplay(host, input, {}, true, Placement::Row);
         input->proceedTo(display);
         QVERIFY(!input->isVisible());
-        if (fromMenu)
-            display->findChild<QAction *>(u"mnuBack"_s)->trigger();
-        else
-            display->findChild<QPushButton *>(u"cmdBack"_s)->click();
+        Run(display, fromMenu, "cmdBack", "mnuBack");
         QVERIFY(input->isVisible());
         QVERIFY(!host.selectorVisible);
         QTRY_VERIFY(display.isNull());
@@ -241,12 +249,7 @@ private slots:
         QTRY_VERIFY(display.isNull());
     }
 
-    void print_data()
-    {
-        QTest::addColumn<bool>("fromMenu");
-        QTest::newRow("button") << false;
-        QTest::newRow("menu") << true;
-    }
+    void print_data() { ButtonOrMenu(); }
     void print()
     {
         QFETCH(bool, fromMenu);
@@ -254,10 +257,7 @@ private slots:
         auto *display = new SampleDisplay(host, nullptr, {.printMenu = u"&Print"_s}, true, Placement::Row);
         display->open();
         SampleReport::made.clear();
-        if (fromMenu)
-            display->findChild<QAction *>(u"mnuPrint"_s)->trigger();
-        else
-            display->findChild<QPushButton *>(u"cmdPrint"_s)->click();
+        Run(display, fromMenu, "cmdPrint", "mnuPrint");
         QCOMPARE(SampleReport::made.size(), 1);
         const SampleReport *report = SampleReport::made.first();
         QCOMPARE(report->madeFor, display);
