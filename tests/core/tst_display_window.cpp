@@ -1,14 +1,18 @@
 // The display window role through a sample display window and a stand-in
 // host: its File menu as a program states it, its command buttons in a row
-// or in the bottom strip, and Back, Exit and Print from button and menu.
+// or in the bottom strip, Back, Exit and Print from button and menu, and
+// the controls filled from a reading.
 
 #include "core/frame/display_window.h"
 #include "core/frame/fonts.h"
+#include "core/frame/reading_fills.h"
 #include "core/frame/reading_program.h"
+#include "core/frame/reading_widgets.h"
 #include "helpers/fake_host.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPointer>
@@ -131,6 +135,18 @@ QList<QPushButton *> ButtonsInRow(const QWidget *window)
     });
     return buttons;
 }
+
+struct SampleRow
+{
+    const char *title = nullptr;
+    const char *story = nullptr;
+};
+
+struct SampleReading
+{
+    int number = 0;
+    SampleRow row;
+};
 
 void ButtonOrMenu()
 {
@@ -265,6 +281,31 @@ private slots:
         QVERIFY(report->isVisible());
         QCOMPARE(report->mdiArea(), host.programArea());
         QVERIFY(display->isVisible());
+    }
+
+    // Each control shows the part of the reading it was made for, a reading
+    // after another; a short box shows its text from the start.
+    void readingFills()
+    {
+        ReadingFills<SampleReading> fills;
+        QLabel label;
+        ReadingBox box;
+        QLineEdit line;
+        QCOMPARE(fills.add(&label, &SampleRow::title), &label);
+        fills.add(&box, &SampleRow::story);
+        fills.add(&line, [](const SampleReading &reading) { return u"number %1"_s.arg(reading.number); });
+
+        fills.show({7, {"First", "Once upon a time"}});
+        QCOMPARE(label.text(), u"First"_s);
+        QCOMPARE(box.toPlainText(), u"Once upon a time"_s);
+        QCOMPARE(line.text(), u"number 7"_s);
+        QCOMPARE(line.cursorPosition(), 0);
+
+        fills.show({12, {"Second", "And then"}});
+        QCOMPARE(label.text(), u"Second"_s);
+        QCOMPARE(box.toPlainText(), u"And then"_s);
+        QCOMPARE(line.text(), u"number 12"_s);
+        QCOMPARE(line.cursorPosition(), 0);
     }
 
     // A display window whose program has no report opens nothing.
