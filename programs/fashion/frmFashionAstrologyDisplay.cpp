@@ -47,21 +47,15 @@ QWidget *frmFashionAstrologyDisplay::createFashionTab()
         column->addWidget(value);
     }
 
-    auto *colours = new QGridLayout;
     QLabel *preferred = m_fills.add(ReadingValue(QStringLiteral("lblPreferredColors")), &FashionRow::preferredColors);
     QLabel *undesirable = m_fills.add(ReadingValue(QStringLiteral("lblUndesirableColors")), &FashionRow::undesirableColors);
     for (QLabel *value : {preferred, undesirable}) {
         value->setWordWrap(false);
         value->setAlignment(Qt::AlignCenter);
     }
-    colours->addWidget(CentredCaption(QStringLiteral("Preferred Colors")), 0, 0);
-    colours->addWidget(CentredCaption(QStringLiteral("Undesirable Colors")), 0, 1);
-    colours->addWidget(preferred, 1, 0);
-    colours->addWidget(undesirable, 1, 1);
-    colours->setColumnStretch(0, 1);
-    colours->setColumnStretch(1, 1);
     column->addSpacing(4);
-    column->addLayout(colours);
+    column->addLayout(SideBySide(CentredCaption(QStringLiteral("Preferred Colors")), preferred,
+                                 CentredCaption(QStringLiteral("Undesirable Colors")), undesirable));
     column->addSpacing(4);
 
     column->addWidget(CentredCaption(QStringLiteral("Fashion Characteristics")));
