@@ -2,7 +2,6 @@
 
 #include "programs/financial/financial_program.h"
 #include "programs/financial/financial_report.h"
-#include "programs/financial/frmFinancialAstrologyDisplay.h"
 
 frmFinancialAstrologySave::frmFinancialAstrologySave(ProgramHost &host, frmFinancialAstrologyDisplay *display)
     : ReadingReportWindow(host, display, FinancialProgram(), PrintForm::DefaultPrinter, composeFinancialReport,

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "programs/financial/financial_reading.h"
+#include "programs/financial/frmFinancialAstrologyDisplay.h"
 #include "reports/reading_report_window.h"
-
-class frmFinancialAstrologyDisplay;
 
 // Financial Astrology's report window: the reading in twenty-six sections,
 // each followed by the maker's line; Save writes name, month, day and year.

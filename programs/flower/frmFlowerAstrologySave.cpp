@@ -3,7 +3,6 @@
 #include "programs/flower/flower_colours.h"
 #include "programs/flower/flower_program.h"
 #include "programs/flower/flower_report.h"
-#include "programs/flower/frmFlowerAstrologyDisplay.h"
 
 frmFlowerAstrologySave::frmFlowerAstrologySave(ProgramHost &host, frmFlowerAstrologyDisplay *display)
     : ReadingReportWindow(host, display, FlowerProgram(), PrintForm::PrintDialog, composeFlowerReport,

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "programs/flower/flower_reading.h"
+#include "programs/flower/frmFlowerAstrologyDisplay.h"
 #include "reports/reading_report_window.h"
-
-class frmFlowerAstrologyDisplay;
 
 // Flower Astrology's report window: the report composed from the display
 // window's reading and person (composeFlowerReport); Save writes name, day,

@@ -1,6 +1,5 @@
 #include "programs/health/frmHealthAstrologySave.h"
 
-#include "programs/health/frmHealthAstrologyDisplay.h"
 #include "programs/health/health_program.h"
 #include "programs/health/health_report.h"
 

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "programs/health/health_reading.h"
+#include "programs/health/frmHealthAstrologyDisplay.h"
 #include "reports/reading_report_window.h"
-
-class frmHealthAstrologyDisplay;
 
 // Health Astrology's report window: the report composed from the display
 // window's reading and person (composeHealthReport); Save writes name, day,

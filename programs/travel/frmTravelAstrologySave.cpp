@@ -1,6 +1,5 @@
 #include "programs/travel/frmTravelAstrologySave.h"
 
-#include "programs/travel/frmTravelAstrologyDisplay.h"
 #include "programs/travel/travel_program.h"
 #include "programs/travel/travel_report.h"
 

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "programs/travel/travel_reading.h"
+#include "programs/travel/frmTravelAstrologyDisplay.h"
 #include "reports/reading_report_window.h"
-
-class frmTravelAstrologyDisplay;
 
 // Travel Astrology's report window: the reading in fifteen sections, each
 // followed by the maker's line; Save writes name, month, day and year.
