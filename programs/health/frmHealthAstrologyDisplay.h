@@ -4,7 +4,6 @@
 #include "core/frame/reading_fills.h"
 #include "programs/health/health_reading.h"
 
-
 class QLabel;
 class ReadingBox;
 class QTabWidget;
