@@ -3,6 +3,7 @@
 #include "core/frame/clickable_label.h"
 #include "core/frame/fonts.h"
 #include "core/frame/guarded_dialog.h"
+#include "core/frame/help_menu.h"
 #include "core/frame/pictures.h"
 #include "core/frame/program_window.h"
 #include "core/frame/window_mnemonics.h"
@@ -81,35 +82,16 @@ QString frmMDI::BannerText()
 
 void frmMDI::createMenus()
 {
-    const auto add = [this](QMenu *menu, const char16_t *caption, const char16_t *name,
-                            auto slot) {
-        auto *action = new QAction(QString::fromUtf16(caption), this);
-        action->setObjectName(QString::fromUtf16(name));
-        connect(action, &QAction::triggered, this, slot);
-        if (menu)
-            menu->addAction(action);
-        return action;
-    };
     QMenuBar *bar = menuBar();
     bar->setNativeMenuBar(false);
     QMenu *file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    add(file, u"E&xit", u"mnuExit", &frmMDI::close);
+    auto *exit = new QAction(QStringLiteral("E&xit"), this);
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &frmMDI::close);
+    file->addAction(exit);
 
-    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    add(help, u"&Online Help", u"mnuOnline", [this] { openLink(WebLink::OnlineHelp); });
-    add(help, u"&Visit Us Online", u"mnuVisit", [this] { openLink(WebLink::HomePage); });
-    help->addSeparator();
-    add(help, u"Check for Software &Update", u"mnuUpdate",
-        [this] { openLink(WebLink::DownloadPage); });
-    help->addSeparator();
-    add(help, u"&About Software", u"mnuAbout", [this] { showAbout(this); });
-
-    QAction *money = add(nullptr, u"Make Money &Online", u"mkmoney",
-                         [this] { openLink(WebLink::FullBrandPage); });
-    money->setEnabled(false); // present, but it cannot be chosen
-    bar->addAction(money);
+    AddHelpMenu(bar, *this, this, UpdateCaption::UpdateMnemonic);
 }
 
 QWidget *frmMDI::createBannerStrip()

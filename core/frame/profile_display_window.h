@@ -5,20 +5,17 @@
 // Back at the right end of the bottom strip, and the File menu with Back
 // and Exit.
 
-#include "core/frame/program_window.h"
+#include "core/frame/display_window.h"
 #include "core/frame/sign_profile_tab.h"
 
 class QTabWidget;
 
-class ProfileDisplayWindow : public ProgramWindow
+class ProfileDisplayWindow : public DisplayWindow
 {
     Q_OBJECT
 public:
-    ProfileDisplayWindow(ProgramHost &host, ProgramWindow *input, const QString &programName,
-                         const QString &windowName, TraitsLayout traits);
-
-public slots:
-    void cmdBack_Click();
+    ProfileDisplayWindow(ProgramHost &host, ProgramWindow *input, const ReadingProgramEntry &program,
+                         TraitsLayout traits);
 
 protected:
     // Adds the program's own tab, after the sun sign profile.
@@ -27,7 +24,6 @@ protected:
     QTabWidget *tabs() const { return m_tabs; }
 
 private:
-    QPointer<ProgramWindow> m_input;
     QTabWidget *m_tabs = nullptr;
     SignProfileTab *m_profile = nullptr;
 };

@@ -198,27 +198,7 @@ void ProgramWindow::createMenuBar(const QList<QAction *> &fileCommands,
     file->addAction(command(QStringLiteral("E&xit"), QStringLiteral("mnuExit"),
                             &ProgramWindow::close));
 
-    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    help->addAction(command(QStringLiteral("&Online Help"), QStringLiteral("mnuOnline"),
-                            [this] { m_host.openLink(WebLink::OnlineHelp); }));
-    help->addAction(command(QStringLiteral("&Visit Us Online"), QStringLiteral("mnuVisit"),
-                            [this] { m_host.openLink(WebLink::HomePage); }));
-    help->addSeparator();
-    const QString update = updateCaption == UpdateCaption::UpdateMnemonic
-                               ? QStringLiteral("Check for Software &Update")
-                               : QStringLiteral("&Check for Software Update");
-    help->addAction(command(update, QStringLiteral("mnuUpdate"),
-                            [this] { m_host.openLink(WebLink::DownloadPage); }));
-    help->addSeparator();
-    help->addAction(command(QStringLiteral("&About Software"), QStringLiteral("mnuAbout"),
-                            [this] { m_host.showAbout(this); }));
-
-    // Present, but it cannot be chosen.
-    QAction *money = command(QStringLiteral("Make Money &Online"), QStringLiteral("mkmoney"),
-                             [this] { m_host.openLink(WebLink::FullBrandPage); });
-    money->setEnabled(false);
-    bar->addAction(money);
+    AddHelpMenu(bar, m_host, this, updateCaption);
 
     m_content->layout()->setMenuBar(bar);
 }

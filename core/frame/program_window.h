@@ -9,6 +9,7 @@
 // body() and state their File menu commands; everything else is here.
 
 #include "core/frame/face_button.h"
+#include "core/frame/help_menu.h"
 
 #include <QList>
 #include <QMdiSubWindow>
@@ -29,12 +30,6 @@ class ClickableLabel;
 class SolidFrame;
 
 enum class WindowRole { Input, Display, Report };
-
-// The two captions in use for the update command of the Help menu.
-enum class UpdateCaption {
-    UpdateMnemonic, // "Check for Software &Update"
-    CheckMnemonic   // "&Check for Software Update"
-};
 
 class ProgramWindow : public QMdiSubWindow
 {

@@ -66,15 +66,12 @@ SignProfileTab::SignProfileTab(TraitsLayout traits, QWidget *parent)
 
     m_positive = ReadingTextBox(QStringLiteral("txtSunSignPositiveTraits"), QStringLiteral("Positive Traits"));
     m_negative = ReadingTextBox(QStringLiteral("txtSunSignNegativeTraits"), QStringLiteral("Negative Traits"));
-    auto *traitsGrid = new QGridLayout;
+    QGridLayout *traitsGrid = nullptr;
     if (traits == TraitsLayout::SideBySide) {
-        traitsGrid->addWidget(ReadingCaption(QStringLiteral("Positive Traits")), 0, 0);
-        traitsGrid->addWidget(ReadingCaption(QStringLiteral("Negative Traits")), 0, 1);
-        traitsGrid->addWidget(m_positive, 1, 0);
-        traitsGrid->addWidget(m_negative, 1, 1);
-        traitsGrid->setColumnStretch(0, 1);
-        traitsGrid->setColumnStretch(1, 1);
+        traitsGrid = SideBySide(ReadingCaption(QStringLiteral("Positive Traits")), m_positive,
+                                ReadingCaption(QStringLiteral("Negative Traits")), m_negative);
     } else {
+        traitsGrid = new QGridLayout;
         traitsGrid->addWidget(ReadingCaption(QStringLiteral("Positive Traits")), 0, 0);
         traitsGrid->addWidget(m_positive, 1, 0);
         traitsGrid->addWidget(ReadingCaption(QStringLiteral("Negative Traits")), 2, 0);
@@ -100,4 +97,16 @@ void SignProfileTab::showProfile(SunSign sign, const SignProfile &profile)
     m_positive->setText(RowText(profile.positiveTraits));
     m_negative->setText(RowText(profile.negativeTraits));
     SunSignPictures().show(m_picture, SignPictureIndex(sign), kSignPictureSize);
+}
+
+QGridLayout *SideBySide(QWidget *leftCaption, QWidget *left, QWidget *rightCaption, QWidget *right)
+{
+    auto *grid = new QGridLayout;
+    grid->addWidget(leftCaption, 0, 0);
+    grid->addWidget(rightCaption, 0, 1);
+    grid->addWidget(left, 1, 0);
+    grid->addWidget(right, 1, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    return grid;
 }

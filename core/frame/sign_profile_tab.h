@@ -9,10 +9,15 @@
 #include <QWidget>
 
 struct SignProfile;
+class QGridLayout;
 class QLabel;
 class ReadingBox;
 
 enum class TraitsLayout { SideBySide, Stacked };
+
+// Two captioned values side by side in columns of one width, each caption
+// over its value, as the tab shows its traits beside each other.
+QGridLayout *SideBySide(QWidget *leftCaption, QWidget *left, QWidget *rightCaption, QWidget *right);
 
 class SignProfileTab : public QWidget
 {

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "core/frame/profile_display_window.h"
+#include "core/frame/reading_fills.h"
 
 struct FashionReading;
-class QLabel;
-class ReadingBox;
 
 // Fashion Astrology's display window: the sign profile, with the trait
 // boxes stacked, and the "Fashion Profile" tab; it opens on the profile.
@@ -19,12 +18,5 @@ public:
 private:
     QWidget *createFashionTab();
 
-    QLabel *m_boldness = nullptr;
-    QLabel *m_colorful = nullptr;
-    QLabel *m_customMade = nullptr;
-    QLabel *m_traditional = nullptr;
-    QLabel *m_frilly = nullptr;
-    QLabel *m_preferred = nullptr;
-    QLabel *m_undesirable = nullptr;
-    ReadingBox *m_characteristics = nullptr;
+    ReadingFills<FashionReading> m_fills;
 };

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -76,33 +75,21 @@ ReadingBox *LongBox(const QString &name, int lines, const QString &caption)
 } // namespace
 
 frmFinancialAstrologyDisplay::frmFinancialAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, FinancialProgram().name,
-                    FinancialProgram().displayWindow, WindowRole::Display),
-      m_input(input)
+    : DisplayWindow(host, FinancialProgram(), input,
+                    {.printMenu = QStringLiteral("&Print"), .separatorBeforeExit = true,
+                     .exitButton = QStringLiteral("E&xit")})
 {
-    createMenuBar({command(QStringLiteral("&Print"), QStringLiteral("mnuPrint"),
-                           &frmFinancialAstrologyDisplay::cmdPrint_Click),
-                   command(QStringLiteral("&Back"), QStringLiteral("mnuBack"),
-                           &frmFinancialAstrologyDisplay::cmdBack_Click),
-                   nullptr},
-                  UpdateCaption::UpdateMnemonic);
+    printsReport<frmFinancialAstrologySave>(this);
     setBodyBackground(Qt::black);
 
     // Each tab holds its frame; selecting a tab brings its frame to the front.
-    m_tabs = new QTabWidget;
-    m_tabs->setObjectName(QStringLiteral("TS"));
-    m_tabs->tabBar()->setFont(StarboxFont(8.25, true));
-    m_tabs->addTab(createSignFrame(), QStringLiteral("Sun Sign Profile"));
-    m_tabs->addTab(createFinancialFrame(), QStringLiteral("Financial Profile"));
+    m_tabs = addTabSheet(QStringLiteral("TS"),
+                         {{createSignFrame(), QStringLiteral("Sun Sign Profile")},
+                          {createFinancialFrame(), QStringLiteral("Financial Profile")}},
+                         TabCaptions::Bold);
     m_tabs->setMinimumWidth(680);
-    body()->addWidget(m_tabs, 1);
 
-    addButtonRow({button(QStringLiteral("&Back"), QStringLiteral("cmdBack"),
-                         &frmFinancialAstrologyDisplay::cmdBack_Click),
-                  button(QStringLiteral("E&xit"), QStringLiteral("cmdExit"),
-                         &frmFinancialAstrologyDisplay::cmdExit_Click),
-                  button(QStringLiteral("&Print"), QStringLiteral("cmdPrint"),
-                         &frmFinancialAstrologyDisplay::cmdPrint_Click)});
+    addCommandRow({Back, Exit, Print});
 }
 
 QWidget *frmFinancialAstrologyDisplay::createSignFrame()
@@ -113,39 +100,40 @@ QWidget *frmFinancialAstrologyDisplay::createSignFrame()
     m_picture = new QLabel;
     m_picture->setObjectName(QStringLiteral("picSign"));
     m_picture->setFixedSize(kSignPictureSize);
-    m_sign = ReadingValue(QStringLiteral("lblStarSign"));
-    m_sign->setFont(StarboxFont(14.25, true));
-    m_sign->setWordWrap(false);
-    m_sign->setAlignment(Qt::AlignCenter);
-    Paint(m_sign, QColor(0x80, 0x80, 0xFF));
+    QLabel *sign = m_fills.add(ReadingValue(QStringLiteral("lblStarSign")),
+                               [](const FinancialReading &reading) { return reading.sign; });
+    sign->setFont(StarboxFont(14.25, true));
+    sign->setWordWrap(false);
+    sign->setAlignment(Qt::AlignCenter);
+    Paint(sign, QColor(0x80, 0x80, 0xFF));
 
     auto *signColumn = new QVBoxLayout;
     signColumn->addWidget(m_picture);
-    signColumn->addWidget(m_sign);
+    signColumn->addWidget(sign);
     signColumn->addStretch(1);
 
     auto *rows = new QGridLayout;
     rows->setVerticalSpacing(4);
-    const struct { const char16_t *caption; const char16_t *name; QLineEdit **box; } shortRows[] = {
-        {u"Element", u"txtElement", &m_element},
-        {u"Ruling Planet", u"txtRulingPlanet", &m_rulingPlanet},
-        {u"Lucky Number", u"txtLuckyNumber", &m_luckyNumber},
-        {u"Lucky Color", u"txtLuckyColor", &m_luckyColor},
-        {u"Lucky Day", u"txtLuckyDay", &m_luckyDay},
-        {u"Compatibility", u"txtCompatibility", &m_compatibility},
-        {u"BirthStone", u"txtBirthStone", &m_birthStone},
-        {u"Quality", u"txtQuality", &m_quality},
+    const struct { const char16_t *caption; const char16_t *name; const char *FinancialRow::*text; } shortRows[] = {
+        {u"Element", u"txtElement", &FinancialRow::element},
+        {u"Ruling Planet", u"txtRulingPlanet", &FinancialRow::rulingPlanet},
+        {u"Lucky Number", u"txtLuckyNumber", &FinancialRow::luckyNumber},
+        {u"Lucky Color", u"txtLuckyColor", &FinancialRow::luckyColor},
+        {u"Lucky Day", u"txtLuckyDay", &FinancialRow::luckyDay},
+        {u"Compatibility", u"txtCompatibility", &FinancialRow::compatibility},
+        {u"BirthStone", u"txtBirthStone", &FinancialRow::birthStone},
+        {u"Quality", u"txtQuality", &FinancialRow::quality},
     };
     int row = 0;
     for (const auto &entry : shortRows) {
-        *entry.box = ShortBox(QString::fromUtf16(entry.name));
+        QLineEdit *box = m_fills.add(ShortBox(QString::fromUtf16(entry.name)), entry.text);
         QLabel *caption = Caption(QString::fromUtf16(entry.caption));
-        caption->setBuddy(*entry.box);
+        caption->setBuddy(box);
         // In its frame the box is no sibling of its caption, where a screen
         // reader would look for it: it carries the caption as its name.
-        (*entry.box)->setAccessibleName(caption->text());
+        box->setAccessibleName(caption->text());
         rows->addWidget(caption, row, 0);
-        rows->addWidget(BoxFrame(*entry.box), row, 1);
+        rows->addWidget(BoxFrame(box), row, 1);
         ++row;
     }
     rows->setColumnStretch(1, 1);
@@ -156,17 +144,21 @@ QWidget *frmFinancialAstrologyDisplay::createSignFrame()
     top->addSpacing(16);
     top->addLayout(rows, 1);
 
-    m_famousPersons = LongBox(QStringLiteral("txtFamousPersons"), 2, QStringLiteral("Famous Personalities Born Under this Sign"));
-    m_positive = LongBox(QStringLiteral("txtPositiveTraits"), 4, QStringLiteral("Positive Traits"));
-    m_negative = LongBox(QStringLiteral("txtNegativeTraits"), 4, QStringLiteral("Negative Traits"));
+    ReadingBox *famousPersons = m_fills.add(
+        LongBox(QStringLiteral("txtFamousPersons"), 2, QStringLiteral("Famous Personalities Born Under this Sign")),
+        &FinancialRow::famousPersons);
+    ReadingBox *positive = m_fills.add(LongBox(QStringLiteral("txtPositiveTraits"), 4, QStringLiteral("Positive Traits")),
+                                       &FinancialRow::positiveTraits);
+    ReadingBox *negative = m_fills.add(LongBox(QStringLiteral("txtNegativeTraits"), 4, QStringLiteral("Negative Traits")),
+                                       &FinancialRow::negativeTraits);
 
     auto *lower = new QGridLayout;
     lower->addWidget(Caption(QStringLiteral("Famous Personalities Born Under this Sign")), 0, 0, 1, 2);
-    lower->addWidget(m_famousPersons, 1, 0, 1, 2);
+    lower->addWidget(famousPersons, 1, 0, 1, 2);
     lower->addWidget(Caption(QStringLiteral("Positive Traits")), 2, 0);
     lower->addWidget(Caption(QStringLiteral("Negative Traits")), 2, 1);
-    lower->addWidget(m_positive, 3, 0);
-    lower->addWidget(m_negative, 3, 1);
+    lower->addWidget(positive, 3, 0);
+    lower->addWidget(negative, 3, 1);
     lower->setRowStretch(3, 1);
 
     auto *column = new QVBoxLayout(frame);
@@ -180,8 +172,9 @@ QWidget *frmFinancialAstrologyDisplay::createFinancialFrame()
     auto *frame = new SolidFrame(Qt::black);
     frame->setObjectName(QStringLiteral("fraFinancialAstrology"));
     auto *column = new QVBoxLayout(frame);
-    m_profile = LongBox(QStringLiteral("txtFinancialProfile"), 5, QStringLiteral("Financial Profile"));
-    column->addWidget(m_profile, 1);
+    column->addWidget(m_fills.add(LongBox(QStringLiteral("txtFinancialProfile"), 5, QStringLiteral("Financial Profile")),
+                                  &FinancialRow::financialProfile),
+                      1);
 
     auto *rows = new QGridLayout;
     rows->setVerticalSpacing(3);
@@ -190,11 +183,11 @@ QWidget *frmFinancialAstrologyDisplay::createFinancialFrame()
         QLabel *name = Caption(FinancialAttributeName(k));
         name->setObjectName(QStringLiteral("lblLabel"));
         name->setProperty("index", k);
-        QLabel *verdict = ReadingValue(QStringLiteral("lblFinancialProfileAttributes"));
+        QLabel *verdict = m_fills.add(ReadingValue(QStringLiteral("lblFinancialProfileAttributes")),
+                                      [k](const FinancialReading &reading) { return reading.verdicts[std::size_t(k)]; });
         verdict->setProperty("index", k);
         verdict->setFont(StarboxFont(8.25));
         Paint(verdict, kValueColour);
-        m_verdicts[std::size_t(k)] = verdict;
         rows->addWidget(name, k, 0, Qt::AlignLeft | Qt::AlignTop);
         rows->addWidget(verdict, k, 1);
     }
@@ -206,40 +199,8 @@ QWidget *frmFinancialAstrologyDisplay::createFinancialFrame()
 void frmFinancialAstrologyDisplay::ShowFinancialReading(const FinancialReading &reading)
 {
     m_reading = reading;
-    m_sign->setText(reading.sign);
-    const FinancialRow &row = reading.row;
-    const std::pair<QLineEdit *, const char *> shortValues[] = {
-        {m_element, row.element},       {m_rulingPlanet, row.rulingPlanet},
-        {m_luckyNumber, row.luckyNumber}, {m_luckyColor, row.luckyColor},
-        {m_luckyDay, row.luckyDay},     {m_compatibility, row.compatibility},
-        {m_birthStone, row.birthStone}, {m_quality, row.quality}};
-    for (const auto &[box, text] : shortValues) {
-        box->setText(RowText(text));
-        box->setCursorPosition(0);
-    }
-    m_famousPersons->setText(RowText(reading.row.famousPersons));
-    m_positive->setText(RowText(reading.row.positiveTraits));
-    m_negative->setText(RowText(reading.row.negativeTraits));
-    m_profile->setText(RowText(reading.row.financialProfile));
-    for (int k = 0; k < kFinancialAttributeCount; ++k)
-        m_verdicts[std::size_t(k)]->setText(reading.verdicts[std::size_t(k)]);
+    m_fills.show(reading);
     // A name that is no sign clears the picture.
     SunSignPictures().show(m_picture, SignIndexOf(reading.sign) + 1, kSignPictureSize);
     m_tabs->setCurrentIndex(0);
-}
-
-void frmFinancialAstrologyDisplay::cmdBack_Click()
-{
-    backTo(m_input);
-}
-
-void frmFinancialAstrologyDisplay::cmdExit_Click()
-{
-    close();
-}
-
-void frmFinancialAstrologyDisplay::cmdPrint_Click()
-{
-    auto *report = new frmFinancialAstrologySave(host(), this);
-    report->present();
 }

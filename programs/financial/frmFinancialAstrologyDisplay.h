@@ -1,18 +1,15 @@
 #pragma once
 
-#include "core/frame/program_window.h"
+#include "core/frame/display_window.h"
+#include "core/frame/reading_fills.h"
 #include "programs/financial/financial_reading.h"
 
-#include <array>
-
 class QLabel;
-class QLineEdit;
-class ReadingBox;
 class QTabWidget;
 
 // Financial Astrology's display window: "Sun Sign Profile" and "Financial
 // Profile", with Back, Exit and Print.
-class frmFinancialAstrologyDisplay : public ProgramWindow
+class frmFinancialAstrologyDisplay : public DisplayWindow
 {
     Q_OBJECT
 public:
@@ -22,31 +19,12 @@ public:
     void ShowFinancialReading(const FinancialReading &reading);
     const FinancialReading &reading() const { return m_reading; }
 
-public slots:
-    void cmdBack_Click();
-    void cmdExit_Click();
-    void cmdPrint_Click();
-
 private:
     QWidget *createSignFrame();
     QWidget *createFinancialFrame();
 
-    QPointer<ProgramWindow> m_input;
     FinancialReading m_reading;
     QTabWidget *m_tabs = nullptr;
+    ReadingFills<FinancialReading> m_fills;
     QLabel *m_picture = nullptr;
-    QLabel *m_sign = nullptr;
-    QLineEdit *m_element = nullptr;
-    QLineEdit *m_rulingPlanet = nullptr;
-    QLineEdit *m_luckyNumber = nullptr;
-    QLineEdit *m_luckyColor = nullptr;
-    QLineEdit *m_luckyDay = nullptr;
-    QLineEdit *m_compatibility = nullptr;
-    QLineEdit *m_birthStone = nullptr;
-    QLineEdit *m_quality = nullptr;
-    ReadingBox *m_famousPersons = nullptr;
-    ReadingBox *m_positive = nullptr;
-    ReadingBox *m_negative = nullptr;
-    ReadingBox *m_profile = nullptr;
-    std::array<QLabel *, kFinancialAttributeCount> m_verdicts{};
 };

@@ -1,21 +1,13 @@
 #pragma once
 
-#include "reports/report_window.h"
-
-class frmFinancialAstrologyDisplay;
+#include "programs/financial/frmFinancialAstrologyDisplay.h"
+#include "reports/reading_report_window.h"
 
 // Financial Astrology's report window: the reading in twenty-six sections,
 // each followed by the maker's line; Save writes name, month, day and year.
-class frmFinancialAstrologySave : public ReportWindow
+class frmFinancialAstrologySave : public ReadingReportWindow<FinancialReading>
 {
     Q_OBJECT
 public:
     frmFinancialAstrologySave(ProgramHost &host, frmFinancialAstrologyDisplay *display);
-
-protected:
-    void compose(QTextCursor &cursor) override;
-    SavedDetails savedDetails() const override;
-
-private:
-    const frmFinancialAstrologyDisplay *m_display;
 };

@@ -54,31 +54,29 @@ QWidget *Strip(const QString &caption, QLabel *value)
 } // namespace
 
 frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, FlowerProgram().name,
-                    FlowerProgram().displayWindow, WindowRole::Display),
-      m_input(input)
+    : DisplayWindow(host, FlowerProgram(), input,
+                    {.printMenu = QStringLiteral("Print"), .backMenuName = QStringLiteral("mnuFileBack"),
+                     .update = UpdateCaption::CheckMnemonic})
 {
-    createMenuBar({command(QStringLiteral("Print"), QStringLiteral("mnuPrint"),
-                           &frmFlowerAstrologyDisplay::cmdPrint_Click),
-                   command(QStringLiteral("&Back"), QStringLiteral("mnuFileBack"),
-                           &frmFlowerAstrologyDisplay::cmdBack_Click)},
-                  UpdateCaption::CheckMnemonic);
+    printsReport<frmFlowerAstrologySave>(this);
 
-    m_sign = ReadingValue(QStringLiteral("lblSunSignYourSunSign"));
-    m_sign->setFont(StarboxFont(9.75, true));
-    m_sign->setAlignment(Qt::AlignCenter);
-    Paint(m_sign, QColor(0xFF, 0xFF, 0x00));
-    m_positive = Paragraph(QStringLiteral("lblPositiveTraits"), 1935);
-    m_negative = Paragraph(QStringLiteral("lblNegativeTraits"), 1335);
-    m_luckyFlower = ReadingValue(QStringLiteral("lblLuckyFlower"));
-    m_luckyPlants = ReadingValue(QStringLiteral("lblLuckyPlants"));
-    for (QLabel *value : {m_luckyFlower, m_luckyPlants}) {
+    QLabel *sign = m_fills.add(ReadingValue(QStringLiteral("lblSunSignYourSunSign")),
+                               [](const FlowerReading &reading) { return SignName(reading.sign); });
+    sign->setFont(StarboxFont(9.75, true));
+    sign->setAlignment(Qt::AlignCenter);
+    Paint(sign, QColor(0xFF, 0xFF, 0x00));
+    QLabel *positive = m_fills.add(Paragraph(QStringLiteral("lblPositiveTraits"), 1935), &FlowerRow::positiveTraits);
+    QLabel *negative = m_fills.add(Paragraph(QStringLiteral("lblNegativeTraits"), 1335), &FlowerRow::negativeTraits);
+    QLabel *luckyFlower = m_fills.add(ReadingValue(QStringLiteral("lblLuckyFlower")), &FlowerRow::luckyFlower);
+    QLabel *luckyPlants = m_fills.add(ReadingValue(QStringLiteral("lblLuckyPlants")), &FlowerRow::luckyPlants);
+    for (QLabel *value : {luckyFlower, luckyPlants}) {
         value->setFont(StarboxFont(8.25, true));
         value->setWordWrap(true);
         value->setAlignment(Qt::AlignCenter);
         Paint(value, kFlowerDarkRed);
     }
-    m_description = Paragraph(QStringLiteral("lblFlowerPlantDesc"), 1815);
+    QLabel *description = m_fills.add(Paragraph(QStringLiteral("lblFlowerPlantDesc"), 1815),
+                                      &FlowerRow::flowerPlantDescription);
     m_picture = new QLabel;
     m_picture->setObjectName(QStringLiteral("picFlower"));
     m_picture->setFixedSize(kFlowerPictureSize);
@@ -88,18 +86,18 @@ frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramW
     auto *column = new QVBoxLayout(area);
     column->setContentsMargins(6, 6, 6, 6);
     column->setSpacing(2);
-    column->addWidget(Strip(QStringLiteral("Sun Sign"), m_sign));
+    column->addWidget(Strip(QStringLiteral("Sun Sign"), sign));
     column->addWidget(Caption(QStringLiteral("Positive Traits")));
-    column->addWidget(m_positive);
+    column->addWidget(positive);
     column->addWidget(Caption(QStringLiteral("Negative Traits")));
-    column->addWidget(m_negative);
+    column->addWidget(negative);
     auto *lucky = new QHBoxLayout;
     lucky->setSpacing(4);
-    lucky->addWidget(Strip(QStringLiteral("Lucky Flower"), m_luckyFlower), 1);
-    lucky->addWidget(Strip(QStringLiteral("Lucky Plants"), m_luckyPlants), 2);
+    lucky->addWidget(Strip(QStringLiteral("Lucky Flower"), luckyFlower), 1);
+    lucky->addWidget(Strip(QStringLiteral("Lucky Plants"), luckyPlants), 2);
     column->addLayout(lucky);
     auto *lower = new QHBoxLayout;
-    lower->addWidget(m_description, 1);
+    lower->addWidget(description, 1);
     lower->addWidget(m_picture, 0, Qt::AlignTop);
     column->addLayout(lower);
     body()->addWidget(area, 1);
@@ -111,13 +109,7 @@ frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramW
     Paint(invitation, QColor(0xFF, 0xFF, 0x00), QColor(0x80, 0x00, 0x00));
     connect(invitation, &ClickableLabel::clicked, this, [this] { this->host().openLink(WebLink::HomePage); });
 
-    const QList<FaceButton *> commands{
-        stripButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), &frmFlowerAstrologyDisplay::cmdPrint_Click, 1140),
-        stripButton(QStringLiteral("&Back"), QStringLiteral("cmdBack"), &frmFlowerAstrologyDisplay::cmdBack_Click, 1140),
-        stripButton(QStringLiteral("&Exit"), QStringLiteral("cmdExit"), &frmFlowerAstrologyDisplay::cmdExit_Click, 1140)};
-    for (FaceButton *command : commands)
-        command->setFace(kFlowerButtonFace);
-    addToBottomStrip({invitation, commands[0], commands[1], commands[2]});
+    addCommandStrip({Print, Back, Exit}, 1140, kFlowerButtonFace, {invitation});
     setBottomStripColour(kFlowerPeriwinkle);
     area->setMinimumWidth(Twips(11265) - 40);
     setCompactBody();
@@ -127,27 +119,6 @@ void frmFlowerAstrologyDisplay::showReading(const FlowerReading &reading, const 
 {
     m_reading = reading;
     m_person = person;
-    m_sign->setText(SignName(reading.sign));
-    m_positive->setText(RowText(reading.row.positiveTraits));
-    m_negative->setText(RowText(reading.row.negativeTraits));
-    m_luckyFlower->setText(RowText(reading.row.luckyFlower));
-    m_luckyPlants->setText(RowText(reading.row.luckyPlants));
-    m_description->setText(RowText(reading.row.flowerPlantDescription));
+    m_fills.show(reading);
     FlowerPictures().show(m_picture, reading.row.pictureIndex, kFlowerPictureSize);
-}
-
-void frmFlowerAstrologyDisplay::cmdPrint_Click()
-{
-    auto *report = new frmFlowerAstrologySave(host(), this);
-    report->present();
-}
-
-void frmFlowerAstrologyDisplay::cmdBack_Click()
-{
-    backTo(m_input);
-}
-
-void frmFlowerAstrologyDisplay::cmdExit_Click()
-{
-    close();
 }

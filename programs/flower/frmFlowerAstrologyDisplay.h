@@ -1,13 +1,14 @@
 #pragma once
 
-#include "core/frame/program_window.h"
+#include "core/frame/display_window.h"
+#include "core/frame/reading_fills.h"
 #include "programs/flower/flower_reading.h"
 
 class QLabel;
 
 // Flower Astrology's display window: the reading with its flower picture,
 // and Print, Back and Exit.
-class frmFlowerAstrologyDisplay : public ProgramWindow
+class frmFlowerAstrologyDisplay : public DisplayWindow
 {
     Q_OBJECT
 public:
@@ -20,20 +21,9 @@ public:
     const FlowerReading &reading() const { return m_reading; }
     const Person &person() const { return m_person; }
 
-public slots:
-    void cmdPrint_Click();
-    void cmdBack_Click();
-    void cmdExit_Click();
-
 private:
-    QPointer<ProgramWindow> m_input;
     FlowerReading m_reading;
     Person m_person;
-    QLabel *m_sign = nullptr;
-    QLabel *m_positive = nullptr;
-    QLabel *m_negative = nullptr;
-    QLabel *m_luckyFlower = nullptr;
-    QLabel *m_luckyPlants = nullptr;
-    QLabel *m_description = nullptr;
+    ReadingFills<FlowerReading> m_fills;
     QLabel *m_picture = nullptr;
 };

@@ -14,24 +14,15 @@
 #include <QVBoxLayout>
 
 frmFoodAstrologyDisplay::frmFoodAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, FoodProgram().name,
-                    FoodProgram().displayWindow, WindowRole::Display),
-      m_input(input)
+    : DisplayWindow(host, FoodProgram(), input, {.backMenu = QStringLiteral("Back")})
 {
-    createMenuBar({command(QStringLiteral("Back"), QStringLiteral("mnuBack"),
-                           &frmFoodAstrologyDisplay::cmdBack_Click)},
-                  UpdateCaption::UpdateMnemonic);
+    addTabSheet(QStringLiteral("SSTab1"),
+                {{createProfileTab(), QStringLiteral("Food Astrology Profile")},
+                 {createEatingHabitsTab(), QStringLiteral("Eating Habits")},
+                 {createRecipeTab(), QStringLiteral("Astrology Recipes")}})
+        ->setMinimumSize(600, 360);
 
-    m_tabs = new QTabWidget;
-    m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    m_tabs->addTab(createProfileTab(), QStringLiteral("Food Astrology Profile"));
-    m_tabs->addTab(createEatingHabitsTab(), QStringLiteral("Eating Habits"));
-    m_tabs->addTab(createRecipeTab(), QStringLiteral("Astrology Recipes"));
-    m_tabs->setMinimumSize(600, 360);
-    body()->addWidget(m_tabs, 1);
-
-    addButtonRow({button(QStringLiteral("&Back"), QStringLiteral("cmdBack"),
-                         &frmFoodAstrologyDisplay::cmdBack_Click)});
+    addCommandRow({Back});
 }
 
 QWidget *frmFoodAstrologyDisplay::createProfileTab()
@@ -41,16 +32,15 @@ QWidget *frmFoodAstrologyDisplay::createProfileTab()
     form->setVerticalSpacing(14);
     form->setLabelAlignment(Qt::AlignLeft);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    m_pizza = ReadingValue(QStringLiteral("lblPizza"));
-    m_snacks = ReadingValue(QStringLiteral("lblSnacks"));
-    m_cocktails = ReadingValue(QStringLiteral("lblCocktails"));
-    m_iceCream = ReadingValue(QStringLiteral("lblIceCream"));
-    m_foodForSoul = ReadingValue(QStringLiteral("lblFoodForSoul"));
-    form->addRow(ReadingCaption(QStringLiteral("Pizza")), m_pizza);
-    form->addRow(ReadingCaption(QStringLiteral("Snacks")), m_snacks);
-    form->addRow(ReadingCaption(QStringLiteral("Cocktails")), m_cocktails);
-    form->addRow(ReadingCaption(QStringLiteral("Ice Creams")), m_iceCream);
-    form->addRow(ReadingCaption(QStringLiteral("Food for the Soul")), m_foodForSoul);
+    const auto addRow = [this, form](const QString &caption, const QString &name, const char *FoodRow::*text) {
+        QLabel *value = m_fills.add(ReadingValue(name), text);
+        form->addRow(ReadingCaption(caption), value);
+    };
+    addRow(QStringLiteral("Pizza"), QStringLiteral("lblPizza"), &FoodRow::pizza);
+    addRow(QStringLiteral("Snacks"), QStringLiteral("lblSnacks"), &FoodRow::snacks);
+    addRow(QStringLiteral("Cocktails"), QStringLiteral("lblCocktails"), &FoodRow::cocktails);
+    addRow(QStringLiteral("Ice Creams"), QStringLiteral("lblIceCream"), &FoodRow::iceCream);
+    addRow(QStringLiteral("Food for the Soul"), QStringLiteral("lblFoodForSoul"), &FoodRow::foodForSoul);
     return tab;
 }
 
@@ -59,9 +49,9 @@ QWidget *frmFoodAstrologyDisplay::createEatingHabitsTab()
     auto *tab = new QWidget;
     auto *column = new QVBoxLayout(tab);
     column->addWidget(ReadingCaption(QStringLiteral("Eating Habits")));
-    m_eatingHabits = ReadingValue(QStringLiteral("lblEatingHabits"));
-    m_eatingHabits->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    column->addWidget(m_eatingHabits, 1);
+    QLabel *habits = m_fills.add(ReadingValue(QStringLiteral("lblEatingHabits")), &FoodRow::eatingHabits);
+    habits->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    column->addWidget(habits, 1);
     return tab;
 }
 
@@ -71,33 +61,21 @@ QWidget *frmFoodAstrologyDisplay::createRecipeTab()
     auto *column = new QVBoxLayout(tab);
     auto *recipeRow = new QHBoxLayout;
     recipeRow->addWidget(ReadingCaption(QStringLiteral("Recipe for Your Sun Sign")));
-    m_recipe = ReadingValue(QStringLiteral("lblRecipe"));
-    recipeRow->addWidget(m_recipe, 1);
+    recipeRow->addWidget(m_fills.add(ReadingValue(QStringLiteral("lblRecipe")), &FoodRow::recipeName), 1);
     column->addLayout(recipeRow);
     column->addWidget(ReadingCaption(QStringLiteral("Ingredients")));
-    m_ingredients = ReadingTextBox(QStringLiteral("txtIngredient"), QStringLiteral("Ingredients"));
-    m_ingredients->setFixedHeight(m_ingredients->fontMetrics().lineSpacing() * 4 + 12);
-    column->addWidget(m_ingredients);
+    ReadingBox *ingredients = m_fills.add(ReadingTextBox(QStringLiteral("txtIngredient"), QStringLiteral("Ingredients")),
+                                          &FoodRow::ingredients);
+    ingredients->setFixedHeight(ingredients->fontMetrics().lineSpacing() * 4 + 12);
+    column->addWidget(ingredients);
     column->addWidget(ReadingCaption(QStringLiteral("Preparation")));
-    m_preparation = ReadingTextBox(QStringLiteral("txtPreparation"), QStringLiteral("Preparation"));
-    column->addWidget(m_preparation, 1);
+    column->addWidget(m_fills.add(ReadingTextBox(QStringLiteral("txtPreparation"), QStringLiteral("Preparation")),
+                                  &FoodRow::preparation),
+                      1);
     return tab;
 }
 
 void frmFoodAstrologyDisplay::showReading(const FoodReading &reading)
 {
-    m_pizza->setText(RowText(reading.row.pizza));
-    m_snacks->setText(RowText(reading.row.snacks));
-    m_cocktails->setText(RowText(reading.row.cocktails));
-    m_iceCream->setText(RowText(reading.row.iceCream));
-    m_foodForSoul->setText(RowText(reading.row.foodForSoul));
-    m_eatingHabits->setText(RowText(reading.row.eatingHabits));
-    m_recipe->setText(RowText(reading.row.recipeName));
-    m_ingredients->setText(RowText(reading.row.ingredients));
-    m_preparation->setText(RowText(reading.row.preparation));
-}
-
-void frmFoodAstrologyDisplay::cmdBack_Click()
-{
-    backTo(m_input);
+    m_fills.show(reading);
 }

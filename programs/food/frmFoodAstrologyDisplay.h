@@ -1,14 +1,12 @@
 #pragma once
 
-#include "core/frame/program_window.h"
+#include "core/frame/display_window.h"
+#include "core/frame/reading_fills.h"
 
 struct FoodReading;
-class QLabel;
-class ReadingBox;
-class QTabWidget;
 
 // Food Astrology's display window: the reading on three tabs.
-class frmFoodAstrologyDisplay : public ProgramWindow
+class frmFoodAstrologyDisplay : public DisplayWindow
 {
     Q_OBJECT
 public:
@@ -16,23 +14,10 @@ public:
 
     void showReading(const FoodReading &reading);
 
-public slots:
-    void cmdBack_Click();
-
 private:
     QWidget *createProfileTab();
     QWidget *createEatingHabitsTab();
     QWidget *createRecipeTab();
 
-    QPointer<ProgramWindow> m_input;
-    QTabWidget *m_tabs = nullptr;
-    QLabel *m_pizza = nullptr;
-    QLabel *m_snacks = nullptr;
-    QLabel *m_cocktails = nullptr;
-    QLabel *m_iceCream = nullptr;
-    QLabel *m_foodForSoul = nullptr;
-    QLabel *m_eatingHabits = nullptr;
-    QLabel *m_recipe = nullptr;
-    ReadingBox *m_ingredients = nullptr;
-    ReadingBox *m_preparation = nullptr;
+    ReadingFills<FoodReading> m_fills;
 };

@@ -23,14 +23,8 @@ const QSize kBigPicture(220, 220);
 } // namespace
 
 frmFruitAstrologyDisplay::frmFruitAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, FruitProgram().name,
-                    FruitProgram().displayWindow, WindowRole::Display),
-      m_input(input)
+    : DisplayWindow(host, FruitProgram(), input, {.backMenu = QStringLiteral("Back")})
 {
-    createMenuBar({command(QStringLiteral("Back"), QStringLiteral("mnuBack"),
-                           &frmFruitAstrologyDisplay::cmdBack_Click)},
-                  UpdateCaption::UpdateMnemonic);
-
     // The two frames lie at one place; one is in front at a time.
     auto *place = new QWidget;
     m_frames = new QStackedLayout(place);
@@ -39,7 +33,7 @@ frmFruitAstrologyDisplay::frmFruitAstrologyDisplay(ProgramHost &host, ProgramWin
     m_frames->setCurrentWidget(m_choose);
     body()->addWidget(place, 1);
 
-    addButtonRow({button(QStringLiteral("&Back"), QStringLiteral("cmdBack"), &frmFruitAstrologyDisplay::cmdBack_Click)});
+    addCommandRow({Back});
 }
 
 QWidget *frmFruitAstrologyDisplay::createChoice()
@@ -105,9 +99,4 @@ void frmFruitAstrologyDisplay::picSmallFruit_Click(int index)
 void frmFruitAstrologyDisplay::cmdResultBack_Click()
 {
     m_frames->setCurrentWidget(m_choose);
-}
-
-void frmFruitAstrologyDisplay::cmdBack_Click()
-{
-    backTo(m_input);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/frame/program_window.h"
+#include "core/frame/display_window.h"
 
 #include <array>
 
@@ -12,7 +12,7 @@ class QStackedLayout;
 // Fruit Astrology's display window: twelve fruit pictures to choose from,
 // and the chosen fruit's picture, name and interpretation at the same
 // place, any number of times.
-class frmFruitAstrologyDisplay : public ProgramWindow
+class frmFruitAstrologyDisplay : public DisplayWindow
 {
     Q_OBJECT
 public:
@@ -21,13 +21,11 @@ public:
 public slots:
     void picSmallFruit_Click(int index);
     void cmdResultBack_Click();
-    void cmdBack_Click();
 
 private:
     QWidget *createChoice();
     QWidget *createResult();
 
-    QPointer<ProgramWindow> m_input;
     QStackedLayout *m_frames = nullptr;
     QWidget *m_choose = nullptr;
     QGroupBox *m_result = nullptr;

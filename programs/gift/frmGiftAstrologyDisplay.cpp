@@ -9,8 +9,7 @@
 #include <QVBoxLayout>
 
 frmGiftAstrologyDisplay::frmGiftAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProfileDisplayWindow(host, input, GiftProgram().name,
-                           GiftProgram().displayWindow, TraitsLayout::SideBySide)
+    : ProfileDisplayWindow(host, input, GiftProgram(), TraitsLayout::SideBySide)
 {
     addProgramTab(createGiftTab(), QStringLiteral("Gift Profile"));
 }
@@ -23,27 +22,25 @@ QWidget *frmGiftAstrologyDisplay::createGiftTab()
     ideasCaption->setAlignment(Qt::AlignCenter);
     column->addWidget(ideasCaption);
     column->addSpacing(6);
-    for (std::size_t i = 0; i < m_ideas.size(); ++i) {
-        QLabel *idea = ReadingValue(QStringLiteral("lblGiftIdeas"));
+    for (std::size_t i = 0; i < std::tuple_size_v<GiftIdeas>; ++i) {
+        QLabel *idea = m_fills.add(ReadingValue(QStringLiteral("lblGiftIdeas")),
+                                   [i](const GiftReading &reading) { return RowText(reading.giftIdeas[i]); });
         idea->setProperty("index", int(i));
         idea->setAlignment(Qt::AlignCenter);
         idea->setWordWrap(false);
         column->addWidget(idea);
-        m_ideas[i] = idea;
     }
     column->addSpacing(16);
     column->addWidget(ReadingCaption(QStringLiteral("Gift Personality")));
-    m_personality = ReadingValue(QStringLiteral("lblMoreAboutSunSign"));
-    m_personality->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    column->addWidget(m_personality, 1);
+    QLabel *personality = m_fills.add(ReadingValue(QStringLiteral("lblMoreAboutSunSign")), &GiftRow::giftPersonality);
+    personality->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    column->addWidget(personality, 1);
     return tab;
 }
 
 void frmGiftAstrologyDisplay::showReading(const GiftReading &reading)
 {
     profileTab()->showProfile(reading.sign, reading.row.profile);
-    for (std::size_t i = 0; i < m_ideas.size(); ++i)
-        m_ideas[i]->setText(RowText(reading.giftIdeas[i]));
-    m_personality->setText(RowText(reading.row.giftPersonality));
+    m_fills.show(reading);
     tabs()->setCurrentIndex(1); // every reading opens on "Gift Profile"
 }

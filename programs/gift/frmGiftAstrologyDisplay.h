@@ -1,11 +1,9 @@
 #pragma once
 
 #include "core/frame/profile_display_window.h"
-
-#include <array>
+#include "core/frame/reading_fills.h"
 
 struct GiftReading;
-class QLabel;
 
 // Gift Astrology's display window: the sign profile and the "Gift Profile"
 // tab with five gift ideas and the gift personality; it opens on the gift
@@ -21,6 +19,5 @@ public:
 private:
     QWidget *createGiftTab();
 
-    std::array<QLabel *, 5> m_ideas{};
-    QLabel *m_personality = nullptr;
+    ReadingFills<GiftReading> m_fills;
 };

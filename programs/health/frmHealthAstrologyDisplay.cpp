@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -49,32 +48,20 @@ QString ConstitutionType(const HealthReading &reading)
 } // namespace
 
 frmHealthAstrologyDisplay::frmHealthAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, HealthProgram().name, HealthProgram().displayWindow,
-                    WindowRole::Display),
-      m_input(input)
+    : DisplayWindow(host, HealthProgram(), input,
+                    {.printMenu = QStringLiteral("&Print"), .backMenuName = QStringLiteral("mnuFileBack"),
+                     .update = UpdateCaption::CheckMnemonic})
 {
-    createMenuBar({command(QStringLiteral("&Print"), QStringLiteral("mnuPrint"),
-                           &frmHealthAstrologyDisplay::cmdPrint_Click),
-                   command(QStringLiteral("&Back"), QStringLiteral("mnuFileBack"),
-                           &frmHealthAstrologyDisplay::cmdBack_Click)},
-                  UpdateCaption::CheckMnemonic);
+    printsReport<frmHealthAstrologySave>(this);
 
-    m_tabs = new QTabWidget;
-    m_tabs->setObjectName(QStringLiteral("ssTab"));
-    m_tabs->tabBar()->setFont(StarboxFont(8.25, true));
-    m_tabs->addTab(createDietTab(), QStringLiteral("Sun Sign and Diet"));
-    m_tabs->addTab(createFitnessTab(), QStringLiteral("Sun Sign and Fitness"));
+    m_tabs = addTabSheet(QStringLiteral("ssTab"),
+                         {{createDietTab(), QStringLiteral("Sun Sign and Diet")},
+                          {createFitnessTab(), QStringLiteral("Sun Sign and Fitness")}},
+                         TabCaptions::Bold);
     m_tabs->setMinimumWidth(Twips(11535) - 8);
-    body()->addWidget(m_tabs, 1);
     setCompactBody();
 
-    const QList<FaceButton *> commands{
-        stripButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), &frmHealthAstrologyDisplay::cmdPrint_Click, 1020),
-        stripButton(QStringLiteral("&Back"), QStringLiteral("cmdBack"), &frmHealthAstrologyDisplay::cmdBack_Click, 1020),
-        stripButton(QStringLiteral("&Exit"), QStringLiteral("cmdExit"), &frmHealthAstrologyDisplay::cmdExit_Click, 1020)};
-    for (FaceButton *command : commands)
-        command->setFace(kHealthCream);
-    addToBottomStrip({commands.begin(), commands.end()});
+    addCommandStrip({Print, Back, Exit}, 1020, kHealthCream);
     m_tabs->setCurrentIndex(1);
 }
 
@@ -113,9 +100,9 @@ QWidget *frmHealthAstrologyDisplay::createDietTab()
     column->setContentsMargins(6, 6, 6, 6);
     column->setSpacing(6);
 
-    QLabel *sign = fills(value(QStringLiteral("lblSunSignYourSunSign"), QColor(0xFF, 0xFF, 0x00), 9.75),
+    QLabel *sign = m_fills.add(value(QStringLiteral("lblSunSignYourSunSign"), QColor(0xFF, 0xFF, 0x00), 9.75),
                          [](const HealthReading &r) { return SignName(r.sign); });
-    QLabel *bodyPart = fills(value(QStringLiteral("lblBodyPartBySunSign"), kHealthOrange),
+    QLabel *bodyPart = m_fills.add(value(QStringLiteral("lblBodyPartBySunSign"), kHealthOrange),
                              [](const HealthReading &r) { return RowText(r.row.bodyPart); });
     for (QLabel *label : {sign, bodyPart})
         label->setAlignment(Qt::AlignCenter);
@@ -131,7 +118,7 @@ QWidget *frmHealthAstrologyDisplay::createDietTab()
         {u"Diet to Avoid", u"txtDiettoAvoid", &HealthSignRow::dietToAvoid},
         {u"Diet Advice", u"txtDietAdvice", &HealthSignRow::dietAdvice}};
     for (const auto &b : boxes) {
-        ReadingBox *box = fills(textBox(QString::fromUtf16(b.name), 2775, 1215),
+        ReadingBox *box = m_fills.add(textBox(QString::fromUtf16(b.name), 2775, 1215),
                                 [text = b.text](const HealthReading &r) { return RowText(r.row.*text); });
         diet->addLayout(Captioned(Heading(QString::fromUtf16(b.heading)), box), 1);
     }
@@ -140,10 +127,10 @@ QWidget *frmHealthAstrologyDisplay::createDietTab()
     auto *type = new QHBoxLayout;
     type->addStretch(1);
     type->addWidget(Heading(QStringLiteral("Constitution Type")));
-    type->addWidget(fills(value(QStringLiteral("lblConstitutionType"), kHealthOrange), ConstitutionType));
+    type->addWidget(m_fills.add(value(QStringLiteral("lblConstitutionType"), kHealthOrange), ConstitutionType));
     type->addStretch(1);
     column->addLayout(type);
-    QLabel *description = fills(ReadingValue(QStringLiteral("lblConstitutionTypeDesc")), [](const HealthReading &r) {
+    QLabel *description = m_fills.add(ReadingValue(QStringLiteral("lblConstitutionTypeDesc")), [](const HealthReading &r) {
         return RowText(r.constitution.constitutionDescription);
     });
     description->setFont(StarboxFont(8.25));
@@ -170,7 +157,7 @@ QWidget *frmHealthAstrologyDisplay::createConstitutionPanel(const QString &kind)
     QLabel *titleLabel = Heading(kind);
     Paint(titleLabel, kHealthOrange);
     titleRow->addWidget(titleLabel);
-    titleRow->addWidget(fills(value(QStringLiteral("lblConstitutionType") + kind, kHealthOrange), ConstitutionType));
+    titleRow->addWidget(m_fills.add(value(QStringLiteral("lblConstitutionType") + kind, kHealthOrange), ConstitutionType));
     titleRow->addStretch(1);
 
     auto *lists = new QVBoxLayout;
@@ -185,11 +172,11 @@ QWidget *frmHealthAstrologyDisplay::createConstitutionPanel(const QString &kind)
         {u"Remedy", u"Remedy", excess ? &ConstitutionRow::excessRemedy : &ConstitutionRow::lowRemedy}};
     for (const auto &row : rows)
         lists->addLayout(Captioned(Heading(QString::fromUtf16(row.heading)),
-                                   fills(list(item + QString::fromUtf16(row.name)), fromRow(row.text))));
+                                   m_fills.add(list(item + QString::fromUtf16(row.name)), fromRow(row.text))));
     lists->addStretch(1);
 
     auto *content = new QHBoxLayout;
-    ReadingBox *description = fills(textBox(QStringLiteral("txtConstitutionType") + kind + QStringLiteral("Desc"), 2055, 2415),
+    ReadingBox *description = m_fills.add(textBox(QStringLiteral("txtConstitutionType") + kind + QStringLiteral("Desc"), 2055, 2415),
                                     fromRow(excess ? &ConstitutionRow::excessDescription : &ConstitutionRow::lowDescription));
     description->setAccessibleName(kind);
     content->addWidget(description, 2);
@@ -229,7 +216,7 @@ QWidget *frmHealthAstrologyDisplay::createFitnessTab()
         {u"lblRoutine", &HealthSignRow::routine}, {u"lblTeamWork", &HealthSignRow::teamWork},
         {u"lblFocus", &HealthSignRow::focus}, {u"lblvariety", &HealthSignRow::variety}};
     for (int i = 0; i < 8; ++i)
-        grid->addWidget(fills(value(QString::fromUtf16(shown[i].name), kHealthOrange),
+        grid->addWidget(m_fills.add(value(QString::fromUtf16(shown[i].name), kHealthOrange),
                               [text = shown[i].text](const HealthReading &r) { return RowText(r.row.*text); }),
                         i / 3, i % 3);
 
@@ -241,7 +228,7 @@ QWidget *frmHealthAstrologyDisplay::createFitnessTab()
     layout->addWidget(captionBox(QStringLiteral("Fitness Characteristics")), 1, 0);
     layout->addWidget(characteristics, 1, 1);
     layout->addWidget(captionBox(QStringLiteral("Fitness Advice")), 2, 0);
-    ReadingBox *advice = fills(textBox(QStringLiteral("txtSunSignDesc"), 9495, 1935),
+    ReadingBox *advice = m_fills.add(textBox(QStringLiteral("txtSunSignDesc"), 9495, 1935),
                                [](const HealthReading &r) { return RowText(r.row.sunSignDescription); });
     advice->setAccessibleName(QStringLiteral("Fitness Advice"));
     layout->addWidget(advice, 2, 1);
@@ -255,27 +242,6 @@ void frmHealthAstrologyDisplay::ShowHealthReading(const HealthReading &reading, 
 {
     m_reading = reading;
     m_person = person;
-    for (const auto &[control, text] : m_fills) {
-        if (auto *label = qobject_cast<QLabel *>(control))
-            label->setText(text(reading));
-        else if (auto *box = qobject_cast<ReadingBox *>(control))
-            box->setText(text(reading));
-    }
+    m_fills.show(reading);
     m_tabs->setCurrentIndex(1);
-}
-
-void frmHealthAstrologyDisplay::cmdPrint_Click()
-{
-    auto *report = new frmHealthAstrologySave(host(), this);
-    report->present();
-}
-
-void frmHealthAstrologyDisplay::cmdBack_Click()
-{
-    backTo(m_input);
-}
-
-void frmHealthAstrologyDisplay::cmdExit_Click()
-{
-    close();
 }

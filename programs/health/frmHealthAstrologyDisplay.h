@@ -1,11 +1,8 @@
 #pragma once
 
-#include "core/frame/program_window.h"
+#include "core/frame/display_window.h"
+#include "core/frame/reading_fills.h"
 #include "programs/health/health_reading.h"
-
-#include <functional>
-#include <utility>
-#include <vector>
 
 class QLabel;
 class ReadingBox;
@@ -16,7 +13,7 @@ class QTabWidget;
 // logic: the input window hands it a reading, each control shows the part
 // of the reading it was made for, and the report is composed from the same
 // reading.
-class frmHealthAstrologyDisplay : public ProgramWindow
+class frmHealthAstrologyDisplay : public DisplayWindow
 {
     Q_OBJECT
 public:
@@ -29,11 +26,6 @@ public:
     const HealthReading &reading() const { return m_reading; }
     const Person &person() const { return m_person; }
 
-public slots:
-    void cmdPrint_Click();
-    void cmdBack_Click();
-    void cmdExit_Click();
-
 private:
     QWidget *createDietTab();
     QWidget *createFitnessTab();
@@ -41,17 +33,9 @@ private:
     QLabel *value(const QString &objectName, const QColor &colour, qreal pointSize = 8.25);
     ReadingBox *textBox(const QString &objectName, int widthTwips, int heightTwips);
     QLabel *list(const QString &objectName);
-    // Shows this part of every reading in the control.
-    template <typename Control>
-    Control *fills(Control *control, std::function<QString(const HealthReading &)> text)
-    {
-        m_fills.push_back({control, std::move(text)});
-        return control;
-    }
 
-    QPointer<ProgramWindow> m_input;
     HealthReading m_reading;
     Person m_person;
-    std::vector<std::pair<QWidget *, std::function<QString(const HealthReading &)>>> m_fills;
+    ReadingFills<HealthReading> m_fills;
     QTabWidget *m_tabs = nullptr;
 };

@@ -1,22 +1,14 @@
 #pragma once
 
-#include "reports/report_window.h"
-
-class frmHealthAstrologyDisplay;
+#include "programs/health/frmHealthAstrologyDisplay.h"
+#include "reports/reading_report_window.h"
 
 // Health Astrology's report window: the report composed from the display
 // window's reading and person (composeHealthReport); Save writes name, day,
 // month and year; Print asks for a printer.
-class frmHealthAstrologySave : public ReportWindow
+class frmHealthAstrologySave : public ReadingReportWindow<HealthReading>
 {
     Q_OBJECT
 public:
     frmHealthAstrologySave(ProgramHost &host, frmHealthAstrologyDisplay *display);
-
-protected:
-    void compose(QTextCursor &cursor) override;
-    SavedDetails savedDetails() const override;
-
-private:
-    const frmHealthAstrologyDisplay *m_display;
 };

@@ -11,14 +11,9 @@
 #include <QVBoxLayout>
 
 frmZodiacPowerSignDisplay::frmZodiacPowerSignDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, PowerSignProgram().name,
-                    PowerSignProgram().displayWindow, WindowRole::Display),
-      m_input(input)
+    : DisplayWindow(host, PowerSignProgram(), input,
+                    {.backMenuName = QStringLiteral("mnuFileBack"), .update = UpdateCaption::CheckMnemonic})
 {
-    createMenuBar({command(QStringLiteral("&Back"), QStringLiteral("mnuFileBack"),
-                           &frmZodiacPowerSignDisplay::cmdBack_Click)},
-                  UpdateCaption::CheckMnemonic);
-
     auto *frame = new QGroupBox(QStringLiteral("Zodiac Power Sign"));
     frame->setObjectName(QStringLiteral("fraPowerSign"));
     auto *column = new QVBoxLayout(frame);
@@ -28,34 +23,23 @@ frmZodiacPowerSignDisplay::frmZodiacPowerSignDisplay(ProgramHost &host, ProgramW
         label->setAlignment(Qt::AlignCenter);
         column->addWidget(label);
     }
-    m_sign = ReadingValue(QStringLiteral("lblPowerSign"));
-    m_sign->setFont(StarboxFont(9, true));
-    m_sign->setAlignment(Qt::AlignCenter);
-    column->addWidget(m_sign);
+    QLabel *sign = m_fills.add(ReadingValue(QStringLiteral("lblPowerSign")),
+                               [](const PowerSignReading &reading) { return SignName(reading.sign); });
+    sign->setFont(StarboxFont(9, true));
+    sign->setAlignment(Qt::AlignCenter);
+    column->addWidget(sign);
     column->addSpacing(8);
-    m_description = ReadingValue(QStringLiteral("lblSignDesc"));
-    m_description->setFont(StarboxFont(8.25, true));
-    m_description->setMinimumSize(480, 90);
-    m_description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    column->addWidget(m_description, 1);
+    QLabel *description = m_fills.add(ReadingValue(QStringLiteral("lblSignDesc")), &PowerSignRow::description);
+    description->setFont(StarboxFont(8.25, true));
+    description->setMinimumSize(480, 90);
+    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    column->addWidget(description, 1);
     body()->addWidget(frame, 1);
 
-    addButtonRow({button(QStringLiteral("&Back"), QStringLiteral("cmdBack"), &frmZodiacPowerSignDisplay::cmdBack_Click),
-                  button(QStringLiteral("&Exit"), QStringLiteral("cmdExit"), &frmZodiacPowerSignDisplay::cmdExit_Click)});
+    addCommandRow({Back, Exit});
 }
 
 void frmZodiacPowerSignDisplay::showReading(const PowerSignReading &reading)
 {
-    m_description->setText(RowText(reading.row.description));
-    m_sign->setText(SignName(reading.sign));
-}
-
-void frmZodiacPowerSignDisplay::cmdBack_Click()
-{
-    backTo(m_input);
-}
-
-void frmZodiacPowerSignDisplay::cmdExit_Click()
-{
-    close();
+    m_fills.show(reading);
 }

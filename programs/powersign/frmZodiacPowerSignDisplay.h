@@ -1,13 +1,13 @@
 #pragma once
 
-#include "core/frame/program_window.h"
+#include "core/frame/display_window.h"
+#include "core/frame/reading_fills.h"
 
 struct PowerSignReading;
-class QLabel;
 
 // Zodiac Power Sign's display window: the sign Pluto occupied and what that
 // placement means.
-class frmZodiacPowerSignDisplay : public ProgramWindow
+class frmZodiacPowerSignDisplay : public DisplayWindow
 {
     Q_OBJECT
 public:
@@ -15,12 +15,6 @@ public:
 
     void showReading(const PowerSignReading &reading);
 
-public slots:
-    void cmdBack_Click();
-    void cmdExit_Click();
-
 private:
-    QPointer<ProgramWindow> m_input;
-    QLabel *m_sign = nullptr;
-    QLabel *m_description = nullptr;
+    ReadingFills<PowerSignReading> m_fills;
 };

@@ -11,7 +11,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -27,34 +26,30 @@ QLabel *Caption(const QString &text, int index)
     return caption;
 }
 
+using Fills = ReadingFills<TravelReading>;
+
+// A text of the row whose pairs are stored with "&&".
+Fills::Text Paired(const char *TravelRow::*field)
+{
+    return [field](const TravelReading &reading) { return WithSingleAmpersands(RowText(reading.row.*field)); };
+}
+
 } // namespace
 
 frmTravelAstrologyDisplay::frmTravelAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : ProgramWindow(host, TravelProgram().name,
-                    TravelProgram().displayWindow, WindowRole::Display),
-      m_input(input)
+    : DisplayWindow(host, TravelProgram(), input,
+                    {.printMenu = QStringLiteral("&Print"), .separatorBeforeExit = true,
+                     .exitButton = QStringLiteral("E&xit")})
 {
-    createMenuBar({command(QStringLiteral("&Print"), QStringLiteral("mnuPrint"),
-                           &frmTravelAstrologyDisplay::cmdPrint_Click),
-                   command(QStringLiteral("&Back"), QStringLiteral("mnuBack"),
-                           &frmTravelAstrologyDisplay::cmdBack_Click),
-                   nullptr},
-                  UpdateCaption::UpdateMnemonic);
+    printsReport<frmTravelAstrologySave>(this);
 
-    m_tabs = new QTabWidget;
-    m_tabs->setObjectName(QStringLiteral("Tabs"));
-    m_tabs->tabBar()->setFont(StarboxFont(8.25, true));
-    m_tabs->addTab(createSunSignFrame(), QStringLiteral("Sun Sign Traits"));
-    m_tabs->addTab(createTravelFrame(), QStringLiteral("Travel Traits"));
-    m_tabs->setMinimumWidth(680);
-    body()->addWidget(m_tabs, 1);
+    QTabWidget *tabs = addTabSheet(QStringLiteral("Tabs"),
+                                   {{createSunSignFrame(), QStringLiteral("Sun Sign Traits")},
+                                    {createTravelFrame(), QStringLiteral("Travel Traits")}},
+                                   TabCaptions::Bold);
+    tabs->setMinimumWidth(680);
 
-    addButtonRow({button(QStringLiteral("&Back"), QStringLiteral("cmdBack"),
-                         &frmTravelAstrologyDisplay::cmdBack_Click),
-                  button(QStringLiteral("E&xit"), QStringLiteral("cmdExit"),
-                         &frmTravelAstrologyDisplay::cmdExit_Click),
-                  button(QStringLiteral("&Print"), QStringLiteral("cmdPrint"),
-                         &frmTravelAstrologyDisplay::cmdPrint_Click)});
+    addCommandRow({Back, Exit, Print});
 }
 
 QWidget *frmTravelAstrologyDisplay::createSunSignFrame()
@@ -65,29 +60,30 @@ QWidget *frmTravelAstrologyDisplay::createSunSignFrame()
     m_picture = new QLabel;
     m_picture->setObjectName(QStringLiteral("picSunSign"));
     m_picture->setFixedSize(kSignPictureSize);
-    m_sign = ReadingValue(QStringLiteral("lblSunSign"));
-    m_sign->setFont(StarboxFont(14.25, true));
-    m_sign->setWordWrap(false);
-    m_sign->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    QLabel *sign = m_fills.add(ReadingValue(QStringLiteral("lblSunSign")),
+                               [](const TravelReading &reading) { return SignName(reading.sign); });
+    sign->setFont(StarboxFont(14.25, true));
+    sign->setWordWrap(false);
+    sign->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
     auto *rows = new QGridLayout;
     rows->setVerticalSpacing(6);
-    rows->addWidget(m_sign, 0, 0, 1, 2);
-    const struct { const char16_t *caption; const char16_t *name; QLabel **value; } shortRows[] = {
-        {u"Element", u"lblElement", &m_element},
-        {u"Ruling Planet", u"lblRulingPlanet", &m_rulingPlanet},
-        {u"Lucky Number", u"lblLuckyNumber", &m_luckyNumber},
-        {u"Lucky Color", u"lblLuckyColor", &m_luckyColor},
-        {u"Lucky Day", u"lblLuckyDay", &m_luckyDay},
-        {u"BirthStone", u"lblBirthStone", &m_birthStone},
-        {u"Quality", u"lblQuality", &m_quality},
-        {u"Compatibility", u"lblCompatibility", &m_compatibility},
+    rows->addWidget(sign, 0, 0, 1, 2);
+    const struct { const char16_t *caption; const char16_t *name; Fills::Text text; } shortRows[] = {
+        {u"Element", u"lblElement", [](const TravelReading &reading) { return reading.element; }},
+        {u"Ruling Planet", u"lblRulingPlanet", Fills::RowField(&TravelRow::rulingPlanet)},
+        {u"Lucky Number", u"lblLuckyNumber", Paired(&TravelRow::luckyNumber)},
+        {u"Lucky Color", u"lblLuckyColor", Fills::RowField(&TravelRow::luckyColor)},
+        {u"Lucky Day", u"lblLuckyDay", Fills::RowField(&TravelRow::luckyDay)},
+        {u"BirthStone", u"lblBirthStone", Fills::RowField(&TravelRow::birthStone)},
+        {u"Quality", u"lblQuality", [](const TravelReading &reading) { return reading.quality; }},
+        {u"Compatibility", u"lblCompatibility", Paired(&TravelRow::compatibility)},
     };
     int index = 0;
     for (const auto &row : shortRows) {
-        *row.value = ReadingValue(QString::fromUtf16(row.name));
+        QLabel *value = m_fills.add(ReadingValue(QString::fromUtf16(row.name)), row.text);
         rows->addWidget(Caption(QString::fromUtf16(row.caption), index), index + 1, 0);
-        rows->addWidget(*row.value, index + 1, 1);
+        rows->addWidget(value, index + 1, 1);
         ++index;
     }
     rows->setColumnStretch(1, 1);
@@ -98,19 +94,21 @@ QWidget *frmTravelAstrologyDisplay::createSunSignFrame()
     top->addSpacing(16);
     top->addLayout(rows, 1);
 
-    m_famousPersons = ReadingValue(QStringLiteral("lblFamousPersons"));
-    m_positive = ReadingTextBox(QStringLiteral("txtPositiveTraits"), QStringLiteral("Positive Traits"));
-    m_negative = ReadingTextBox(QStringLiteral("txtNegativeTraits"), QStringLiteral("Negative Traits"));
-    for (ReadingBox *box : {m_positive, m_negative})
+    QLabel *famousPersons = m_fills.add(ReadingValue(QStringLiteral("lblFamousPersons")), &TravelRow::famousPersons);
+    ReadingBox *positive = m_fills.add(ReadingTextBox(QStringLiteral("txtPositiveTraits"), QStringLiteral("Positive Traits")),
+                                       &TravelRow::positiveTraits);
+    ReadingBox *negative = m_fills.add(ReadingTextBox(QStringLiteral("txtNegativeTraits"), QStringLiteral("Negative Traits")),
+                                       &TravelRow::negativeTraits);
+    for (ReadingBox *box : {positive, negative})
         box->setMinimumHeight(box->fontMetrics().lineSpacing() * 4 + 12);
 
     auto *lower = new QGridLayout;
     lower->addWidget(Caption(QStringLiteral("Famous Personalities Born Under this Sign"), index), 0, 0, 1, 2);
-    lower->addWidget(m_famousPersons, 1, 0, 1, 2);
+    lower->addWidget(famousPersons, 1, 0, 1, 2);
     lower->addWidget(Caption(QStringLiteral("Positive Traits"), index + 1), 2, 0);
     lower->addWidget(Caption(QStringLiteral("Negative Traits"), index + 2), 2, 1);
-    lower->addWidget(m_positive, 3, 0);
-    lower->addWidget(m_negative, 3, 1);
+    lower->addWidget(positive, 3, 0);
+    lower->addWidget(negative, 3, 1);
 
     auto *column = new QVBoxLayout(frame);
     column->addLayout(top);
@@ -124,48 +122,18 @@ QWidget *frmTravelAstrologyDisplay::createTravelFrame()
     frame->setObjectName(QStringLiteral("fraTravel"));
     auto *column = new QVBoxLayout(frame);
     column->addWidget(ReadingCaption(QStringLiteral("Kind of Travel")));
-    m_travelKind = ReadingValue(QStringLiteral("lblTravelKind"));
-    column->addWidget(m_travelKind);
+    column->addWidget(m_fills.add(ReadingValue(QStringLiteral("lblTravelKind")), &TravelRow::travelKind));
     column->addSpacing(12);
     column->addWidget(ReadingCaption(QStringLiteral("Travel Profile")));
-    m_travelProfile = ReadingValue(QStringLiteral("lblTravelProfile"));
-    m_travelProfile->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    column->addWidget(m_travelProfile, 1);
+    QLabel *profile = m_fills.add(ReadingValue(QStringLiteral("lblTravelProfile")), &TravelRow::travelProfile);
+    profile->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    column->addWidget(profile, 1);
     return frame;
 }
 
 void frmTravelAstrologyDisplay::ShowTravelReading(const TravelReading &reading)
 {
     m_reading = reading;
-    m_element->setText(reading.element);
-    m_rulingPlanet->setText(RowText(reading.row.rulingPlanet));
-    m_luckyNumber->setText(WithSingleAmpersands(RowText(reading.row.luckyNumber)));
-    m_luckyColor->setText(RowText(reading.row.luckyColor));
-    m_luckyDay->setText(RowText(reading.row.luckyDay));
-    m_birthStone->setText(RowText(reading.row.birthStone));
-    m_quality->setText(reading.quality);
-    m_compatibility->setText(WithSingleAmpersands(RowText(reading.row.compatibility)));
-    m_famousPersons->setText(RowText(reading.row.famousPersons));
-    m_positive->setText(RowText(reading.row.positiveTraits));
-    m_negative->setText(RowText(reading.row.negativeTraits));
-    m_travelKind->setText(RowText(reading.row.travelKind));
-    m_travelProfile->setText(RowText(reading.row.travelProfile));
-    m_sign->setText(SignName(reading.sign));
+    m_fills.show(reading);
     SunSignPictures().show(m_picture, SignIndex(reading.sign) + 1, kSignPictureSize);
-}
-
-void frmTravelAstrologyDisplay::cmdBack_Click()
-{
-    backTo(m_input);
-}
-
-void frmTravelAstrologyDisplay::cmdExit_Click()
-{
-    close();
-}
-
-void frmTravelAstrologyDisplay::cmdPrint_Click()
-{
-    auto *report = new frmTravelAstrologySave(host(), this);
-    report->present();
 }

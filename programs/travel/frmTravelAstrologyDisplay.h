@@ -1,15 +1,14 @@
 #pragma once
 
-#include "core/frame/program_window.h"
+#include "core/frame/display_window.h"
+#include "core/frame/reading_fills.h"
 #include "programs/travel/travel_reading.h"
 
 class QLabel;
-class ReadingBox;
-class QTabWidget;
 
 // Travel Astrology's display window: "Sun Sign Traits" and "Travel Traits",
 // with Print, Back and Exit.
-class frmTravelAstrologyDisplay : public ProgramWindow
+class frmTravelAstrologyDisplay : public DisplayWindow
 {
     Q_OBJECT
 public:
@@ -19,31 +18,11 @@ public:
     void ShowTravelReading(const TravelReading &reading);
     const TravelReading &reading() const { return m_reading; }
 
-public slots:
-    void cmdBack_Click();
-    void cmdExit_Click();
-    void cmdPrint_Click();
-
 private:
     QWidget *createSunSignFrame();
     QWidget *createTravelFrame();
 
-    QPointer<ProgramWindow> m_input;
     TravelReading m_reading;
-    QTabWidget *m_tabs = nullptr;
+    ReadingFills<TravelReading> m_fills;
     QLabel *m_picture = nullptr;
-    QLabel *m_sign = nullptr;
-    QLabel *m_element = nullptr;
-    QLabel *m_rulingPlanet = nullptr;
-    QLabel *m_luckyNumber = nullptr;
-    QLabel *m_luckyColor = nullptr;
-    QLabel *m_luckyDay = nullptr;
-    QLabel *m_birthStone = nullptr;
-    QLabel *m_quality = nullptr;
-    QLabel *m_compatibility = nullptr;
-    QLabel *m_famousPersons = nullptr;
-    ReadingBox *m_positive = nullptr;
-    ReadingBox *m_negative = nullptr;
-    QLabel *m_travelKind = nullptr;
-    QLabel *m_travelProfile = nullptr;
 };
