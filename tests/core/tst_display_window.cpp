@@ -33,6 +33,7 @@ const ReadingProgramEntry &SampleProgram()
         .displayWindow = u"frmSampleDisplay"_s,
         .reportWindow = u"frmSampleSave"_s,
         .proceedButton = u"cmdProceed"_s,
+        .proceedCaption = u"&Proceed"_s,
         .picture = QString(),
         .captionColour = QColor(),
         .shown = false,
