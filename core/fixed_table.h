@@ -34,6 +34,21 @@ const Row &RowFor(const SignTable<Row> &table, SunSign sign)
     return RowAt(table, SignIndex(sign));
 }
 
+// The reading of a program that shows a sign's row and nothing more.
+template <typename Row>
+struct SignReading
+{
+    SunSign sign;
+    Row row;
+};
+
+// A sign's reading from a table in zodiac order.
+template <typename Row>
+SignReading<Row> SignReadingFrom(const SignTable<Row> &table, SunSign sign)
+{
+    return {sign, RowFor(table, sign)};
+}
+
 // A row's text as a widget or a report needs it. Rows keep their texts as
 // plain 8-bit literals, exactly as written.
 inline QString RowText(const char *text)

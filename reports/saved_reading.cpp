@@ -28,47 +28,15 @@ SavedDetails FromFileOrder(const QList<QString> &lines, LineOrder order)
     return {at(0), at(1), at(2), at(3)};
 }
 
-SavedReadingKind Kind(const char16_t *extension, LineOrder order, const char16_t *title,
-                      const char16_t *saveDescription, const char16_t *openDescription)
+} // namespace
+
+SavedReadingKind SavedKind(const char16_t *extension, LineOrder order, const char16_t *title,
+                           const char16_t *saveDescription, const char16_t *openDescription)
 {
     const QString ext = QString::fromUtf16(extension);
     const QString pattern = QStringLiteral(" (*.") + ext + QLatin1Char(')');
     return {ext, order, QString::fromUtf16(title), QString::fromUtf16(saveDescription) + pattern,
             QString::fromUtf16(openDescription) + pattern};
-}
-
-} // namespace
-
-const SavedReadingKind &FinancialFiles()
-{
-    static const SavedReadingKind kind =
-        Kind(u"zod", LineOrder::NameMonthDayYear, u"Save Your Zodiac Signs Result ....",
-             u"Rich Text Format", u"Orla Zodiac Signs");
-    return kind;
-}
-
-const SavedReadingKind &TravelFiles()
-{
-    static const SavedReadingKind kind =
-        Kind(u"tvl", LineOrder::NameMonthDayYear, u"Save Your Travel Astrology Result ....",
-             u"Rich Text Format", u"Orla Zodiac Signs");
-    return kind;
-}
-
-const SavedReadingKind &FlowerFiles()
-{
-    static const SavedReadingKind kind =
-        Kind(u"flo", LineOrder::NameDayMonthYear, u"Orla Flower Astrology",
-             u"Orla Flower Astrology", u"Orla Flower Astrology");
-    return kind;
-}
-
-const SavedReadingKind &HealthFiles()
-{
-    static const SavedReadingKind kind =
-        Kind(u"hel", LineOrder::NameDayMonthYear, u"Orla Health Astrology",
-             u"Orla Health Astrology", u"Orla Health Astrology");
-    return kind;
 }
 
 QString OpenDialogTitle()

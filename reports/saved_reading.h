@@ -32,8 +32,8 @@ SavedDetails SavedDetailsOf(const Person &details);
 Person SavedPerson(const SavedDetails &lines);
 
 enum class LineOrder {
-    NameMonthDayYear, // Financial, Travel
-    NameDayMonthYear  // Flower, Health
+    NameMonthDayYear,
+    NameDayMonthYear
 };
 
 // One program's kind of saved file and the texts of its dialogs.
@@ -46,10 +46,11 @@ struct SavedReadingKind
     QString openFilter;
 };
 
-const SavedReadingKind &FinancialFiles();
-const SavedReadingKind &TravelFiles();
-const SavedReadingKind &FlowerFiles();
-const SavedReadingKind &HealthFiles();
+// A kind of file: its extension, its line order, the save dialog's title,
+// and the descriptions its save and open dialogs give the extension. Each
+// program that saves states its own kind beside its reading.
+SavedReadingKind SavedKind(const char16_t *extension, LineOrder order, const char16_t *title,
+                           const char16_t *saveDescription, const char16_t *openDescription);
 
 // The title of every open dialog.
 QString OpenDialogTitle();           // "Select the source file"

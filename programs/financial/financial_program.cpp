@@ -1,7 +1,7 @@
 #include "programs/financial/financial_program.h"
 
 #include "programs/financial/frmFinancialAstrologyMain.h"
-#include "reports/saved_reading.h"
+#include "programs/financial/financial_reading.h"
 
 const ReadingProgramEntry &FinancialProgram()
 {

@@ -1,5 +1,7 @@
 #include "programs/financial/financial_reading.h"
 
+#include "reports/saved_reading.h"
+
 namespace {
 
 struct FinancialAttribute
@@ -98,4 +100,12 @@ FinancialReading FinancialReadingFor(const Person &person)
     StarSignDescription(reading.sign, reading);
     Financial_Profile(reading.sign, reading);
     return reading;
+}
+
+const SavedReadingKind &FinancialFiles()
+{
+    static const SavedReadingKind kind =
+        SavedKind(u"zod", LineOrder::NameMonthDayYear, u"Save Your Zodiac Signs Result ....",
+                  u"Rich Text Format", u"Orla Zodiac Signs");
+    return kind;
 }

@@ -66,3 +66,7 @@ void Financial_Profile(const QString &sign, FinancialReading &reading);
 
 // The whole reading of checked details.
 FinancialReading FinancialReadingFor(const Person &person);
+
+// The files a Financial reading is saved in.
+struct SavedReadingKind;
+const SavedReadingKind &FinancialFiles();

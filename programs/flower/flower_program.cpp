@@ -1,7 +1,7 @@
 #include "programs/flower/flower_program.h"
 
 #include "programs/flower/frmFlowerAstrologyMain.h"
-#include "reports/saved_reading.h"
+#include "programs/flower/flower_reading.h"
 
 const ReadingProgramEntry &FlowerProgram()
 {

@@ -1,6 +1,16 @@
 #include "programs/flower/flower_reading.h"
 
+#include "reports/saved_reading.h"
+
 FlowerReading BuildFlowerReading(SunSign sign)
 {
-    return FlowerReading{sign, RowFor(kFlowerTable, sign)};
+    return SignReadingFrom(kFlowerTable, sign);
+}
+
+const SavedReadingKind &FlowerFiles()
+{
+    static const SavedReadingKind kind =
+        SavedKind(u"flo", LineOrder::NameDayMonthYear, u"Orla Flower Astrology",
+                  u"Orla Flower Astrology", u"Orla Flower Astrology");
+    return kind;
 }

@@ -22,14 +22,13 @@ struct FlowerRow
 // One row a sign, in zodiac order; read with RowFor.
 extern const SignTable<FlowerRow> kFlowerTable;
 
-struct FlowerReading
-{
-    SunSign sign;
-    FlowerRow row;
-};
+using FlowerReading = SignReading<FlowerRow>;
 
 // Flower Astrology works from the common cusp days.
 inline constexpr CuspTable kFlowerCuspTable = kStandardCuspTable;
 
 FlowerReading BuildFlowerReading(SunSign sign);
 
+// The files a Flower reading is saved in.
+struct SavedReadingKind;
+const SavedReadingKind &FlowerFiles();

@@ -2,5 +2,5 @@
 
 FoodReading BuildFoodReading(SunSign sign)
 {
-    return FoodReading{sign, RowFor(kFoodTable, sign)};
+    return SignReadingFrom(kFoodTable, sign);
 }

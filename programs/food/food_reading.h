@@ -21,11 +21,7 @@ struct FoodRow
 // One row a sign, in zodiac order; read with RowFor.
 extern const SignTable<FoodRow> kFoodTable;
 
-struct FoodReading
-{
-    SunSign sign;
-    FoodRow row;
-};
+using FoodReading = SignReading<FoodRow>;
 
 // Food Astrology works from the common cusp days.
 inline constexpr CuspTable kFoodCuspTable = kStandardCuspTable;

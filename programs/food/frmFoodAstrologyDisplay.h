@@ -2,8 +2,7 @@
 
 #include "core/frame/display_window.h"
 #include "core/frame/reading_fills.h"
-
-struct FoodReading;
+#include "programs/food/food_reading.h"
 
 // Food Astrology's display window: the reading on three tabs.
 class frmFoodAstrologyDisplay : public DisplayWindow

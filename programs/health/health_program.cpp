@@ -1,7 +1,7 @@
 #include "programs/health/health_program.h"
 
 #include "programs/health/frmHealthAstrologyMain.h"
-#include "reports/saved_reading.h"
+#include "programs/health/health_reading.h"
 
 const ReadingProgramEntry &HealthProgram()
 {

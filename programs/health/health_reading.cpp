@@ -1,5 +1,7 @@
 #include "programs/health/health_reading.h"
 
+#include "reports/saved_reading.h"
+
 HealthReading BuildHealthReading(SunSign sign)
 {
     const HealthSignRow &row = RowFor(kHealthSignTable, sign);
@@ -21,4 +23,12 @@ std::optional<DetailsProblem> ValidateHealthDetails(const Person &details)
     if (!IsLeapYear(details.year) && month == 1 && details.day == 29)
         return problem(u"Please Enter Correct Date Or Month!", DetailsField::Unchanged);
     return std::nullopt;
+}
+
+const SavedReadingKind &HealthFiles()
+{
+    static const SavedReadingKind kind =
+        SavedKind(u"hel", LineOrder::NameDayMonthYear, u"Orla Health Astrology",
+                  u"Orla Health Astrology", u"Orla Health Astrology");
+    return kind;
 }

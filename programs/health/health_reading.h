@@ -78,3 +78,7 @@ HealthReading BuildHealthReading(SunSign sign);
 // February in a year not divisible by 4. Every message has the information
 // icon.
 std::optional<DetailsProblem> ValidateHealthDetails(const Person &details);
+
+// The files a Health reading is saved in.
+struct SavedReadingKind;
+const SavedReadingKind &HealthFiles();

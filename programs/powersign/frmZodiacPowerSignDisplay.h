@@ -2,8 +2,7 @@
 
 #include "core/frame/display_window.h"
 #include "core/frame/reading_fills.h"
-
-struct PowerSignReading;
+#include "programs/powersign/powersign_reading.h"
 
 // Zodiac Power Sign's display window: the sign Pluto occupied and what that
 // placement means.

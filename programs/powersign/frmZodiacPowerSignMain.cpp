@@ -48,6 +48,6 @@ ProgramWindow *frmZodiacPowerSignMain::readingFor(const Person &person)
     if (!sign)
         return nullptr; // the lists offer only dates the table holds
     auto *display = new frmZodiacPowerSignDisplay(host(), this);
-    display->showReading({*sign, RowFor(kPowerSignTable, *sign)});
+    display->showReading(SignReadingFrom(kPowerSignTable, *sign));
     return display;
 }

@@ -55,11 +55,7 @@ extern const SignTable<PowerSignRow> kPowerSignTable;
 // and transformations. Plain ASCII.
 extern const char *const kPowerSignIntroduction;
 
-struct PowerSignReading
-{
-    SunSign sign;
-    PowerSignRow row;
-};
+using PowerSignReading = SignReading<PowerSignRow>;
 
 // The four checks of the input window, in order: the name as typed, 30 or
 // 31 February, the 31st of a short month, 29 February outside a leap year.

@@ -1,7 +1,7 @@
 #include "programs/travel/travel_program.h"
 
 #include "programs/travel/frmTravelAstrologyMain.h"
-#include "reports/saved_reading.h"
+#include "programs/travel/travel_reading.h"
 
 const ReadingProgramEntry &TravelProgram()
 {

@@ -1,5 +1,7 @@
 #include "programs/travel/travel_reading.h"
 
+#include "reports/saved_reading.h"
+
 #include <array>
 
 namespace {
@@ -28,4 +30,12 @@ TravelReading TravelReadingFor(const Person &person)
     reading.person = person;
     BuildTravelReading(SignName(SunSignFor(person, kTravelCuspTable)), reading);
     return reading;
+}
+
+const SavedReadingKind &TravelFiles()
+{
+    static const SavedReadingKind kind =
+        SavedKind(u"tvl", LineOrder::NameMonthDayYear, u"Save Your Travel Astrology Result ....",
+                  u"Rich Text Format", u"Orla Zodiac Signs");
+    return kind;
 }

@@ -45,3 +45,7 @@ bool BuildTravelReading(const QString &signName, TravelReading &reading);
 // The whole reading of the entered details: no date check, so 31 February
 // reads like any other date.
 TravelReading TravelReadingFor(const Person &person);
+
+// The files a Travel reading is saved in.
+struct SavedReadingKind;
+const SavedReadingKind &TravelFiles();

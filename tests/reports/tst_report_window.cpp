@@ -10,6 +10,7 @@
 #include "helpers/program_driver.h"
 #include "reports/report_document.h"
 #include "reports/report_links.h"
+#include "programs/travel/travel_reading.h"
 #include "reports/report_window.h"
 
 #include <QDialogButtonBox>

@@ -3,6 +3,10 @@
 
 #include "core/line_encoding.h"
 #include "core/person.h"
+#include "programs/financial/financial_reading.h"
+#include "programs/flower/flower_reading.h"
+#include "programs/health/health_reading.h"
+#include "programs/travel/travel_reading.h"
 #include "reports/saved_reading.h"
 
 #include <QDir>

@@ -7,6 +7,7 @@
 #include "core/frame/program_window.h"
 #include "helpers/file_dialogs.h"
 #include "helpers/program_driver.h"
+#include "programs/flower/flower_reading.h"
 #include "programs/health/health_reading.h"
 #include "reports/saved_reading.h"
 
