@@ -2,7 +2,6 @@
 
 #include "core/frame/fonts.h"
 #include "core/frame/messages.h"
-#include "core/frame/starbox_style.h"
 #include "shell/app_settings.h"
 #include "shell/frmMDI.h"
 #include "shell/links.h"
@@ -56,7 +55,6 @@ void ConfigureApplication()
     QApplication::setApplicationVersion(QStringLiteral(STARBOX_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/starbox.svg")));
     QApplication::setFont(StarboxFont(8.25));
-    QApplication::setStyle(new StarboxStyle);
 }
 
 int RunStarbox()

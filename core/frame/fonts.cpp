@@ -1,25 +1,15 @@
 #include "core/frame/fonts.h"
 
-#include <QHash>
 #include <QWidget>
 #include <QStringList>
 
 QFont StarboxFont(qreal pointSize, bool bold, bool underline)
 {
-    // Copies of one QFont share its resolved face, so every window after the
-    // first finds its fonts ready.
-    static QHash<QString, QFont> fonts;
-    const QString key = QString::number(pointSize) + QLatin1Char(bold ? 'b' : '-')
-                        + QLatin1Char(underline ? 'u' : '-');
-    auto known = fonts.constFind(key);
-    if (known != fonts.cend())
-        return *known;
     QFont font;
     font.setFamilies(QStringList{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setUnderline(underline);
-    fonts.insert(key, font);
     return font;
 }
 

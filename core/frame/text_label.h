@@ -4,7 +4,10 @@
 
 // A plain-text label whose size answers are remembered across the program:
 // every window shows the same banner and brand texts, and each answer of a
-// wrapping label otherwise lays the whole text out anew.
+// wrapping label otherwise lays the whole text out anew. Without the table
+// a Flower reading cycle with its first paint takes about three times the
+// work (42.7 M -> 134.6 M instructions), Health 1.6 times (54.7 M -> 89.6 M)
+// and Food 1.9 times: past a 16 ms frame.
 class TextLabel : public QLabel
 {
     Q_OBJECT
