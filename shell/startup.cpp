@@ -2,6 +2,7 @@
 
 #include "core/frame/fonts.h"
 #include "core/frame/messages.h"
+#include "core/frame/starbox_style.h"
 #include "shell/app_settings.h"
 #include "shell/frmMDI.h"
 #include "shell/links.h"
@@ -54,6 +55,7 @@ void ConfigureApplication()
     QApplication::setDesktopFileName(DesktopEntryName());
     QApplication::setApplicationVersion(QStringLiteral(STARBOX_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/starbox.svg")));
+    QApplication::setStyle(new StarboxStyle);
     QApplication::setFont(StarboxFont(8.25));
 }
 

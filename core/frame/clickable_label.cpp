@@ -12,6 +12,10 @@ ClickableLabel::ClickableLabel(const QString &text, QWidget *parent, Kind kind)
 {
     InstallAccessibleInterfaces();
     setCursor(Qt::PointingHandCursor);
+    // Its text is not for selecting; this also keeps QLabel from laying it
+    // out on a hover or a focus. It comes first, as it resets the focus
+    // policy.
+    setTextInteractionFlags(Qt::NoTextInteraction);
     // Tab reaches it; a mouse click does not take the focus from a box.
     setFocusPolicy(Qt::TabFocus);
     setKind(kind);
