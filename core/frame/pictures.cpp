@@ -1,10 +1,11 @@
 #include "core/frame/pictures.h"
 
+#include "core/frame/baked_pictures.h"
+#include "core/frame/svg_image.h"
+
 #include <QEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPixmapCache>
-#include <QSvgRenderer>
 
 QPixmap SvgPixmap(const QString &resource, const QSize &logicalSize, qreal devicePixelRatio)
 {
@@ -19,14 +20,11 @@ QPixmap SvgPixmap(const QString &resource, const QSize &logicalSize, qreal devic
     if (QPixmapCache::find(key, &cached))
         return cached;
 
-    QPixmap pixmap(logicalSize * devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    if (renderer.isValid()) {
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        renderer.render(&painter);
-    }
+    const QSize pixelSize = logicalSize * devicePixelRatio;
+    QImage image = BakedImage(resource, pixelSize);
+    if (image.isNull())
+        image = SvgImage(resource, pixelSize);
+    QPixmap pixmap = QPixmap::fromImage(image);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
@@ -80,6 +78,17 @@ void ShowSvg(QLabel *label, const QString &resource, const QSize &logicalSize, c
     if (!source)
         source = new SvgSource(label);
     source->show(resource, logicalSize);
+}
+
+QImage BakedImage(const QString &resource, const QSize &pixelSize)
+{
+    for (std::size_t i = 0; i < kBakedPictureCount; ++i) {
+        const BakedPicture &baked = kBakedPictures[i];
+        if (QSize(baked.width, baked.height) == pixelSize && resource == QLatin1String(baked.resource))
+            return QImage(reinterpret_cast<const uchar *>(baked.pixels), baked.width, baked.height,
+                          QImage::Format_ARGB32_Premultiplied);
+    }
+    return {};
 }
 
 QString ImageList::resource(int position) const

@@ -1,11 +1,16 @@
 // The frame's own widgets draw what Qt's would, for less work at start-up:
 // a label that takes focus measures and draws as an unfocused QLabel does,
 // without laying its text out in a document; a menu bar reads no picture
-// file until its overflow button is drawn.
+// file until its overflow button is drawn; the selector's pictures drawn
+// at build time are the pictures their SVG files draw.
 
+#include "core/frame/baked_pictures.h"
 #include "core/frame/clickable_label.h"
 #include "core/frame/fonts.h"
+#include "core/frame/pictures.h"
 #include "core/frame/starbox_style.h"
+#include "core/frame/svg_image.h"
+#include "shell/reading_programs.h"
 
 #include <QApplication>
 #include <QFile>
@@ -28,6 +33,10 @@ private slots:
     void focusedLabelMeasuresAndDrawsAsQLabel_data();
     void focusedLabelMeasuresAndDrawsAsQLabel();
     void focusedLinkLaysOutNoDocument();
+
+    void selectorPicturesAreBaked_data();
+    void selectorPicturesAreBaked();
+    void otherSizesAreDrawnFromTheSvg();
 };
 
 namespace {
@@ -160,6 +169,48 @@ void TestFrameWidgets::focusedLinkLaysOutNoDocument()
 
     for (const QTextDocument *document : link->findChildren<QTextDocument *>())
         QVERIFY2(document->isEmpty(), qPrintable(document->toPlainText()));
+}
+
+void TestFrameWidgets::selectorPicturesAreBaked_data()
+{
+    QTest::addColumn<QString>("resource");
+    QTest::addColumn<int>("scale");
+    for (int index = 0; index < kReadingProgramCount; ++index) {
+        const ReadingProgramEntry &entry = ReadingProgramAt(index);
+        if (entry.picture.isEmpty())
+            continue;
+        for (int scale : {1, 2})
+            QTest::addRow("%s at %dx", qPrintable(entry.name), scale) << entry.picture << scale;
+    }
+}
+
+void TestFrameWidgets::selectorPicturesAreBaked()
+{
+    QFETCH(QString, resource);
+    QFETCH(int, scale);
+    const QSize size = QSize(32, 32) * scale;
+    const QImage baked = BakedImage(resource, size);
+    QVERIFY2(!baked.isNull(), "the main window would draw this picture from its SVG at start-up");
+    QCOMPARE(baked.size(), size);
+    const QImage drawn = SvgImage(resource, size);
+    QVERIFY(drawn.pixelColor(size.width() / 2, size.height() / 2).alpha() > 0);
+    QCOMPARE(baked, drawn);
+    const QPixmap shown = SvgPixmap(resource, QSize(32, 32), scale);
+    QCOMPARE(shown.devicePixelRatio(), qreal(scale));
+    QImage shownImage = shown.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    shownImage.setDevicePixelRatio(1);
+    QCOMPARE(shownImage, drawn);
+}
+
+void TestFrameWidgets::otherSizesAreDrawnFromTheSvg()
+{
+    const QString resource = ReadingProgramOf(ReadingProgram::Food).picture;
+    QVERIFY(BakedImage(resource, QSize(48, 48)).isNull());
+    QVERIFY(BakedImage(QStringLiteral(":/signs/01-aries.svg"), QSize(32, 32)).isNull());
+    const QPixmap shown = SvgPixmap(resource, QSize(48, 48), 1);
+    QCOMPARE(shown.size(), QSize(48, 48));
+    QCOMPARE(shown.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+             SvgImage(resource, QSize(48, 48)));
 }
 
 QTEST_MAIN(TestFrameWidgets)
