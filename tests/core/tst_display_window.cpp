@@ -149,6 +149,27 @@ struct SampleReading
     SampleRow row;
 };
 
+// A row with a part of its own and a group of texts.
+struct SampleCredits
+{
+    const char *author = nullptr;
+    const char *illustrator = nullptr;
+};
+
+enum class Chapter { Opening, Ending };
+
+struct BookRow
+{
+    const char *title = nullptr;
+    SampleCredits credits;
+    TextGroup<Chapter, 2> chapters;
+};
+
+struct BookReading
+{
+    BookRow row;
+};
+
 void ButtonOrMenu()
 {
     QTest::addColumn<bool>("fromMenu");
@@ -307,6 +328,25 @@ private slots:
         QCOMPARE(box.toPlainText(), u"And then"_s);
         QCOMPARE(line.text(), u"number 12"_s);
         QCOMPARE(line.cursorPosition(), 0);
+    }
+
+    // A control shows a text of a part of the row, or one text of a group of
+    // the row's texts by its name, a reading after another.
+    void readingFillsOfPartsAndGroups()
+    {
+        ReadingFills<BookReading> fills;
+        QLabel author, illustrator, opening, ending;
+        QCOMPARE(fills.add(&author, &BookRow::credits, &SampleCredits::author), &author);
+        fills.add(&illustrator, &BookRow::credits, &SampleCredits::illustrator);
+        QCOMPARE(fills.add(&ending, &BookRow::chapters, Chapter::Ending), &ending);
+        fills.add(&opening, &BookRow::chapters, Chapter::Opening);
+
+        fills.show({{"First", {"Ann", "Bo"}, {{"Dawn", "Dusk"}}}});
+        QCOMPARE((QStringList{author.text(), illustrator.text(), opening.text(), ending.text()}),
+                 (QStringList{u"Ann"_s, u"Bo"_s, u"Dawn"_s, u"Dusk"_s}));
+        fills.show({{"Second", {"Cy", "Di"}, {{"Spring", "Winter"}}}});
+        QCOMPARE((QStringList{author.text(), illustrator.text(), opening.text(), ending.text()}),
+                 (QStringList{u"Cy"_s, u"Di"_s, u"Spring"_s, u"Winter"_s}));
     }
 
     // A display window whose program has no report opens nothing.
