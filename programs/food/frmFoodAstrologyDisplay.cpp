@@ -32,15 +32,15 @@ QWidget *frmFoodAstrologyDisplay::createProfileTab()
     form->setVerticalSpacing(14);
     form->setLabelAlignment(Qt::AlignLeft);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    const auto addRow = [this, form](const QString &caption, const QString &name, const char *FoodRow::*text) {
-        QLabel *value = m_fills.add(ReadingValue(name), text);
+    const auto addRow = [this, form](const QString &caption, const QString &name, FoodFavourite favourite) {
+        QLabel *value = m_fills.add(ReadingValue(name), &FoodRow::favourites, favourite);
         form->addRow(ReadingCaption(caption), value);
     };
-    addRow(QStringLiteral("Pizza"), QStringLiteral("lblPizza"), &FoodRow::pizza);
-    addRow(QStringLiteral("Snacks"), QStringLiteral("lblSnacks"), &FoodRow::snacks);
-    addRow(QStringLiteral("Cocktails"), QStringLiteral("lblCocktails"), &FoodRow::cocktails);
-    addRow(QStringLiteral("Ice Creams"), QStringLiteral("lblIceCream"), &FoodRow::iceCream);
-    addRow(QStringLiteral("Food for the Soul"), QStringLiteral("lblFoodForSoul"), &FoodRow::foodForSoul);
+    addRow(QStringLiteral("Pizza"), QStringLiteral("lblPizza"), FoodFavourite::Pizza);
+    addRow(QStringLiteral("Snacks"), QStringLiteral("lblSnacks"), FoodFavourite::Snacks);
+    addRow(QStringLiteral("Cocktails"), QStringLiteral("lblCocktails"), FoodFavourite::Cocktails);
+    addRow(QStringLiteral("Ice Creams"), QStringLiteral("lblIceCream"), FoodFavourite::IceCream);
+    addRow(QStringLiteral("Food for the Soul"), QStringLiteral("lblFoodForSoul"), FoodFavourite::FoodForSoul);
     return tab;
 }
 
