@@ -55,7 +55,7 @@ private slots:
         QVERIFY(text.startsWith(u"Name: "_s + person.name + u"\n\n\n"_s + maker + u"Date of Birth: "_s
                                 + person.month + u' ' + QString::number(person.day) + u", "_s
                                 + QString::number(person.year) + u"\n\n\n"_s + maker + u"Element: "_s
-                                + RowText(r.row.element) + u"\n\n\n"_s));
+                                + RowText(r.row.profile.element) + u"\n\n\n"_s));
         QVERIFY(text.contains(u"Financial Profile: \n"_s + RowText(r.row.financialProfile) + u"\n\n\n"_s));
         for (int k = 0; k < kFinancialAttributeCount; ++k)
             QVERIFY(text.contains(FinancialAttributeName(k) + u'\n' + r.verdicts[std::size_t(k)] + u"\n\n\n"_s));
