@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 frmFoodAstrologyDisplay::frmFoodAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : DisplayWindow(host, FoodProgram(), input, {.backMenu = QStringLiteral("Back")})
+    : FilledDisplayWindow(host, FoodProgram(), input, {.backMenu = QStringLiteral("Back")})
 {
     addTabSheet(QStringLiteral("SSTab1"),
                 {{createProfileTab(), QStringLiteral("Food Astrology Profile")},
@@ -33,7 +33,7 @@ QWidget *frmFoodAstrologyDisplay::createProfileTab()
     form->setLabelAlignment(Qt::AlignLeft);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     const auto addRow = [this, form](const QString &caption, const QString &name, FoodFavourite favourite) {
-        QLabel *value = m_fills.add(ReadingValue(name), &FoodRow::favourites, favourite);
+        QLabel *value = fills().add(ReadingValue(name), &FoodRow::favourites, favourite);
         form->addRow(ReadingCaption(caption), value);
     };
     addRow(QStringLiteral("Pizza"), QStringLiteral("lblPizza"), FoodFavourite::Pizza);
@@ -49,7 +49,7 @@ QWidget *frmFoodAstrologyDisplay::createEatingHabitsTab()
     auto *tab = new QWidget;
     auto *column = new QVBoxLayout(tab);
     column->addWidget(ReadingCaption(QStringLiteral("Eating Habits")));
-    QLabel *habits = m_fills.add(ReadingValue(QStringLiteral("lblEatingHabits")), &FoodRow::eatingHabits);
+    QLabel *habits = fills().add(ReadingValue(QStringLiteral("lblEatingHabits")), &FoodRow::eatingHabits);
     habits->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     column->addWidget(habits, 1);
     return tab;
@@ -61,21 +61,16 @@ QWidget *frmFoodAstrologyDisplay::createRecipeTab()
     auto *column = new QVBoxLayout(tab);
     auto *recipeRow = new QHBoxLayout;
     recipeRow->addWidget(ReadingCaption(QStringLiteral("Recipe for Your Sun Sign")));
-    recipeRow->addWidget(m_fills.add(ReadingValue(QStringLiteral("lblRecipe")), &FoodRow::recipeName), 1);
+    recipeRow->addWidget(fills().add(ReadingValue(QStringLiteral("lblRecipe")), &FoodRow::recipeName), 1);
     column->addLayout(recipeRow);
     column->addWidget(ReadingCaption(QStringLiteral("Ingredients")));
-    ReadingBox *ingredients = m_fills.add(ReadingTextBox(QStringLiteral("txtIngredient"), QStringLiteral("Ingredients")),
+    ReadingBox *ingredients = fills().add(ReadingTextBox(QStringLiteral("txtIngredient"), QStringLiteral("Ingredients")),
                                           &FoodRow::ingredients);
     ingredients->setFixedHeight(ingredients->fontMetrics().lineSpacing() * 4 + 12);
     column->addWidget(ingredients);
     column->addWidget(ReadingCaption(QStringLiteral("Preparation")));
-    column->addWidget(m_fills.add(ReadingTextBox(QStringLiteral("txtPreparation"), QStringLiteral("Preparation")),
+    column->addWidget(fills().add(ReadingTextBox(QStringLiteral("txtPreparation"), QStringLiteral("Preparation")),
                                   &FoodRow::preparation),
                       1);
     return tab;
-}
-
-void frmFoodAstrologyDisplay::showReading(const FoodReading &reading)
-{
-    m_fills.show(reading);
 }

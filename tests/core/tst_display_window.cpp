@@ -4,6 +4,7 @@
 // the controls filled from a reading.
 
 #include "core/frame/display_window.h"
+#include "core/frame/filled_display_window.h"
 #include "core/frame/fonts.h"
 #include "core/frame/reading_fills.h"
 #include "core/frame/reading_program.h"
@@ -19,6 +20,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -347,6 +350,31 @@ private slots:
         fills.show({{"Second", {"Cy", "Di"}, {{"Spring", "Winter"}}}});
         QCOMPARE((QStringList{author.text(), illustrator.text(), opening.text(), ending.text()}),
                  (QStringList{u"Cy"_s, u"Di"_s, u"Spring"_s, u"Winter"_s}));
+    }
+
+    // A display window made of fills alone shows a reading in every control
+    // it named, and the next reading in its place.
+    void filledDisplayShowsEachReading()
+    {
+        struct Filled : FilledDisplayWindow<BookReading>
+        {
+            explicit Filled(ProgramHost &host)
+                : FilledDisplayWindow(host, SampleProgram(), nullptr, {})
+            {
+                body()->addWidget(fills().add(title, &BookRow::title));
+                body()->addWidget(fills().add(opening, &BookRow::chapters, Chapter::Opening));
+            }
+            QLabel *title = new QLabel;
+            QLabel *opening = new QLabel;
+        };
+        FakeHost host;
+        const auto display = std::make_unique<Filled>(host);
+        display->showReading({{"First", {}, {{"Dawn", "Dusk"}}}});
+        QCOMPARE(display->title->text(), u"First"_s);
+        QCOMPARE(display->opening->text(), u"Dawn"_s);
+        display->showReading({{"Second", {}, {{"Spring", "Winter"}}}});
+        QCOMPARE(display->title->text(), u"Second"_s);
+        QCOMPARE(display->opening->text(), u"Spring"_s);
     }
 
     // A display window whose program has no report opens nothing.
