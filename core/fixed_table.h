@@ -49,6 +49,23 @@ SignReading<Row> SignReadingFrom(const SignTable<Row> &table, SunSign sign)
     return {sign, RowFor(table, sign)};
 }
 
+// A group of a row's texts that the windows and reports treat alike: one
+// text for each value of the enum Name (counted from 0), kept in the order
+// they are shown. Read one by its name, or all of them in order.
+template <typename Name, std::size_t N>
+struct TextGroup
+{
+    static constexpr std::size_t size() { return N; }
+
+    std::array<const char *, N> texts{};
+
+    const char *operator[](Name name) const { return texts[static_cast<std::size_t>(name)]; }
+    auto begin() const { return texts.begin(); }
+    auto end() const { return texts.end(); }
+
+    bool operator==(const TextGroup &) const = default;
+};
+
 // A row's text as a widget or a report needs it. Rows keep their texts as
 // plain 8-bit literals, exactly as written.
 inline QString RowText(const char *text)

@@ -1,11 +1,12 @@
 #pragma once
 
-// A sun sign's profile as the sign-profile tab shows it, the same for every
-// program that has the tab. Qt Core only.
+// A sun sign's profile: the facts and the two trait paragraphs that several
+// programs show of a sign, each from rows of its own. Qt Core only.
 
 #include "core/sun_sign.h"
 
-// What every sign-profile tab shows: the same for Gift and Fashion.
+// What every sign-profile tab shows (the same for Gift and Fashion), and the
+// part of Financial's sun sign profile that is no money matter.
 struct SignProfile
 {
     const char *element = nullptr;

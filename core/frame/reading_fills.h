@@ -45,11 +45,33 @@ public:
         return add(control, RowField(field));
     }
 
+    // The control shows this text of a part of the reading's row (the sign
+    // profile a row holds, say).
+    template <typename Control, typename Row, typename Part>
+    Control *add(Control *control, Part Row::*part, const char *Part::*field)
+    {
+        return add(control, PartField(part, field));
+    }
+
+    // The control shows the text of this name in a group of the row's texts.
+    template <typename Control, typename Row, typename Name, std::size_t N>
+    Control *add(Control *control, TextGroup<Name, N> Row::*group, Name name)
+    {
+        return add(control, [group, name](const Reading &reading) { return RowText((reading.row.*group)[name]); });
+    }
+
     // This text of the reading's row.
     template <typename Row>
     static Text RowField(const char *Row::*field)
     {
         return [field](const Reading &reading) { return RowText(reading.row.*field); };
+    }
+
+    // This text of a part of the reading's row.
+    template <typename Row, typename Part>
+    static Text PartField(Part Row::*part, const char *Part::*field)
+    {
+        return [part, field](const Reading &reading) { return RowText((reading.row.*part).*field); };
     }
 
     void show(const Reading &reading) const

@@ -6,13 +6,13 @@
 
 #include "programs/gift/gift_reading.h"
 
+// The five style fields, in the order the display shows them.
+enum class FashionStyle { Boldness, Colorful, CustomMade, Traditional, Frilly };
+inline constexpr std::size_t kFashionStyleCount = 5;
+
 struct FashionRow
 {
-    const char *boldness = nullptr;
-    const char *traditional = nullptr;
-    const char *colorful = nullptr;
-    const char *customMade = nullptr;
-    const char *frilly = nullptr;
+    TextGroup<FashionStyle, kFashionStyleCount> styles; // one sentence for each style field
     const char *preferredColors = nullptr;
     const char *undesirableColors = nullptr;
     const char *fashionCharacteristics = nullptr;

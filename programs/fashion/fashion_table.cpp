@@ -30,13 +30,14 @@ constexpr Sentences kFrilly{
 
 } // namespace
 
-// One row a sign, in zodiac order: the sentence each style field takes, the
-// preferred and the undesirable colours, and how the sign dresses and shops
+// One row a sign, in zodiac order: the sentence each style field takes (in
+// the order of FashionStyle: boldness, colorful, custom-made, traditional,
+// frilly), the preferred and the undesirable colours, and how the sign dresses and shops
 // (Leo's in two paragraphs split by "\n\n"). Plain ASCII, so it survives any
 // 8-bit code page.
 const SignTable<FashionRow> kFashionTable{{
     // Aries
-    {kBoldness[0], kTraditional[0], kColorful[1], kCustomMade[2], kFrilly[2],
+    {{kBoldness[0], kColorful[1], kCustomMade[2], kTraditional[0], kFrilly[2]},
      "Red", "Beige and White",
      "Aries dresses the way Aries does everything else: fast, loud and with total confidence. "
      "People born under the Ram will try on the most outrageous outfit in the shop just to see "
@@ -46,7 +47,7 @@ const SignTable<FashionRow> kFashionTable{{
      "has no patience for fittings or alterations either, so ready-made clothes that can be "
      "bought, worn and shown off the same afternoon suit them perfectly."},
     // Taurus
-    {kBoldness[2], kTraditional[1], kColorful[2], kCustomMade[0], kFrilly[0],
+    {{kBoldness[2], kColorful[2], kCustomMade[0], kTraditional[1], kFrilly[0]},
      "Royal Blue", "Purple",
      "Taurus will never suffer for fashion. Comfort comes first, and the Bull chooses soft "
      "wool, brushed cotton and silk that feels lovely against the skin. Yet comfort does not "
@@ -54,7 +55,7 @@ const SignTable<FashionRow> kFashionTable{{
      "with a little lace or a gentle frill. Royal blue is a great favourite. They shop slowly, "
      "stroking every fabric, and happily pay a little extra for quality."},
     // Gemini
-    {kBoldness[0], kTraditional[0], kColorful[0], kCustomMade[2], kFrilly[2],
+    {{kBoldness[0], kColorful[0], kCustomMade[2], kTraditional[0], kFrilly[2]},
      "Latest Color in Fashion", "Orange",
      "Gemini gets bored with a wardrobe almost as soon as it is hung up, so the Twins are "
      "always on the lookout for something new. They dress boldly and love a riot of colours in "
@@ -63,7 +64,7 @@ const SignTable<FashionRow> kFashionTable{{
      "and prefer ready-made pieces they can take home at once. Frills and ruffles only slow "
      "them down, so clean, clever lines and a witty accessory or two are more their style."},
     // Cancer
-    {kBoldness[2], kTraditional[1], kColorful[1], kCustomMade[1], kFrilly[0],
+    {{kBoldness[2], kColorful[1], kCustomMade[1], kTraditional[1], kFrilly[0]},
      "Blue and Green", "Purple",
      "Cancer likes clothes that feel like a warm hug. The Crab's wardrobe is full of "
      "comfortable, well-loved pieces in traditional cuts: the classic cardigan, the pleated "
@@ -75,7 +76,7 @@ const SignTable<FashionRow> kFashionTable{{
      "them, and a grandmother's brooch can still be the finishing touch to their favourite "
      "outfit."},
     // Leo
-    {kBoldness[0], kTraditional[2], kColorful[0], kCustomMade[0], kFrilly[1],
+    {{kBoldness[0], kColorful[0], kCustomMade[0], kTraditional[2], kFrilly[1]},
      "Orange, Red, Yellow ", "Green, White",
      "Leo does not so much get dressed as make a grand entrance. Born under the Lion and ruled "
      "by the Sun, these people simply want to be noticed, and their clothes are picked to make "
@@ -91,7 +92,7 @@ const SignTable<FashionRow> kFashionTable{{
      "jewellery, a dramatic hat or a bright silk scarf will finish the look, and then the Lion "
      "is ready to greet the admiring crowd."},
     // Virgo
-    {kBoldness[2], kTraditional[1], kColorful[2], kCustomMade[0], kFrilly[1],
+    {{kBoldness[2], kColorful[2], kCustomMade[0], kTraditional[1], kFrilly[1]},
      "Brown", "Red, Black",
      "Virgo chooses clothes with a careful eye and a practical mind. Comfort matters a great "
      "deal, but so does neatness, so Virgo prefers tailored pieces that sit just right, with no "
@@ -99,7 +100,7 @@ const SignTable<FashionRow> kFashionTable{{
      "brown is a steady favourite along with other muted, sensible colours. Virgos shop with a "
      "list, read every label and check every stitch before they buy anything."},
     // Libra
-    {kBoldness[1], kTraditional[1], kColorful[1], kCustomMade[0], kFrilly[1],
+    {{kBoldness[1], kColorful[1], kCustomMade[0], kTraditional[1], kFrilly[1]},
      "Olive Green", "Orange, Red",
      "Libra has a natural eye for beauty and harmony, and it shows in every outfit. Ruled by "
      "Venus, these people love to look good, but they always think twice before trying anything "
@@ -110,7 +111,7 @@ const SignTable<FashionRow> kFashionTable{{
      "second opinion, and then usually ask a third. Once they have chosen, though, the result "
      "is always charming, well matched and quietly admired by everyone in the room."},
     // Scorpio
-    {kBoldness[1], kTraditional[2], kColorful[1], kCustomMade[1], kFrilly[1],
+    {{kBoldness[1], kColorful[1], kCustomMade[1], kTraditional[2], kFrilly[1]},
      "Brick Red, Black", "Yellow",
      "Scorpio dresses to intrigue. People of this sign give away very little, and their clothes "
      "keep a few secrets too. They always think twice before wearing anything too outrageous, "
@@ -120,7 +121,7 @@ const SignTable<FashionRow> kFashionTable{{
      "exactly what they want. Once a piece has passed their test, it stays in the wardrobe for "
      "years."},
     // Sagittarius
-    {kBoldness[0], kTraditional[0], kColorful[0], kCustomMade[2], kFrilly[2],
+    {{kBoldness[0], kColorful[0], kCustomMade[2], kTraditional[0], kFrilly[2]},
      "Emerald", "Blue",
      "Sagittarius is always half packed for the next adventure, and that restless spirit shapes "
      "the Archer's wardrobe. They dress boldly, mixing bright colours and patterns picked up on "
@@ -133,7 +134,7 @@ const SignTable<FashionRow> kFashionTable{{
      "mountains, the scarf from a bazaar, the boots that have walked three continents and still "
      "have miles left in them."},
     // Capricorn
-    {kBoldness[2], kTraditional[1], kColorful[2], kCustomMade[0], kFrilly[0],
+    {{kBoldness[2], kColorful[2], kCustomMade[0], kTraditional[1], kFrilly[0]},
      "Navy Blue", "Purple",
      "Capricorn dresses for the position it means to reach. The Goat likes clothes that are "
      "comfortable enough for a long working day and tailored well enough to impress the board. "
@@ -142,7 +143,7 @@ const SignTable<FashionRow> kFashionTable{{
      "trim or a neat frill at the cuff. They shop rarely but wisely, buying classic pieces of "
      "real quality and expecting them to last for many years."},
     // Aquarius
-    {kBoldness[0], kTraditional[0], kColorful[0], kCustomMade[2], kFrilly[2],
+    {{kBoldness[0], kColorful[0], kCustomMade[2], kTraditional[0], kFrilly[2]},
      "Black", "Beige",
      "Aquarius never dresses to fit in. The Water Bearer's style is bold and original, mixing "
      "many colours in combinations nobody else would dare, then anchoring the whole thing with "
@@ -151,7 +152,7 @@ const SignTable<FashionRow> kFashionTable{{
      "and anything with a twist. Aquarius likes clothes that make a point, and the point is "
      "usually that they are one of a kind."},
     // Pisces
-    {kBoldness[1], kTraditional[2], kColorful[0], kCustomMade[2], kFrilly[0],
+    {{kBoldness[1], kColorful[0], kCustomMade[2], kTraditional[2], kFrilly[0]},
      "Pink", "Red",
      "Pisces dresses as if stepping out of a daydream. The Fish are gentle souls who think "
      "twice before wearing anything too outrageous, yet they have never cared much for "

@@ -32,18 +32,20 @@ QWidget *frmFashionAstrologyDisplay::createFashionTab()
     auto *tab = new QWidget;
     auto *column = new QVBoxLayout(tab);
     column->setSpacing(2);
-    // Full-width values of two lines' height, their texts centred.
-    const struct { const char16_t *heading; const char16_t *name; const char *FashionRow::*text; } sentences[] = {
-        {u"Boldness", u"lblBoldness", &FashionRow::boldness},
-        {u"Colorful", u"lblColorful", &FashionRow::colorful},
-        {u"Custom-made", u"lblCustomMade", &FashionRow::customMade},
-        {u"Traditional", u"lblTraditional", &FashionRow::traditional},
-        {u"Frilly", u"lblFrilly", &FashionRow::frilly}};
-    for (const auto &sentence : sentences) {
-        QLabel *value = m_fills.add(ReadingValue(QString::fromUtf16(sentence.name)), sentence.text);
+    // The heading and the label of each style field, in the order of
+    // FashionStyle: full-width values of two lines' height, their texts centred.
+    const struct { const char16_t *heading; const char16_t *name; } styles[kFashionStyleCount] = {
+        {u"Boldness", u"lblBoldness"},
+        {u"Colorful", u"lblColorful"},
+        {u"Custom-made", u"lblCustomMade"},
+        {u"Traditional", u"lblTraditional"},
+        {u"Frilly", u"lblFrilly"}};
+    for (int k = 0; k < int(kFashionStyleCount); ++k) {
+        const auto &style = styles[k];
+        QLabel *value = m_fills.add(ReadingValue(QString::fromUtf16(style.name)), &FashionRow::styles, FashionStyle(k));
         value->setAlignment(Qt::AlignCenter);
         value->setMinimumHeight(value->fontMetrics().lineSpacing() * 2);
-        column->addWidget(CentredCaption(QString::fromUtf16(sentence.heading)));
+        column->addWidget(CentredCaption(QString::fromUtf16(style.heading)));
         column->addWidget(value);
     }
 

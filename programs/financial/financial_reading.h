@@ -6,6 +6,7 @@
 
 #include "core/person.h"
 #include "core/fixed_table.h"
+#include "core/sign_profile.h"
 
 #include <cstdint>
 
@@ -13,19 +14,16 @@ inline constexpr int kFinancialAttributeCount = 12;
 
 struct FinancialRow
 {
-    const char *element = nullptr;
+    // Element, lucky number and day, compatibility, birth stone, and the
+    // positive (Leo: two paragraphs, split by "\n\n") and negative traits,
+    // one paragraph each to the reader.
+    SignProfile profile;
     const char *rulingPlanet = nullptr;
     const char *quality = nullptr;
-    const char *luckyNumber = nullptr;
     const char *luckyColor = nullptr;
-    const char *luckyDay = nullptr;
-    const char *compatibility = nullptr;
-    const char *birthStone = nullptr;
     // The level (1 to 3) of each money attribute, in attribute order.
     std::array<std::uint8_t, kFinancialAttributeCount> levels{};
     const char *famousPersons = nullptr;    // five to seven people born under the sign, joined by ", "
-    const char *positiveTraits = nullptr;   // one paragraph to the reader (Leo: two, split by "\n\n")
-    const char *negativeTraits = nullptr;   // one paragraph to the reader
     const char *financialProfile = nullptr; // one paragraph on the sign's way with money
 };
 

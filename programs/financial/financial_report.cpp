@@ -5,6 +5,7 @@
 void composeFinancialReport(QTextCursor &cursor, const FinancialReading &reading, const Person &person)
 {
     const FinancialRow &row = reading.row;
+    const SignProfile &profile = row.profile;
     const ReportStyle heading{true, QColor(0x00, 0x80, 0x80)};
     const ReportStyle value{false, Qt::black};
     // The first thirteen values follow their headings on the same line, the
@@ -12,16 +13,16 @@ void composeFinancialReport(QTextCursor &cursor, const FinancialReading &reading
     QList<ReportSection> sections{
         {QStringLiteral("Name: "), person.name},
         {QStringLiteral("Date of Birth: "), WrittenDate(person)},
-        {QStringLiteral("Element: "), RowText(row.element)},
+        {QStringLiteral("Element: "), RowText(profile.element)},
         {QStringLiteral("Ruling Planet: "), RowText(row.rulingPlanet)},
-        {QStringLiteral("Positive Traits: "), RowText(row.positiveTraits)},
-        {QStringLiteral("Negative Traits: "), RowText(row.negativeTraits)},
-        {QStringLiteral("Lucky Number: "), RowText(row.luckyNumber)},
+        {QStringLiteral("Positive Traits: "), RowText(profile.positiveTraits)},
+        {QStringLiteral("Negative Traits: "), RowText(profile.negativeTraits)},
+        {QStringLiteral("Lucky Number: "), RowText(profile.luckyNumber)},
         {QStringLiteral("Lucky Color: "), RowText(row.luckyColor)},
-        {QStringLiteral("Lucky Day: "), RowText(row.luckyDay)},
-        {QStringLiteral("Compatibility: "), RowText(row.compatibility)},
+        {QStringLiteral("Lucky Day: "), RowText(profile.luckyDay)},
+        {QStringLiteral("Compatibility: "), RowText(profile.compatibility)},
         {QStringLiteral("Famous Personalities Born Under this Sign: "), RowText(row.famousPersons)},
-        {QStringLiteral("Birth Stone: "), RowText(row.birthStone)},
+        {QStringLiteral("Birth Stone: "), RowText(profile.birthstone)},
         {QStringLiteral("Quality: "), RowText(row.quality)},
         {QStringLiteral("Financial Profile: \n"), RowText(row.financialProfile)},
     };

@@ -114,15 +114,17 @@ QWidget *frmFinancialAstrologyDisplay::createSignFrame()
 
     auto *rows = new QGridLayout;
     rows->setVerticalSpacing(4);
-    const struct { const char16_t *caption; const char16_t *name; const char *FinancialRow::*text; } shortRows[] = {
-        {u"Element", u"txtElement", &FinancialRow::element},
-        {u"Ruling Planet", u"txtRulingPlanet", &FinancialRow::rulingPlanet},
-        {u"Lucky Number", u"txtLuckyNumber", &FinancialRow::luckyNumber},
-        {u"Lucky Color", u"txtLuckyColor", &FinancialRow::luckyColor},
-        {u"Lucky Day", u"txtLuckyDay", &FinancialRow::luckyDay},
-        {u"Compatibility", u"txtCompatibility", &FinancialRow::compatibility},
-        {u"BirthStone", u"txtBirthStone", &FinancialRow::birthStone},
-        {u"Quality", u"txtQuality", &FinancialRow::quality},
+    using Fills = ReadingFills<FinancialReading>;
+    const auto profile = [](const char *SignProfile::*field) { return Fills::PartField(&FinancialRow::profile, field); };
+    const struct { const char16_t *caption; const char16_t *name; Fills::Text text; } shortRows[] = {
+        {u"Element", u"txtElement", profile(&SignProfile::element)},
+        {u"Ruling Planet", u"txtRulingPlanet", Fills::RowField(&FinancialRow::rulingPlanet)},
+        {u"Lucky Number", u"txtLuckyNumber", profile(&SignProfile::luckyNumber)},
+        {u"Lucky Color", u"txtLuckyColor", Fills::RowField(&FinancialRow::luckyColor)},
+        {u"Lucky Day", u"txtLuckyDay", profile(&SignProfile::luckyDay)},
+        {u"Compatibility", u"txtCompatibility", profile(&SignProfile::compatibility)},
+        {u"BirthStone", u"txtBirthStone", profile(&SignProfile::birthstone)},
+        {u"Quality", u"txtQuality", Fills::RowField(&FinancialRow::quality)},
     };
     int row = 0;
     for (const auto &entry : shortRows) {
@@ -148,9 +150,9 @@ QWidget *frmFinancialAstrologyDisplay::createSignFrame()
         LongBox(QStringLiteral("txtFamousPersons"), 2, QStringLiteral("Famous Personalities Born Under this Sign")),
         &FinancialRow::famousPersons);
     ReadingBox *positive = m_fills.add(LongBox(QStringLiteral("txtPositiveTraits"), 4, QStringLiteral("Positive Traits")),
-                                       &FinancialRow::positiveTraits);
+                                       &FinancialRow::profile, &SignProfile::positiveTraits);
     ReadingBox *negative = m_fills.add(LongBox(QStringLiteral("txtNegativeTraits"), 4, QStringLiteral("Negative Traits")),
-                                       &FinancialRow::negativeTraits);
+                                       &FinancialRow::profile, &SignProfile::negativeTraits);
 
     auto *lower = new QGridLayout;
     lower->addWidget(Caption(QStringLiteral("Famous Personalities Born Under this Sign")), 0, 0, 1, 2);

@@ -5,13 +5,13 @@
 
 #include "core/fixed_table.h"
 
+// The sign's five favourites, in the order the profile tab shows them.
+enum class FoodFavourite { Pizza, Snacks, Cocktails, IceCream, FoodForSoul };
+inline constexpr std::size_t kFoodFavouriteCount = 5;
+
 struct FoodRow
 {
-    const char *pizza = nullptr;
-    const char *snacks = nullptr;
-    const char *cocktails = nullptr;
-    const char *iceCream = nullptr;
-    const char *foodForSoul = nullptr;
+    TextGroup<FoodFavourite, kFoodFavouriteCount> favourites; // a dish or a drink each
     const char *eatingHabits = nullptr; // one paragraph about the sign's taste in food
     const char *recipeName = nullptr;
     const char *ingredients = nullptr;  // one line: comma-separated quantities and items

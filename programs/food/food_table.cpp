@@ -7,8 +7,8 @@
 // Aries steps. Plain ASCII, so they survive any 8-bit code page.
 const SignTable<FoodRow> kFoodTable{{
     // Aries
-    {"Spicy Pepperoni Pizzas with Garlic and Onions", "Wasabi Peas", "Vodka, Scotch",
-     "Chocolate Chip Cookie", "Lamb Chops, Hot Sauce, Everything Grilled",
+    {{"Spicy Pepperoni Pizzas with Garlic and Onions", "Wasabi Peas", "Vodka, Scotch",
+      "Chocolate Chip Cookie", "Lamb Chops, Hot Sauce, Everything Grilled"},
      "Aries is quite adventurous about trying out new and exotic food. The Ram is the "
      "first to order the dish nobody at the table can pronounce, and the first to ask "
      "for extra chili. Bold flavors, bright colors and a little heat suit this fiery "
@@ -24,8 +24,8 @@ const SignTable<FoodRow> kFoodTable{{
      "the feta over the top.\n\n"
      "Chill the salad in freeze and serve."},
     // Taurus
-    {"Extra Cheese with a Thick Crust", "Peanut Butter Crackers", "Beer",
-     "Creamy Gelato, Chocolate Ice Cream with Nuts", "Mashed Potatoes, Beans ",
+    {{"Extra Cheese with a Thick Crust", "Peanut Butter Crackers", "Beer",
+      "Creamy Gelato, Chocolate Ice Cream with Nuts", "Mashed Potatoes, Beans "},
      "Taurus is the true gourmet of the zodiac, ruled by Venus and devoted to the "
      "pleasures of the table. The Bull likes food that is rich, honest and generous, "
      "served in comfortable portions in a pleasant setting. Sweet butter, fresh bread, "
@@ -41,8 +41,8 @@ const SignTable<FoodRow> kFoodTable{{
      "vanilla, the salt and the pecans. Spread the fudge evenly in the pan and chill it "
      "for two hours, until firm. Lift it out and cut it into small squares."},
     // Gemini
-    {"Thin Crust with Pepper, Olives and Onions", "Chips, Nuts", "White Wine Spritzer",
-     "Chocolate Chip, Strawberry Cheesecake", "Ribs, Vegetable Salads",
+    {{"Thin Crust with Pepper, Olives and Onions", "Chips, Nuts", "White Wine Spritzer",
+      "Chocolate Chip, Strawberry Cheesecake", "Ribs, Vegetable Salads"},
      "Gemini loves variety more than any single dish. The Twins would happily make a "
      "meal of little bites, a taste of this and a nibble of that, chatting all the "
      "while. Finger food, tapas and anything that can be shared suit this curious sign "
@@ -58,8 +58,8 @@ const SignTable<FoodRow> kFoodTable{{
      "in the oven for the last few minutes. Squeeze the warm garlic onto the bread, "
      "crumble the gorgonzola over it and finish with a little chopped rosemary."},
     // Cancer
-    {"Low fat Cheese with Mushrooms", "Potato Chips", "Tequilla",
-     "Vanilla Swiss Almond", "Crabs, Soups, Broths",
+    {{"Low fat Cheese with Mushrooms", "Potato Chips", "Tequilla",
+      "Vanilla Swiss Almond", "Crabs, Soups, Broths"},
      "Cancer is a homebody who finds the deepest comfort in familiar food. The Crab "
      "loves the dishes of childhood, the recipes of a grandmother, and anything served "
      "at a family table. Soups, stews and picnic treats all please this caring sign. "
@@ -73,8 +73,8 @@ const SignTable<FoodRow> kFoodTable{{
      "bowl. Mash the yolks with the mayonnaise, mustard, vinegar, salt and pepper, then "
      "spoon the filling back into the whites and dust with paprika."},
     // Leo
-    {"Meaty with Ham, Sausage or Bacon ", "Cheese Balls", "Classic Cocktails like Lemon Drop Martini, Cadillac Margarita",
-     "All Chocolate & Coffee Ice Creams", "Bread, Biscuits",
+    {{"Meaty with Ham, Sausage or Bacon ", "Cheese Balls", "Classic Cocktails like Lemon Drop Martini, Cadillac Margarita",
+      "All Chocolate & Coffee Ice Creams", "Bread, Biscuits"},
      "Leo dines like royalty and expects a little ceremony with every meal. The Lion "
      "enjoys a grand table, candles, good wine and a dish that looks as splendid as it "
      "tastes. This sunny sign loves golden colors and zesty flavors, and is never shy "
@@ -92,8 +92,8 @@ const SignTable<FoodRow> kFoodTable{{
      "spinach and toss until it just wilts. Return the shrimp with the lemon juice and "
      "zest, season with salt and pepper, and serve at once."},
     // Virgo
-    {"Soy Cheese with Vegetables", "Soya Nuts", "Specialty Wines, Beers",
-     "Butter Pecan", "Bread, Biscuits",
+    {{"Soy Cheese with Vegetables", "Soya Nuts", "Specialty Wines, Beers",
+      "Butter Pecan", "Bread, Biscuits"},
      "Virgo takes food seriously and reads every label. The Virgin likes meals that are "
      "fresh, wholesome and neatly prepared, with clean flavors and nothing greasy. This "
      "earthy sign often knows a lot about nutrition and enjoys home cooking, where "
@@ -108,8 +108,8 @@ const SignTable<FoodRow> kFoodTable{{
      "drop in spoonfuls of batter, frying them for three or four minutes until golden "
      "on both sides. Drain on paper towels and dust with powdered sugar."},
     // Libra
-    {"Pineapple with Pepperoni", "Pop Corn", "Beer, Champagne",
-     "Black Raspberry Chip", "Pies, Cakes",
+    {{"Pineapple with Pepperoni", "Pop Corn", "Beer, Champagne",
+      "Black Raspberry Chip", "Pies, Cakes"},
      "Libra enjoys food as one of the graces of life, and a meal is never just fuel for "
      "this charming sign. The Scales want balance on the plate, a little sweet against "
      "a little salt, and a table laid with flowers and fine dishes. Libra rarely eats "
@@ -124,8 +124,8 @@ const SignTable<FoodRow> kFoodTable{{
      "in the corn and the milk and heat gently. Season with salt and pepper and serve "
      "topped with the bacon and chives."},
     // Scorpio
-    {"Seafood with Olives and Mushrooms", "Black Olives", "Dark Wines, Scotch",
-     "Mocha Almond Fudge", "Pork",
+    {{"Seafood with Olives and Mushrooms", "Black Olives", "Dark Wines, Scotch",
+      "Mocha Almond Fudge", "Pork"},
      "Scorpio likes food with depth and a touch of mystery. The Scorpion is drawn to "
      "strong, complex flavors: hot spices, smoky sauces, dark coffee and dishes that "
      "keep a secret or two. This intense water sign would rather have one memorable "
@@ -139,8 +139,8 @@ const SignTable<FoodRow> kFoodTable{{
      "for an hour. Grill or broil the chops for three or four minutes on each side, "
      "until browned but still pink inside."},
     // Sagittarius
-    {"Hot Pepper Sauce with Red Chilly Flakes", "Tortilla Chips", "Punch, Iced Tea",
-     "Super Fudge Chunk", "Chicken",
+    {{"Hot Pepper Sauce with Red Chilly Flakes", "Tortilla Chips", "Punch, Iced Tea",
+      "Super Fudge Chunk", "Chicken"},
      "Sagittarius eats like a traveler, always curious about the dishes of faraway "
      "places. The Archer enjoys street food, spicy curries and anything eaten outdoors, "
      "and is happy to sit down at a long shared table with strangers. This merry fire "
@@ -155,8 +155,8 @@ const SignTable<FoodRow> kFoodTable{{
      "onion and stir gently until everything is coated. Cover the bowl and chill it for "
      "at least an hour before serving."},
     // Capricorn
-    {"Sliced Tomatoes with Black Olives", "Nuts", "Martinis, Gin",
-     "Strawberries & Cream", "Green Leafy Vegetables",
+    {{"Sliced Tomatoes with Black Olives", "Nuts", "Martinis, Gin",
+      "Strawberries & Cream", "Green Leafy Vegetables"},
      "Capricorn likes food that is traditional, sensible and of proven quality. The "
      "Goat is not one for fads, preferring good plain cooking and a well-run restaurant "
      "with a reputation to keep. This practical earth sign often eats simply through "
@@ -175,8 +175,8 @@ const SignTable<FoodRow> kFoodTable{{
      "flakes easily with a fork. Cut the second lemon into wedges. Serve the snapper "
      "sprinkled with parsley, with lemon wedges on the side."},
     // Aquarius
-    {"Variety of Sauces", "Pumpkin Seeds", "Champagne",
-     "Irish Cream", "Oatmeal, Rice",
+    {{"Variety of Sauces", "Pumpkin Seeds", "Champagne",
+      "Irish Cream", "Oatmeal, Rice"},
      "Aquarius approaches food like an experiment and loves whatever is new and "
      "unusual. The Water Bearer is the friend who tries the newest fusion cafe, orders "
      "the strangest item on the menu and then explains the science behind it. This "
@@ -190,8 +190,8 @@ const SignTable<FoodRow> kFoodTable{{
      "juice. Slice the oranges into rings and drop them in with the mint. Chill for an "
      "hour, then add the ginger ale and serve over crushed ice in tall glasses."},
     // Pisces
-    {"Seafood Toppings with Anchovies", "Banana Chips", "Rum, Wine",
-     "Mint Chocolate Chip", "Fish",
+    {{"Seafood Toppings with Anchovies", "Banana Chips", "Rum, Wine",
+      "Mint Chocolate Chip", "Fish"},
      "Pisces is a dreamer at the table and eats as much with the heart as with the "
      "tongue. The Fish adores seafood, delicate flavors and meals served by candlelight "
      "with soft music. This gentle water sign is easily swayed by mood, and a romantic "

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 frmFoodAstrologyDisplay::frmFoodAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : DisplayWindow(host, FoodProgram(), input, {.backMenu = QStringLiteral("Back")})
+    : FilledDisplayWindow(host, FoodProgram(), input, {.backMenu = QStringLiteral("Back")})
 {
     addTabSheet(QStringLiteral("SSTab1"),
                 {{createProfileTab(), QStringLiteral("Food Astrology Profile")},
@@ -32,15 +32,15 @@ QWidget *frmFoodAstrologyDisplay::createProfileTab()
     form->setVerticalSpacing(14);
     form->setLabelAlignment(Qt::AlignLeft);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    const auto addRow = [this, form](const QString &caption, const QString &name, const char *FoodRow::*text) {
-        QLabel *value = m_fills.add(ReadingValue(name), text);
+    const auto addRow = [this, form](const QString &caption, const QString &name, FoodFavourite favourite) {
+        QLabel *value = fills().add(ReadingValue(name), &FoodRow::favourites, favourite);
         form->addRow(ReadingCaption(caption), value);
     };
-    addRow(QStringLiteral("Pizza"), QStringLiteral("lblPizza"), &FoodRow::pizza);
-    addRow(QStringLiteral("Snacks"), QStringLiteral("lblSnacks"), &FoodRow::snacks);
-    addRow(QStringLiteral("Cocktails"), QStringLiteral("lblCocktails"), &FoodRow::cocktails);
-    addRow(QStringLiteral("Ice Creams"), QStringLiteral("lblIceCream"), &FoodRow::iceCream);
-    addRow(QStringLiteral("Food for the Soul"), QStringLiteral("lblFoodForSoul"), &FoodRow::foodForSoul);
+    addRow(QStringLiteral("Pizza"), QStringLiteral("lblPizza"), FoodFavourite::Pizza);
+    addRow(QStringLiteral("Snacks"), QStringLiteral("lblSnacks"), FoodFavourite::Snacks);
+    addRow(QStringLiteral("Cocktails"), QStringLiteral("lblCocktails"), FoodFavourite::Cocktails);
+    addRow(QStringLiteral("Ice Creams"), QStringLiteral("lblIceCream"), FoodFavourite::IceCream);
+    addRow(QStringLiteral("Food for the Soul"), QStringLiteral("lblFoodForSoul"), FoodFavourite::FoodForSoul);
     return tab;
 }
 
@@ -49,7 +49,7 @@ QWidget *frmFoodAstrologyDisplay::createEatingHabitsTab()
     auto *tab = new QWidget;
     auto *column = new QVBoxLayout(tab);
     column->addWidget(ReadingCaption(QStringLiteral("Eating Habits")));
-    QLabel *habits = m_fills.add(ReadingValue(QStringLiteral("lblEatingHabits")), &FoodRow::eatingHabits);
+    QLabel *habits = fills().add(ReadingValue(QStringLiteral("lblEatingHabits")), &FoodRow::eatingHabits);
     habits->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     column->addWidget(habits, 1);
     return tab;
@@ -61,21 +61,16 @@ QWidget *frmFoodAstrologyDisplay::createRecipeTab()
     auto *column = new QVBoxLayout(tab);
     auto *recipeRow = new QHBoxLayout;
     recipeRow->addWidget(ReadingCaption(QStringLiteral("Recipe for Your Sun Sign")));
-    recipeRow->addWidget(m_fills.add(ReadingValue(QStringLiteral("lblRecipe")), &FoodRow::recipeName), 1);
+    recipeRow->addWidget(fills().add(ReadingValue(QStringLiteral("lblRecipe")), &FoodRow::recipeName), 1);
     column->addLayout(recipeRow);
     column->addWidget(ReadingCaption(QStringLiteral("Ingredients")));
-    ReadingBox *ingredients = m_fills.add(ReadingTextBox(QStringLiteral("txtIngredient"), QStringLiteral("Ingredients")),
+    ReadingBox *ingredients = fills().add(ReadingTextBox(QStringLiteral("txtIngredient"), QStringLiteral("Ingredients")),
                                           &FoodRow::ingredients);
     ingredients->setFixedHeight(ingredients->fontMetrics().lineSpacing() * 4 + 12);
     column->addWidget(ingredients);
     column->addWidget(ReadingCaption(QStringLiteral("Preparation")));
-    column->addWidget(m_fills.add(ReadingTextBox(QStringLiteral("txtPreparation"), QStringLiteral("Preparation")),
+    column->addWidget(fills().add(ReadingTextBox(QStringLiteral("txtPreparation"), QStringLiteral("Preparation")),
                                   &FoodRow::preparation),
                       1);
     return tab;
-}
-
-void frmFoodAstrologyDisplay::showReading(const FoodReading &reading)
-{
-    m_fills.show(reading);
 }

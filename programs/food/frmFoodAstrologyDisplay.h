@@ -1,22 +1,17 @@
 #pragma once
 
-#include "core/frame/display_window.h"
-#include "core/frame/reading_fills.h"
+#include "core/frame/filled_display_window.h"
 #include "programs/food/food_reading.h"
 
 // Food Astrology's display window: the reading on three tabs.
-class frmFoodAstrologyDisplay : public DisplayWindow
+class frmFoodAstrologyDisplay : public FilledDisplayWindow<FoodReading>
 {
     Q_OBJECT
 public:
     frmFoodAstrologyDisplay(ProgramHost &host, ProgramWindow *input);
 
-    void showReading(const FoodReading &reading);
-
 private:
     QWidget *createProfileTab();
     QWidget *createEatingHabitsTab();
     QWidget *createRecipeTab();
-
-    ReadingFills<FoodReading> m_fills;
 };

@@ -210,14 +210,13 @@ QWidget *frmHealthAstrologyDisplay::createFitnessTab()
     auto *grid = new QGridLayout(characteristics);
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(10);
-    const struct { const char16_t *name; const char *HealthSignRow::*text; } shown[] = {
-        {u"lblAthletic", &HealthSignRow::athletic}, {u"lblMotivated", &HealthSignRow::motivation},
-        {u"lblEndurance", &HealthSignRow::endurance}, {u"lblFlexibility", &HealthSignRow::flexibility},
-        {u"lblRoutine", &HealthSignRow::routine}, {u"lblTeamWork", &HealthSignRow::teamWork},
-        {u"lblFocus", &HealthSignRow::focus}, {u"lblvariety", &HealthSignRow::variety}};
-    for (int i = 0; i < 8; ++i)
-        grid->addWidget(m_fills.add(value(QString::fromUtf16(shown[i].name), kHealthOrange),
-                              [text = shown[i].text](const HealthReading &r) { return RowText(r.row.*text); }),
+    // The label of each characteristic, in the order of Fitness: three a row.
+    const std::array<const char16_t *, kFitnessCount> names{u"lblAthletic", u"lblMotivated", u"lblEndurance",
+                                                            u"lblFlexibility", u"lblRoutine", u"lblTeamWork",
+                                                            u"lblFocus", u"lblvariety"};
+    for (int i = 0; i < int(kFitnessCount); ++i)
+        grid->addWidget(m_fills.add(value(QString::fromUtf16(names[std::size_t(i)]), kHealthOrange),
+                                    &HealthSignRow::fitness, Fitness(i)),
                         i / 3, i % 3);
 
     auto *layout = new QGridLayout(tab);

@@ -15,17 +15,15 @@
 enum class Constitution { Fire, Earth, Air, Water };
 inline constexpr int kConstitutionCount = 4;
 
+// The eight fitness characteristics, in the order the display shows and the
+// report prints them.
+enum class Fitness { Athletic, Motivation, Endurance, Flexibility, Routine, TeamWork, Focus, Variety };
+inline constexpr std::size_t kFitnessCount = 8;
+
 struct HealthSignRow
 {
     const char *bodyPart = nullptr;
-    const char *athletic = nullptr;
-    const char *endurance = nullptr;
-    const char *flexibility = nullptr;
-    const char *focus = nullptr;
-    const char *motivation = nullptr;
-    const char *routine = nullptr;
-    const char *teamWork = nullptr;
-    const char *variety = nullptr; // "Needs variety" has a small v
+    TextGroup<Fitness, kFitnessCount> fitness; // "Needs variety" has a small v
     Constitution constitution = Constitution::Fire;
     const char *sunSignDescription = nullptr; // the sign and fitness
     const char *healthProblems = nullptr;     // what the sign rules and what its natives suffer from

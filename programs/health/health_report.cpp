@@ -64,11 +64,10 @@ void composeHealthReport(QTextCursor &cursor, const HealthReading &reading, cons
         }
     }
 
-    // The characteristics in an order of their own, not the display's.
+    // The characteristics one a line, in the display's order.
     AppendRun(cursor, QStringLiteral("Characteristics :- ") + br, heading);
     QString characteristics;
-    for (const char *stored : {row.athletic, row.motivation, row.endurance, row.flexibility, row.routine,
-                               row.teamWork, row.focus, row.variety})
+    for (const char *stored : row.fitness)
         characteristics += RowText(stored) + br;
     AppendRun(cursor, characteristics + br, characteristic);
 

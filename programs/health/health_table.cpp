@@ -1,16 +1,36 @@
 #include "programs/health/health_reading.h"
 
-// One row a sign, in zodiac order: what it rules in the body, its eight fitness
-// characteristics ("Needs variety" has a small v), its constitution type, then
-// the sign and fitness, what the sign rules and what its natives suffer from,
-// the recommended foods (most naming the sign's cell salt), and the diet to
-// avoid and the diet advice, one or two sentences each. Plain ASCII, so they
-// survive any 8-bit code page; each long text is one paragraph without line
-// breaks.
+namespace {
+
+// The three ways each fitness characteristic is put, exactly as shown, the
+// most of it first.
+using Phrasings = std::array<const char *, 3>;
+
+constexpr Phrasings kAthletic{"Highly Athletic", "Moderately Athletic", "Low Athletic Ability"};
+constexpr Phrasings kMotivation{"Highly Motivated", "Moderately Motivated", "Zero Motivation"};
+constexpr Phrasings kEndurance{"High Endurance", "Medium Endurance", "Low Endurance"};
+constexpr Phrasings kFlexibility{"High Flexibility", "Medium Flexibility", "Low Flexibility"};
+constexpr Phrasings kRoutine{"Belief Routine", "Moderate Routine", "No Routine"};
+constexpr Phrasings kTeamWork{"Good Team-Work", "Moderate Team-Work", "Zero Team-Work"};
+constexpr Phrasings kFocus{"High Focus", "Good Focus", "Zero Focus"};
+constexpr Phrasings kVariety{"Needs variety", "Moderate Variety", "No Belief in Variety"}; // a small v first
+
+} // namespace
+
+// One row a sign, in zodiac order: what it rules in the body, the phrasing each
+// of its eight fitness characteristics takes (in the order of Fitness:
+// athletic, motivation, endurance, flexibility, routine, team-work, focus,
+// variety), its constitution type, then the sign and fitness, what the sign
+// rules and what its natives suffer from, the recommended foods (most naming
+// the sign's cell salt), and the diet to avoid and the diet advice, one or two
+// sentences each. Plain ASCII, so they survive any 8-bit code page; each long
+// text is one paragraph without line breaks.
 const SignTable<HealthSignRow> kHealthSignTable{{
     // Aries
-    {"Head, Face", "Highly Athletic", "Low Endurance", "Medium Flexibility", "Zero Focus",
-     "Highly Motivated", "No Routine", "Zero Team-Work", "Needs variety", Constitution::Fire,
+    {"Head, Face",
+     {kAthletic[0], kMotivation[0], kEndurance[2], kFlexibility[1],
+      kRoutine[2], kTeamWork[2], kFocus[2], kVariety[0]},
+     Constitution::Fire,
      "Aries, the first sign, is ruled by fiery Mars, and its natives come into the world "
      "ready to race. Ram folk are highly athletic and bursting with motivation, so they "
      "rarely need coaxing to get moving. Their weak points are stamina and concentration: "
@@ -29,8 +49,10 @@ const SignTable<HealthSignRow> kHealthSignTable{{
      "Eat at regular times and sit down to do it, rather than snacking on the run. Calm meals "
      "give the restless Ram the steady fuel it needs to keep going."},
     // Taurus
-    {"Throat, Neck", "Low Athletic Ability", "High Endurance", "Low Flexibility", "High Focus",
-     "Moderately Motivated", "Belief Routine", "Moderate Team-Work", "No Belief in Variety", Constitution::Earth,
+    {"Throat, Neck",
+     {kAthletic[2], kMotivation[1], kEndurance[0], kFlexibility[2],
+      kRoutine[0], kTeamWork[1], kFocus[0], kVariety[2]},
+     Constitution::Earth,
      "Taurus is an earth sign ruled by gentle Venus, and its natives love comfort more than a "
      "struggle. Bulls are not natural athletes, and speed or agility rarely come easily, yet "
      "they have enormous endurance and a patient focus that lets them keep going long after "
@@ -51,8 +73,10 @@ const SignTable<HealthSignRow> kHealthSignTable{{
      "Limit sweets, heavy sauces and overly salty snacks.",
      "Eat slowly, savour each bite and always stop before feeling too full."},
     // Gemini
-    {"Lungs, Arms, Hands", "Moderately Athletic", "Low Endurance", "High Flexibility", "Zero Focus",
-     "Zero Motivation", "No Routine", "Good Team-Work", "Needs variety", Constitution::Air,
+    {"Lungs, Arms, Hands",
+     {kAthletic[1], kMotivation[2], kEndurance[2], kFlexibility[0],
+      kRoutine[2], kTeamWork[0], kFocus[2], kVariety[0]},
+     Constitution::Air,
      "Gemini is an airy sign ruled by quick Mercury, and its natives live mostly inside their "
      "heads. Twins are moderately athletic and wonderfully supple, but their endurance is low "
      "and their motivation is close to zero when an exercise bores them. They need variety "
@@ -75,8 +99,10 @@ const SignTable<HealthSignRow> kHealthSignTable{{
      "Avoid eating while talking, reading or working. Chew well and give each meal your full, "
      "undivided attention."},
     // Cancer
-    {"Breast, Chest, Stomach", "Low Athletic Ability", "Low Endurance", "Medium Flexibility", "High Focus",
-     "Moderately Motivated", "Belief Routine", "Good Team-Work", "Moderate Variety", Constitution::Water,
+    {"Breast, Chest, Stomach",
+     {kAthletic[2], kMotivation[1], kEndurance[2], kFlexibility[1],
+      kRoutine[0], kTeamWork[0], kFocus[0], kVariety[1]},
+     Constitution::Water,
      "Cancer is a water sign ruled by the ever-changing Moon, and its natives are the "
      "homemakers of the zodiac. Crabs are seldom natural athletes and have only medium "
      "flexibility, but they show remarkable focus once they settle into something they enjoy. "
@@ -96,8 +122,10 @@ const SignTable<HealthSignRow> kHealthSignTable{{
      "Eat modest meals in calm, friendly company. A peaceful table does more for the Crab "
      "than any medicine can."},
     // Leo
-    {"Heart, Spine", "Highly Athletic", "High Endurance", "Low Flexibility", "High Focus",
-     "Highly Motivated", "Moderate Routine", "Moderate Team-Work", "Moderate Variety", Constitution::Fire,
+    {"Heart, Spine",
+     {kAthletic[0], kMotivation[0], kEndurance[0], kFlexibility[2],
+      kRoutine[1], kTeamWork[1], kFocus[0], kVariety[1]},
+     Constitution::Fire,
      "Leo is a fire sign ruled by the radiant Sun, and its natives love to shine in every "
      "arena. Lions are highly athletic and blessed with high endurance, strong focus and a "
      "motivation that rarely flags, especially when there is an audience. They enjoy a "
@@ -118,8 +146,10 @@ const SignTable<HealthSignRow> kHealthSignTable{{
      "Enjoy food with style, but with moderation. Choose quality over quantity, and keep "
      "grand feasts for real celebrations."},
     // Virgo
-    {"Intestines, Pancreas", "Low Athletic Ability", "Medium Endurance", "High Flexibility", "Good Focus",
-     "Highly Motivated", "Belief Routine", "Good Team-Work", "Needs variety", Constitution::Earth,
+    {"Intestines, Pancreas",
+     {kAthletic[2], kMotivation[0], kEndurance[1], kFlexibility[0],
+      kRoutine[0], kTeamWork[0], kFocus[1], kVariety[0]},
+     Constitution::Earth,
      "Virgo is an earth sign ruled by clever Mercury, and its natives pay attention to every "
      "detail of their health. They are not natural athletes, but they have medium endurance, "
      "excellent flexibility and good focus, and they love a well-planned routine that they "
@@ -142,8 +172,10 @@ const SignTable<HealthSignRow> kHealthSignTable{{
      "Eat at the same hours each day and chew slowly. A relaxed meal is the best tonic for "
      "the Virgin."},
     // Libra
-    {"Loins, Kidneys", "Moderately Athletic", "Low Endurance", "Medium Flexibility", "Zero Focus",
-     "Moderately Motivated", "Moderate Routine", "Good Team-Work", "Moderate Variety", Constitution::Air,
+    {"Loins, Kidneys",
+     {kAthletic[1], kMotivation[1], kEndurance[2], kFlexibility[1],
+      kRoutine[1], kTeamWork[0], kFocus[2], kVariety[1]},
+     Constitution::Air,
      "Libra is an air sign ruled by lovely Venus, and its natives seek balance and harmony in "
      "everything, including exercise. They are moderately athletic, with rather low "
      "endurance, and they are far more eager when someone else is involved, because team-work "
@@ -168,8 +200,10 @@ const SignTable<HealthSignRow> kHealthSignTable{{
      "Keep each meal balanced, with a little of everything and too much of nothing. Set a "
      "pretty table, for Libra eats with the eyes first."},
     // Scorpio
-    {"Reproductive Organs", "Moderately Athletic", "High Endurance", "Low Flexibility", "High Focus",
-     "Highly Motivated", "Moderate Routine", "Moderate Team-Work", "No Belief in Variety", Constitution::Water,
+    {"Reproductive Organs",
+     {kAthletic[1], kMotivation[0], kEndurance[0], kFlexibility[2],
+      kRoutine[1], kTeamWork[1], kFocus[0], kVariety[2]},
+     Constitution::Water,
      "Scorpio is a water sign ruled by Mars and Pluto, and its natives approach exercise with "
      "fierce intensity. They are moderately athletic but have high endurance, deep focus and "
      "a powerful motivation that carries them through pain and fatigue. Once they set a goal "
@@ -189,8 +223,10 @@ const SignTable<HealthSignRow> kHealthSignTable{{
      "Keep away from excess alcohol, fatty red meat and salty or smoked food.",
      "Eat lightly and regularly, and never let a gloomy mood decide what you eat."},
     // Sagittarius
-    {"Thighs", "Highly Athletic", "Low Endurance", "High Flexibility", "Zero Focus",
-     "Highly Motivated", "No Routine", "Zero Team-Work", "Needs variety", Constitution::Fire,
+    {"Thighs",
+     {kAthletic[0], kMotivation[0], kEndurance[2], kFlexibility[0],
+      kRoutine[2], kTeamWork[2], kFocus[2], kVariety[0]},
+     Constitution::Fire,
      "Sagittarius is a fire sign ruled by jovial Jupiter, and its natives love freedom, fresh "
      "air and open spaces. Archers are highly athletic and very flexible, but their endurance "
      "is low and a routine bores them stiff. They need variety and adventure: riding, hiking, "
@@ -213,8 +249,10 @@ const SignTable<HealthSignRow> kHealthSignTable{{
      "also slow the Archer.",
      "Enjoy variety on your plate, but keep portions modest and eat without hurry."},
     // Capricorn
-    {"Knees", "Moderately Athletic", "High Endurance", "Medium Flexibility", "High Focus",
-     "Highly Motivated", "Moderate Routine", "Moderate Team-Work", "No Belief in Variety", Constitution::Earth,
+    {"Knees",
+     {kAthletic[1], kMotivation[0], kEndurance[0], kFlexibility[1],
+      kRoutine[1], kTeamWork[1], kFocus[0], kVariety[2]},
+     Constitution::Earth,
      "Capricorn is an earth sign ruled by serious Saturn, and its natives treat fitness as "
      "another mountain to climb. Goats are moderately athletic, yet their high endurance, "
      "strong focus and tireless motivation let them outlast many more gifted rivals. They set "
@@ -233,8 +271,10 @@ const SignTable<HealthSignRow> kHealthSignTable{{
      "Make time for proper meals however busy work gets. Warm, nourishing dishes keep a "
      "hard-working Goat cheerful and strong."},
     // Aquarius
-    {"Ankles, Blood", "Highly Athletic", "High Endurance", "Low Flexibility", "High Focus",
-     "Moderately Motivated", "No Routine", "Good Team-Work", "Needs variety", Constitution::Air,
+    {"Ankles, Blood",
+     {kAthletic[0], kMotivation[1], kEndurance[0], kFlexibility[2],
+      kRoutine[2], kTeamWork[0], kFocus[0], kVariety[0]},
+     Constitution::Air,
      "Aquarius is an air sign ruled by Saturn and inventive Uranus, and its natives approach "
      "fitness in their own original way. Water Bearers are highly athletic with high "
      "endurance, but their flexibility is low, so regular stretching is essential. They love "
@@ -256,8 +296,10 @@ const SignTable<HealthSignRow> kHealthSignTable{{
      "Avoid too much salt, processed food and strong coffee.",
      "Try new foods freely, but eat at regular times to steady your nerves."},
     // Pisces
-    {"Feet", "Low Athletic Ability", "Low Endurance", "High Flexibility", "Zero Focus",
-     "Moderately Motivated", "No Routine", "Good Team-Work", "Needs variety", Constitution::Water,
+    {"Feet",
+     {kAthletic[2], kMotivation[1], kEndurance[2], kFlexibility[0],
+      kRoutine[2], kTeamWork[0], kFocus[2], kVariety[0]},
+     Constitution::Water,
      "Pisces is a water sign ruled by Jupiter and dreamy Neptune, and its natives drift "
      "through life like fish in a stream. They have little natural athletic ability and low "
      "endurance, and their focus slips away easily, yet their flexibility is high. They enjoy "

@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 frmZodiacPowerSignDisplay::frmZodiacPowerSignDisplay(ProgramHost &host, ProgramWindow *input)
-    : DisplayWindow(host, PowerSignProgram(), input,
-                    {.backMenuName = QStringLiteral("mnuFileBack"), .update = UpdateCaption::CheckMnemonic})
+    : FilledDisplayWindow(host, PowerSignProgram(), input,
+                          {.backMenuName = QStringLiteral("mnuFileBack"), .update = UpdateCaption::CheckMnemonic})
 {
     auto *frame = new QGroupBox(QStringLiteral("Zodiac Power Sign"));
     frame->setObjectName(QStringLiteral("fraPowerSign"));
@@ -23,13 +23,13 @@ frmZodiacPowerSignDisplay::frmZodiacPowerSignDisplay(ProgramHost &host, ProgramW
         label->setAlignment(Qt::AlignCenter);
         column->addWidget(label);
     }
-    QLabel *sign = m_fills.add(ReadingValue(QStringLiteral("lblPowerSign")),
+    QLabel *sign = fills().add(ReadingValue(QStringLiteral("lblPowerSign")),
                                [](const PowerSignReading &reading) { return SignName(reading.sign); });
     sign->setFont(StarboxFont(9, true));
     sign->setAlignment(Qt::AlignCenter);
     column->addWidget(sign);
     column->addSpacing(8);
-    QLabel *description = m_fills.add(ReadingValue(QStringLiteral("lblSignDesc")), &PowerSignRow::description);
+    QLabel *description = fills().add(ReadingValue(QStringLiteral("lblSignDesc")), &PowerSignRow::description);
     description->setFont(StarboxFont(8.25, true));
     description->setMinimumSize(480, 90);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -37,9 +37,4 @@ frmZodiacPowerSignDisplay::frmZodiacPowerSignDisplay(ProgramHost &host, ProgramW
     body()->addWidget(frame, 1);
 
     addCommandRow({Back, Exit});
-}
-
-void frmZodiacPowerSignDisplay::showReading(const PowerSignReading &reading)
-{
-    m_fills.show(reading);
 }

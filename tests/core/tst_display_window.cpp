@@ -4,6 +4,7 @@
 // the controls filled from a reading.
 
 #include "core/frame/display_window.h"
+#include "core/frame/filled_display_window.h"
 #include "core/frame/fonts.h"
 #include "core/frame/reading_fills.h"
 #include "core/frame/reading_program.h"
@@ -19,6 +20,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -147,6 +150,27 @@ struct SampleReading
 {
     int number = 0;
     SampleRow row;
+};
+
+// A row with a part of its own and a group of texts.
+struct SampleCredits
+{
+    const char *author = nullptr;
+    const char *illustrator = nullptr;
+};
+
+enum class Chapter { Opening, Ending };
+
+struct BookRow
+{
+    const char *title = nullptr;
+    SampleCredits credits;
+    TextGroup<Chapter, 2> chapters;
+};
+
+struct BookReading
+{
+    BookRow row;
 };
 
 void ButtonOrMenu()
@@ -307,6 +331,50 @@ private slots:
         QCOMPARE(box.toPlainText(), u"And then"_s);
         QCOMPARE(line.text(), u"number 12"_s);
         QCOMPARE(line.cursorPosition(), 0);
+    }
+
+    // A control shows a text of a part of the row, or one text of a group of
+    // the row's texts by its name, a reading after another.
+    void readingFillsOfPartsAndGroups()
+    {
+        ReadingFills<BookReading> fills;
+        QLabel author, illustrator, opening, ending;
+        QCOMPARE(fills.add(&author, &BookRow::credits, &SampleCredits::author), &author);
+        fills.add(&illustrator, &BookRow::credits, &SampleCredits::illustrator);
+        QCOMPARE(fills.add(&ending, &BookRow::chapters, Chapter::Ending), &ending);
+        fills.add(&opening, &BookRow::chapters, Chapter::Opening);
+
+        fills.show({{"First", {"Ann", "Bo"}, {{"Dawn", "Dusk"}}}});
+        QCOMPARE((QStringList{author.text(), illustrator.text(), opening.text(), ending.text()}),
+                 (QStringList{u"Ann"_s, u"Bo"_s, u"Dawn"_s, u"Dusk"_s}));
+        fills.show({{"Second", {"Cy", "Di"}, {{"Spring", "Winter"}}}});
+        QCOMPARE((QStringList{author.text(), illustrator.text(), opening.text(), ending.text()}),
+                 (QStringList{u"Cy"_s, u"Di"_s, u"Spring"_s, u"Winter"_s}));
+    }
+
+    // A display window made of fills alone shows a reading in every control
+    // it named, and the next reading in its place.
+    void filledDisplayShowsEachReading()
+    {
+        struct Filled : FilledDisplayWindow<BookReading>
+        {
+            explicit Filled(ProgramHost &host)
+                : FilledDisplayWindow(host, SampleProgram(), nullptr, {})
+            {
+                body()->addWidget(fills().add(title, &BookRow::title));
+                body()->addWidget(fills().add(opening, &BookRow::chapters, Chapter::Opening));
+            }
+            QLabel *title = new QLabel;
+            QLabel *opening = new QLabel;
+        };
+        FakeHost host;
+        const auto display = std::make_unique<Filled>(host);
+        display->showReading({{"First", {}, {{"Dawn", "Dusk"}}}});
+        QCOMPARE(display->title->text(), u"First"_s);
+        QCOMPARE(display->opening->text(), u"Dawn"_s);
+        display->showReading({{"Second", {}, {{"Spring", "Winter"}}}});
+        QCOMPARE(display->title->text(), u"Second"_s);
+        QCOMPARE(display->opening->text(), u"Spring"_s);
     }
 
     // A display window whose program has no report opens nothing.

@@ -1,13 +1,21 @@
 // The reading core without widgets: signs, cusp days, date checks, the
-// common validations and the name key rule.
+// common validations, the name key rule and the fixed tables' rows.
 
 #include "core/details_check.h"
+#include "core/fixed_table.h"
 #include "core/name_filter.h"
 #include "core/sun_sign.h"
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+enum class Meal { Breakfast, Lunch, Dinner };
+using Meals = TextGroup<Meal, 3>;
+
+} // namespace
 
 class TestReadingCore : public QObject
 {
@@ -248,6 +256,41 @@ private slots:
     {
         QCOMPARE(OnlyLettersMessage(), u"Please Enter only Letters"_s);
         QCOMPARE(OnlyAlphabetMessage(), u"Please Enter Only Alphabet"_s);
+    }
+
+    // A group of a row's texts gives each text by its name: the name's
+    // place among the group's names.
+    void textGroupByName_data()
+    {
+        QTest::addColumn<Meal>("meal");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("first") << Meal::Breakfast << u"Porridge"_s;
+        QTest::newRow("middle") << Meal::Lunch << u"Soup"_s;
+        QTest::newRow("last") << Meal::Dinner << u"Stew"_s;
+    }
+    void textGroupByName()
+    {
+        QFETCH(Meal, meal);
+        QFETCH(QString, text);
+        const Meals meals{{"Porridge", "Soup", "Stew"}};
+        QCOMPARE(RowText(meals[meal]), text);
+    }
+
+    // Read whole, a group gives its texts in the order of its names; two
+    // groups are equal when every text is; an empty group's texts are null.
+    void textGroupWhole()
+    {
+        static_assert(Meals::size() == 3);
+        const Meals meals{{"Porridge", "Soup", "Stew"}};
+        QStringList inOrder;
+        for (const char *text : meals)
+            inOrder.append(RowText(text));
+        QCOMPARE(inOrder, (QStringList{u"Porridge"_s, u"Soup"_s, u"Stew"_s}));
+        QVERIFY((meals == Meals{{"Porridge", "Soup", "Stew"}}));
+        QVERIFY(!(meals == Meals{{"Porridge", "Stew", "Soup"}}));
+        const Meals none{};
+        for (const char *text : none)
+            QVERIFY(text == nullptr);
     }
 };
 

@@ -55,7 +55,7 @@ private slots:
         QVERIFY(text.startsWith(u"Name: "_s + person.name + u"\n\n\n"_s + maker + u"Date of Birth: "_s
                                 + person.month + u' ' + QString::number(person.day) + u", "_s
                                 + QString::number(person.year) + u"\n\n\n"_s + maker + u"Element: "_s
-                                + RowText(r.row.element) + u"\n\n\n"_s));
+                                + RowText(r.row.profile.element) + u"\n\n\n"_s));
         QVERIFY(text.contains(u"Financial Profile: \n"_s + RowText(r.row.financialProfile) + u"\n\n\n"_s));
         for (int k = 0; k < kFinancialAttributeCount; ++k)
             QVERIFY(text.contains(FinancialAttributeName(k) + u'\n' + r.verdicts[std::size_t(k)] + u"\n\n\n"_s));
@@ -120,8 +120,10 @@ private slots:
                     + RowText(c.lowItemsToTake) + u"\n\nItems to Avoid :- "_s + RowText(c.lowItemsToAvoid)
                     + u"\n\nRemedy :- "_s + RowText(c.lowRemedy) + u"\n\n"_s;
         expected += u"Characteristics :- \n"_s;
-        for (const char *stored : {r.row.athletic, r.row.motivation, r.row.endurance, r.row.flexibility,
-                                   r.row.routine, r.row.teamWork, r.row.focus, r.row.variety})
+        const auto &fitness = r.row.fitness;
+        for (const char *stored : {fitness[Fitness::Athletic], fitness[Fitness::Motivation], fitness[Fitness::Endurance],
+                                   fitness[Fitness::Flexibility], fitness[Fitness::Routine], fitness[Fitness::TeamWork],
+                                   fitness[Fitness::Focus], fitness[Fitness::Variety]})
             expected += RowText(stored) + u'\n';
         expected += u"\nMore About Your Sun Sign :- "_s + RowText(r.row.sunSignDescription) + u"\n\n"_s + maker
                     + u'\n';

@@ -68,11 +68,11 @@ private slots:
         QFETCH(QString, preferred);
         QFETCH(QString, undesirable);
         const FashionReading r = BuildFashionReading(SignAt(sign));
-        QCOMPARE(RowText(r.row.boldness), kBoldness.at(numbers[0] - 1));
-        QCOMPARE(RowText(r.row.traditional), kTraditional.at(numbers[1] - 1));
-        QCOMPARE(RowText(r.row.colorful), kColorful.at(numbers[2] - 1));
-        QCOMPARE(RowText(r.row.customMade), kCustomMade.at(numbers[3] - 1));
-        QCOMPARE(RowText(r.row.frilly), kFrilly.at(numbers[4] - 1));
+        QCOMPARE(RowText(r.row.styles[FashionStyle::Boldness]), kBoldness.at(numbers[0] - 1));
+        QCOMPARE(RowText(r.row.styles[FashionStyle::Traditional]), kTraditional.at(numbers[1] - 1));
+        QCOMPARE(RowText(r.row.styles[FashionStyle::Colorful]), kColorful.at(numbers[2] - 1));
+        QCOMPARE(RowText(r.row.styles[FashionStyle::CustomMade]), kCustomMade.at(numbers[3] - 1));
+        QCOMPARE(RowText(r.row.styles[FashionStyle::Frilly]), kFrilly.at(numbers[4] - 1));
         QCOMPARE(RowText(r.row.preferredColors), preferred);
         QCOMPARE(RowText(r.row.undesirableColors), undesirable);
     }

@@ -69,11 +69,11 @@ private slots:
         Read(*m_fashion, day, month, 1985);
         const FashionReading r = BuildFashionReading(SignAt(sign));
         QCOMPARE(m_fashion->shown("lblSunSign"), SignName(SignAt(sign)));
-        QCOMPARE(m_fashion->shown("lblBoldness"), RowText(r.row.boldness));
-        QCOMPARE(m_fashion->shown("lblColorful"), RowText(r.row.colorful));
-        QCOMPARE(m_fashion->shown("lblCustomMade"), RowText(r.row.customMade));
-        QCOMPARE(m_fashion->shown("lblTraditional"), RowText(r.row.traditional));
-        QCOMPARE(m_fashion->shown("lblFrilly"), RowText(r.row.frilly));
+        QCOMPARE(m_fashion->shown("lblBoldness"), RowText(r.row.styles[FashionStyle::Boldness]));
+        QCOMPARE(m_fashion->shown("lblColorful"), RowText(r.row.styles[FashionStyle::Colorful]));
+        QCOMPARE(m_fashion->shown("lblCustomMade"), RowText(r.row.styles[FashionStyle::CustomMade]));
+        QCOMPARE(m_fashion->shown("lblTraditional"), RowText(r.row.styles[FashionStyle::Traditional]));
+        QCOMPARE(m_fashion->shown("lblFrilly"), RowText(r.row.styles[FashionStyle::Frilly]));
         QCOMPARE(m_fashion->shown("lblPreferredColors"), RowText(r.row.preferredColors));
         QCOMPARE(m_fashion->shown("lblUndesirableColors"), RowText(r.row.undesirableColors));
         QCOMPARE(m_fashion->shown("txtFashionCharacteristics"), RowText(r.row.fashionCharacteristics));

@@ -45,12 +45,13 @@ private slots:
         QFETCH(QStringList, columns);
         FinancialReading r;
         StarSignDescription(SignName(SignAt(sign)), r);
-        QCOMPARE((QStringList{RowText(r.row.element), RowText(r.row.rulingPlanet), RowText(r.row.quality),
-                              RowText(r.row.luckyNumber), RowText(r.row.luckyColor), RowText(r.row.luckyDay),
-                              RowText(r.row.compatibility), RowText(r.row.birthStone)}),
+        const SignProfile &p = r.row.profile;
+        QCOMPARE((QStringList{RowText(p.element), RowText(r.row.rulingPlanet), RowText(r.row.quality),
+                              RowText(p.luckyNumber), RowText(r.row.luckyColor), RowText(p.luckyDay),
+                              RowText(p.compatibility), RowText(p.birthstone)}),
                  columns);
-        QVERIFY(!RowText(r.row.famousPersons).isEmpty() && !RowText(r.row.positiveTraits).isEmpty()
-                && !RowText(r.row.negativeTraits).isEmpty());
+        QVERIFY(!RowText(r.row.famousPersons).isEmpty() && !RowText(p.positiveTraits).isEmpty()
+                && !RowText(p.negativeTraits).isEmpty());
     }
 
     // Transcribed apart from the program's table: one row of twelve levels
@@ -166,18 +167,18 @@ private slots:
         details.year = 1980;
         const FinancialReading r = FinancialReadingFor(details);
         QCOMPARE(r.verdicts[0], u"You are very good at financial planning and money management."_s);
-        QCOMPARE(RowText(r.row.compatibility), u"Taurus & Virgo"_s);
+        QCOMPARE(RowText(r.row.profile.compatibility), u"Taurus & Virgo"_s);
     }
 
     void unknownSignChangesNothing()
     {
         FinancialReading r;
-        r.row.element = "kept";
+        r.row.profile.element = "kept";
         r.verdicts[3] = u"kept"_s;
         for (const QString &name : {u"aries"_s, u"Aries "_s, QString(), u"Ophiuchus"_s}) {
             StarSignDescription(name, r);
             Financial_Profile(name, r);
-            QCOMPARE(RowText(r.row.element), u"kept"_s);
+            QCOMPARE(RowText(r.row.profile.element), u"kept"_s);
             QCOMPARE(r.verdicts[3], u"kept"_s);
             QVERIFY(RowText(r.row.financialProfile).isEmpty());
         }
@@ -187,8 +188,8 @@ private slots:
     {
         FinancialReading r;
         StarSignDescription(u"Leo"_s, r);
-        QCOMPARE(RowText(r.row.positiveTraits).split(u"\n\n"_s).size(), 2);
-        QCOMPARE(RowText(r.row.positiveTraits).size(), 999);
+        QCOMPARE(RowText(r.row.profile.positiveTraits).split(u"\n\n"_s).size(), 2);
+        QCOMPARE(RowText(r.row.profile.positiveTraits).size(), 999);
     }
 };
 

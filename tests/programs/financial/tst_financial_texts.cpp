@@ -20,7 +20,8 @@ private slots:
         QSet<QString> seen;
         for (int i = 0; i < 12; ++i) {
             const FinancialRow &t = RowAt(kFinancialTable, i);
-            const QString texts[] = {QString::fromLatin1(t.positiveTraits), QString::fromLatin1(t.negativeTraits),
+            const QString texts[] = {QString::fromLatin1(t.profile.positiveTraits),
+                                     QString::fromLatin1(t.profile.negativeTraits),
                                      QString::fromLatin1(t.financialProfile)};
             for (const QString &text : texts) {
                 QCOMPARE(text.trimmed(), text);

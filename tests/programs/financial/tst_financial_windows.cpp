@@ -141,7 +141,7 @@ private slots:
     {
         read(u"ANNA"_s, 1, u"August"_s, 1980);
         openReport();
-        const QString positive = RowText(FinancialReadingFor(details(1, u"August"_s)).row.positiveTraits);
+        const QString positive = RowText(FinancialReadingFor(details(1, u"August"_s)).row.profile.positiveTraits);
         QVERIFY(positive.contains(u"\n\n"_s));
         QVERIFY(reportBox()->toPlainText().contains(u"Positive Traits: "_s + positive + u"\n\n\n"_s + kMakerLine));
     }

@@ -46,8 +46,10 @@ private slots:
         QFETCH(QStringList, items);
         const FoodReading r = BuildFoodReading(SignAt(sign));
         QCOMPARE(SignName(r.sign), SignName(SignAt(sign)));
-        QCOMPARE((QStringList{RowText(r.row.pizza), RowText(r.row.snacks), RowText(r.row.cocktails),
-                              RowText(r.row.iceCream), RowText(r.row.foodForSoul), RowText(r.row.recipeName)}),
+        const auto &favourites = r.row.favourites;
+        QCOMPARE((QStringList{RowText(favourites[FoodFavourite::Pizza]), RowText(favourites[FoodFavourite::Snacks]),
+                              RowText(favourites[FoodFavourite::Cocktails]), RowText(favourites[FoodFavourite::IceCream]),
+                              RowText(favourites[FoodFavourite::FoodForSoul]), RowText(r.row.recipeName)}),
                  items);
     }
 

@@ -99,11 +99,11 @@ private slots:
         const auto label = [shown](const char *name) {
             return shown->findChild<QLabel *>(QString::fromLatin1(name))->text();
         };
-        QCOMPARE(label("lblPizza"), RowText(aries.row.pizza));
-        QCOMPARE(label("lblSnacks"), RowText(aries.row.snacks));
-        QCOMPARE(label("lblCocktails"), RowText(aries.row.cocktails));
-        QCOMPARE(label("lblIceCream"), RowText(aries.row.iceCream));
-        QCOMPARE(label("lblFoodForSoul"), RowText(aries.row.foodForSoul));
+        QCOMPARE(label("lblPizza"), RowText(aries.row.favourites[FoodFavourite::Pizza]));
+        QCOMPARE(label("lblSnacks"), RowText(aries.row.favourites[FoodFavourite::Snacks]));
+        QCOMPARE(label("lblCocktails"), RowText(aries.row.favourites[FoodFavourite::Cocktails]));
+        QCOMPARE(label("lblIceCream"), RowText(aries.row.favourites[FoodFavourite::IceCream]));
+        QCOMPARE(label("lblFoodForSoul"), RowText(aries.row.favourites[FoodFavourite::FoodForSoul]));
         QCOMPARE(label("lblEatingHabits"), RowText(aries.row.eatingHabits));
         QCOMPARE(label("lblRecipe"), u"Beet Salad"_s);
         auto *tabs = shown->findChild<QTabWidget *>(u"SSTab1"_s);
@@ -137,7 +137,10 @@ private slots:
     }
 
 private:
-    static QString pizzaOf(SunSign sign) { return RowText(BuildFoodReading(sign).row.pizza); }
+    static QString pizzaOf(SunSign sign)
+    {
+        return RowText(BuildFoodReading(sign).row.favourites[FoodFavourite::Pizza]);
+    }
 
     QPushButton *button(const char *name) const
     {

@@ -45,9 +45,12 @@ private slots:
         QFETCH(QStringList, columns);
         const HealthReading r = BuildHealthReading(SignAt(sign));
         QCOMPARE(SignName(r.sign), SignName(SignAt(sign)));
-        QCOMPARE((QStringList{RowText(r.row.bodyPart), RowText(r.row.athletic), RowText(r.row.endurance),
-                              RowText(r.row.flexibility), RowText(r.row.focus), RowText(r.row.motivation),
-                              RowText(r.row.routine), RowText(r.row.teamWork), RowText(r.row.variety),
+        const auto &fitness = r.row.fitness;
+        QCOMPARE((QStringList{RowText(r.row.bodyPart), RowText(fitness[Fitness::Athletic]),
+                              RowText(fitness[Fitness::Endurance]), RowText(fitness[Fitness::Flexibility]),
+                              RowText(fitness[Fitness::Focus]), RowText(fitness[Fitness::Motivation]),
+                              RowText(fitness[Fitness::Routine]), RowText(fitness[Fitness::TeamWork]),
+                              RowText(fitness[Fitness::Variety]),
                               RowText(r.constitution.type)}),
                  columns);
         // Every field is filled: both look-ups found their rows.

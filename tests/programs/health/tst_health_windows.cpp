@@ -43,6 +43,7 @@ QList<Piece> ExpectedReport(const HealthReading &r, const QString &name, const Q
     const auto heading = [](const QString &text) { return Piece{text, true, kBlack}; };
     const auto value = [](const QString &text) { return Piece{text, false, kPurple}; };
     const auto item = [](const QString &text) { return Piece{text, true, kOlive}; };
+    const auto fitness = [&r](Fitness characteristic) { return RowText(r.row.fitness[characteristic]); };
     return {
         {maker + u"\n\n"_s, false, kBlack},
         heading(u"Name :- "_s), value(name + u"\n\n"_s),
@@ -66,9 +67,9 @@ QList<Piece> ExpectedReport(const HealthReading &r, const QString &name, const Q
         item(u"Items to Avoid :- "_s), value(RowText(r.constitution.lowItemsToAvoid) + u"\n\n"_s),
         item(u"Remedy :- "_s), value(RowText(r.constitution.lowRemedy) + u"\n\n"_s),
         heading(u"Characteristics :- \n"_s),
-        {QStringList{RowText(r.row.athletic), RowText(r.row.motivation), RowText(r.row.endurance),
-                     RowText(r.row.flexibility), RowText(r.row.routine), RowText(r.row.teamWork), RowText(r.row.focus),
-                     RowText(r.row.variety)}.join(u'\n') + u"\n\n"_s, false, kBlue},
+        {QStringList{fitness(Fitness::Athletic), fitness(Fitness::Motivation), fitness(Fitness::Endurance),
+                     fitness(Fitness::Flexibility), fitness(Fitness::Routine), fitness(Fitness::TeamWork),
+                     fitness(Fitness::Focus), fitness(Fitness::Variety)}.join(u'\n') + u"\n\n"_s, false, kBlue},
         heading(u"More About Your Sun Sign :- "_s), value(RowText(r.row.sunSignDescription) + u"\n\n"_s),
         value(maker + u"\n"_s),
     };
@@ -185,14 +186,14 @@ private slots:
             {"lblLowItemToBeTaken", RowText(aries.constitution.lowItemsToTake)},
             {"lblLowItemToAvoid", RowText(aries.constitution.lowItemsToAvoid)},
             {"lblLowRemedy", RowText(aries.constitution.lowRemedy)},
-            {"lblAthletic", RowText(aries.row.athletic)},
-            {"lblMotivated", RowText(aries.row.motivation)},
-            {"lblEndurance", RowText(aries.row.endurance)},
-            {"lblFlexibility", RowText(aries.row.flexibility)},
-            {"lblRoutine", RowText(aries.row.routine)},
-            {"lblTeamWork", RowText(aries.row.teamWork)},
-            {"lblFocus", RowText(aries.row.focus)},
-            {"lblvariety", RowText(aries.row.variety)},
+            {"lblAthletic", RowText(aries.row.fitness[Fitness::Athletic])},
+            {"lblMotivated", RowText(aries.row.fitness[Fitness::Motivation])},
+            {"lblEndurance", RowText(aries.row.fitness[Fitness::Endurance])},
+            {"lblFlexibility", RowText(aries.row.fitness[Fitness::Flexibility])},
+            {"lblRoutine", RowText(aries.row.fitness[Fitness::Routine])},
+            {"lblTeamWork", RowText(aries.row.fitness[Fitness::TeamWork])},
+            {"lblFocus", RowText(aries.row.fitness[Fitness::Focus])},
+            {"lblvariety", RowText(aries.row.fitness[Fitness::Variety])},
             {"txtSunSignDesc", RowText(aries.row.sunSignDescription)}};
         const HealthReading taurus = BuildHealthReading(SunSign::Taurus);
         for (const auto &[name, text] : fields) {
@@ -248,7 +249,7 @@ private slots:
         openReport();
         QVERIFY(!reportBox()->toPlainText().contains(u"Shown Focus"_s));
         QVERIFY(reportBox()->toPlainText().contains(
-            u"\n"_s + RowText(BuildHealthReading(SunSign::Gemini).row.focus) + u"\n"_s));
+            u"\n"_s + RowText(BuildHealthReading(SunSign::Gemini).row.fitness[Fitness::Focus]) + u"\n"_s));
     }
 
     // Flower and Health files share their line order: a Flower file renamed
