@@ -150,16 +150,13 @@ int ColdStart(int argc, char *argv[], Start start)
     return 0;
 }
 
-double MedianColdStart(const QString &self, const char *which, int runs)
+// One child run's time to its first frame, in milliseconds.
+double ColdStartMs(const QString &self, const char *which)
 {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QProcess child;
-        child.start(self, {QStringLiteral("--cold-start"), QString::fromLatin1(which)});
-        child.waitForFinished(30000);
-        times.push_back(child.readAllStandardOutput().trimmed().toDouble());
-    }
-    return Median(times);
+    QProcess child;
+    child.start(self, {QStringLiteral("--cold-start"), QString::fromLatin1(which)});
+    child.waitForFinished(30000);
+    return child.readAllStandardOutput().trimmed().toDouble();
 }
 
 // One program's reading cycle: open the program, fill the details, proceed
@@ -296,10 +293,18 @@ int main(int argc, char *argv[])
     const QString self = QCoreApplication::applicationFilePath();
 
     if (only.isEmpty()) {
-    constexpr int kColdRuns = 15;
-    const double coldBare = MedianColdStart(self, "bare", kColdRuns);
-    const double coldFloor = MedianColdStart(self, "floor", kColdRuns);
-    const double coldMain = MedianColdStart(self, "main", kColdRuns);
+    // The three starts take turns, so that a machine that grows busier or
+    // quieter during the run weighs on each alike.
+    constexpr int kColdRuns = 21;
+    std::vector<double> bare, floor, mainWindow;
+    for (int i = 0; i < kColdRuns; ++i) {
+        bare.push_back(ColdStartMs(self, "bare"));
+        floor.push_back(ColdStartMs(self, "floor"));
+        mainWindow.push_back(ColdStartMs(self, "main"));
+    }
+    const double coldBare = Median(bare);
+    const double coldFloor = Median(floor);
+    const double coldMain = Median(mainWindow);
     std::printf("start-up, cold (fresh process to first frame, median of %d): floor (a "
                 "QMainWindow holding a QMdiArea, a label and a button) %.2f ms, frmMDI %.2f ms, "
                 "ratio %.2f; bare window without text %.2f ms\n",
