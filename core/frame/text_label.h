@@ -6,13 +6,13 @@
 // every window shows the same banner and brand texts, and each answer of a
 // wrapping label otherwise lays the whole text out anew. Without the table
 // a Flower reading cycle with its first paint takes about three times the
-// work (42.7 M -> 134.6 M instructions), Health 1.6 times (54.7 M -> 89.6 M)
-// and Food 1.9 times: past a 16 ms frame.
+// work (40.4 M -> 127.1 M instructions), Health 1.6 times (52.8 M -> 83.0 M)
+// and Food 1.7 times (30.4 M -> 53.1 M).
 //
 // A label that takes focus is measured and drawn here, as QLabel measures
 // and draws a label without focus: QLabel would lay a focusable label's
-// plain text out in a rich-text document, which costs about a millisecond a
-// label and draws the same text.
+// plain text out in a rich-text document, which costs about a tenth of a
+// millisecond a label and draws the same text.
 class TextLabel : public QLabel
 {
     Q_OBJECT
