@@ -80,17 +80,6 @@ void ShowSvg(QLabel *label, const QString &resource, const QSize &logicalSize, c
     source->show(resource, logicalSize);
 }
 
-QImage BakedImage(const QString &resource, const QSize &pixelSize)
-{
-    for (std::size_t i = 0; i < kBakedPictureCount; ++i) {
-        const BakedPicture &baked = kBakedPictures[i];
-        if (QSize(baked.width, baked.height) == pixelSize && resource == QLatin1String(baked.resource))
-            return QImage(reinterpret_cast<const uchar *>(baked.pixels), baked.width, baked.height,
-                          QImage::Format_ARGB32_Premultiplied);
-    }
-    return {};
-}
-
 QString ImageList::resource(int position) const
 {
     return position >= 1 && position <= count() ? m_resources.at(position - 1) : QString();
