@@ -32,9 +32,9 @@ constexpr Sentences kFrilly{
 
 // One row a sign, in zodiac order: the sentence each style field takes (in
 // the order of FashionStyle: boldness, colorful, custom-made, traditional,
-// frilly), the preferred and the undesirable colours, and how the sign dresses and shops
-// (Leo's in two paragraphs split by "\n\n"). Plain ASCII, so it survives any
-// 8-bit code page.
+// frilly), the preferred and the undesirable colours, and how the sign
+// dresses and shops (Leo's in two paragraphs split by "\n\n"). Plain ASCII,
+// so it survives any 8-bit code page.
 const SignTable<FashionRow> kFashionTable{{
     // Aries
     {{kBoldness[0], kColorful[1], kCustomMade[2], kTraditional[0], kFrilly[2]},
