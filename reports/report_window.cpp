@@ -12,6 +12,7 @@
 #include <QMdiArea>
 #include <QTextBrowser>
 #include <QTextCursor>
+#include <QTimer>
 #include <QVBoxLayout>
 
 ReportWindow::ReportWindow(ProgramHost &host, ProgramWindow *display, const QString &programName,
@@ -27,6 +28,10 @@ ReportWindow::ReportWindow(ProgramHost &host, ProgramWindow *display, const QStr
     m_box = new QTextBrowser;
     m_box->setObjectName(QStringLiteral("RTB"));
     m_box->setAccessibleName(programName + QStringLiteral(" Report"));
+    // A caret that the arrow keys move, line by line and word by word, so
+    // that a screen reader reads the report piece by piece; Tab still goes
+    // from address to address.
+    m_box->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     m_box->setFont(StarboxFont(9.75));
     m_box->document()->setDefaultFont(StarboxFont(9.75));
     // Every report is longer than the box; a bar that is always there
@@ -94,6 +99,8 @@ void ReportWindow::present()
     // the report is laid out once, at the box's own width, rather than
     // after every piece and again for every change of width while the
     // window settles.
+    // Closing the report gives the keyboard back where it was.
+    m_focusBefore = m_display ? m_display->focusWidget() : nullptr;
     open();
     m_box->clear();
     QTextCursor cursor(m_box->document());
@@ -148,6 +155,11 @@ void ReportWindow::closeEvent(QCloseEvent *event)
         m_display->show();
     ProgramWindow::closeEvent(event);
     // The display window is the one in use again.
-    if (event->isAccepted() && m_display && m_display->isVisible() && mdiArea())
+    if (event->isAccepted() && m_display && m_display->isVisible() && mdiArea()) {
         mdiArea()->setActiveSubWindow(m_display);
+        // Once the area has given the display window its focus back, which
+        // it does on its own, the control that had it has it again.
+        if (m_focusBefore)
+            QTimer::singleShot(0, m_focusBefore, [control = m_focusBefore] { control->setFocus(Qt::OtherFocusReason); });
+    }
 }

@@ -60,6 +60,7 @@ private:
     void releaseOtherWindows();
 
     QPointer<ProgramWindow> m_display;
+    QPointer<QWidget> m_focusBefore; // the display window's control in use
     QList<QPointer<QWidget>> m_blocked; // what this window turned off
     const SavedReadingKind &m_files;
     PrintForm m_printForm;

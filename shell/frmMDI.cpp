@@ -1,6 +1,7 @@
 #include "shell/frmMDI.h"
 
 #include "core/frame/clickable_label.h"
+#include "core/frame/enter_key.h"
 #include "core/frame/fonts.h"
 #include "core/frame/guarded_dialog.h"
 #include "core/frame/help_menu.h"
@@ -197,9 +198,11 @@ QWidget *frmMDI::createSelectorArea()
             text = entry.name;
             colour = entry.captionColour;
         }
+        // A program's caption runs what its button runs: the button is the
+        // one that Tab and a screen reader reach, the caption is for the mouse.
         auto *caption = new ClickableLabel(text, m_picMain,
                                            index < kCaptionOffset ? ClickableLabel::Kind::Text
-                                                                  : ClickableLabel::Kind::Command);
+                                                                  : ClickableLabel::Kind::MouseOnly);
         caption->setObjectName(QStringLiteral("lblCaption"));
         caption->setProperty("index", index);
         caption->setFont(StarboxFont(size, true));
@@ -228,16 +231,8 @@ QWidget *frmMDI::createSelectorArea()
     for (int index = 0; index < kCaptionOffset; ++index)
         column->addWidget(m_captions[static_cast<std::size_t>(index)], 0, Qt::AlignHCenter);
     column->addSpacing(10);
-    QWidget *previous = nullptr;
-    for (ReadingProgram program : SelectorOrder()) {
-        const int index = static_cast<int>(program) + kCaptionOffset;
-        ClickableLabel *caption = m_captions[static_cast<std::size_t>(index)];
-        column->addWidget(caption, 0, Qt::AlignHCenter);
-        // Tab takes the captions in the order they are shown.
-        if (previous)
-            QWidget::setTabOrder(previous, caption);
-        previous = caption;
-    }
+    for (ReadingProgram program : SelectorOrder())
+        column->addWidget(m_captions[static_cast<std::size_t>(program) + kCaptionOffset], 0, Qt::AlignHCenter);
     column->addStretch(1);
     return m_picMain;
 }
@@ -270,6 +265,12 @@ QWidget *frmMDI::createBottomStrip()
 void frmMDI::setSelectorVisible(bool visible)
 {
     m_picMain->setVisible(visible);
+    // The last program's window closed: the keyboard comes back to that
+    // program's button, and a screen reader says where it is. A focus still
+    // on a control of the main window's own stays there.
+    QWidget *focus = QApplication::focusWidget();
+    if (visible && !m_openingProgram && m_lastProgram >= 0 && (!focus || m_area->isAncestorOf(focus)))
+        m_buttons[static_cast<std::size_t>(m_lastProgram)]->setFocus(Qt::OtherFocusReason);
 }
 
 void frmMDI::setOwnControlsEnabled(bool enabled)
@@ -339,7 +340,10 @@ void frmMDI::OpenReadingProgram(int index)
 {
     if (index < 0 || index >= kReadingProgramCount)
         return;
+    m_openingProgram = true;
     CloseAllProgramWindows();
+    m_openingProgram = false;
+    m_lastProgram = index;
     setSelectorVisible(false);
     ProgramWindow *input = ReadingProgramAt(index).openInput(*this);
     input->open();
@@ -392,6 +396,12 @@ void frmMDI::closeEvent(QCloseEvent *event)
     }
     CloseAllProgramWindows();
     QMainWindow::closeEvent(event);
+}
+
+void frmMDI::keyPressEvent(QKeyEvent *event)
+{
+    if (!PressButtonForEnter(event, this))
+        QMainWindow::keyPressEvent(event);
 }
 
 bool frmMDI::eventFilter(QObject *watched, QEvent *event)

@@ -45,6 +45,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -59,4 +60,6 @@ private:
     QList<QWidget *> m_ownControls; // strips, button panel, selector, menu bar
     std::array<QPushButton *, 9> m_buttons{};
     std::array<ClickableLabel *, 12> m_captions{};
+    int m_lastProgram = -1;        // the program opened last, by index
+    bool m_openingProgram = false; // closing one program to open another
 };

@@ -3,9 +3,12 @@
 #include "core/frame/clickable_label.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QPointer>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -33,7 +36,7 @@ public:
         case ClickableLabel::Kind::Link: return QAccessible::Link;
         case ClickableLabel::Kind::Command: return QAccessible::Button;
         case ClickableLabel::Kind::Text:
-        case ClickableLabel::Kind::Covered: break;
+        case ClickableLabel::Kind::MouseOnly: break;
         }
         return label()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
     }
@@ -43,7 +46,7 @@ public:
         QAccessible::State state = QAccessibleWidget::state();
         if (label()->kind() == ClickableLabel::Kind::Link)
             state.linked = true;
-        if (label()->kind() == ClickableLabel::Kind::Covered) {
+        if (label()->kind() == ClickableLabel::Kind::MouseOnly) {
             state.invisible = true;
             state.focusable = false;
         }
@@ -296,8 +299,39 @@ private:
     }
 };
 
+// A piece of a reading that Tab reaches: called by its caption and what it
+// shows ("Element: Earth"), or by what it shows where it has no caption.
+class ReadingValueAccessible : public QAccessibleWidget
+{
+public:
+    explicit ReadingValueAccessible(QLabel *value)
+        : QAccessibleWidget(value, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const auto *value = static_cast<QLabel *>(widget());
+        const QString caption = value->accessibleName();
+        return caption.isEmpty() ? value->text() : caption + QStringLiteral(": ") + value->text();
+    }
+};
+
 QAccessibleInterface *StarboxInterfaces(const QString &className, QObject *object)
 {
+    // The program area holds the program windows, and a tab control's
+    // stack its pages: a reader passes through them as through any layout
+    // (Qt makes them layered panes without a name, which a reader speaks
+    // on every entry).
+    if (className == QLatin1String("QMdiArea") || className == QLatin1String("QStackedWidget"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Client);
+    if (className == QLatin1String("TextLabel")) {
+        auto *value = qobject_cast<QLabel *>(object);
+        if (value && (value->focusPolicy() & Qt::TabFocus))
+            return new ReadingValueAccessible(value);
+    }
     if (className == QLatin1String("QTextBrowser")) {
         auto *box = qobject_cast<QTextBrowser *>(object);
         if (box && !box->accessibleName().isEmpty())
@@ -328,12 +362,74 @@ QString WithoutMnemonic(const QString &caption)
     return plain;
 }
 
+// Mends two ways in which Qt 6.4 misleads a screen reader, by holding
+// back an event before it reaches the accessibility bus:
+// - a window that stays active while a menu or list drops down from it,
+//   and when it closes again, is announced as activated anew each time
+//   (X hands the keyboard to the popup and back, and Qt reports each
+//   change of the focused window as one of the window's state): a reader
+//   then leaves the menu, or the report just opened, for the main window;
+// - a text box reached with Tab moves its caret before it reports the
+//   focus: a reader takes the caret for the focus and then says nothing of
+//   the box.
+class UpdateFilter
+{
+public:
+    static void install()
+    {
+        s_previous = QAccessible::installUpdateHandler(&UpdateFilter::update);
+    }
+
+private:
+    static void update(QAccessibleEvent *event)
+    {
+        if (holdsBack(event))
+            return;
+        if (s_previous) {
+            s_previous(event);
+            return;
+        }
+        // On to the bus, as Qt sends it without a handler.
+        QAccessible::installUpdateHandler(nullptr);
+        QAccessible::updateAccessibility(event);
+        QAccessible::installUpdateHandler(&UpdateFilter::update);
+    }
+
+    static bool holdsBack(QAccessibleEvent *event)
+    {
+        switch (event->type()) {
+        case QAccessible::Focus:
+            s_focused = event->object();
+            return false;
+        case QAccessible::TextCaretMoved:
+        case QAccessible::TextSelectionChanged: {
+            QObject *box = event->object();
+            return box && box == QApplication::focusWidget() && box != s_focused;
+        }
+        case QAccessible::StateChanged: {
+            // Qt's bridge announces a window's activation as it happens,
+            // from the window's own activation events.
+            QAccessibleInterface *window = event->accessibleInterface();
+            auto *widget = qobject_cast<QWidget *>(window ? window->object() : nullptr);
+            return static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().active && widget
+                   && widget->isWindow();
+        }
+        default:
+            return false;
+        }
+    }
+
+    static inline QAccessible::UpdateHandler s_previous = nullptr;
+    static inline QPointer<QObject> s_focused;
+};
+
 } // namespace
 
 void InstallAccessibleInterfaces()
 {
     static const bool installed = [] {
         QAccessible::installFactory(StarboxInterfaces);
+        UpdateFilter::install();
         return true;
     }();
     Q_UNUSED(installed);

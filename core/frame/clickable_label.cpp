@@ -4,8 +4,6 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 ClickableLabel::ClickableLabel(const QString &text, QWidget *parent, Kind kind)
     : TextLabel(text, parent), m_kind(Kind::Link)
@@ -24,7 +22,7 @@ ClickableLabel::ClickableLabel(const QString &text, QWidget *parent, Kind kind)
 void ClickableLabel::setKind(Kind kind)
 {
     m_kind = kind;
-    if (kind == Kind::Covered)
+    if (kind == Kind::MouseOnly)
         setFocusPolicy(Qt::NoFocus);
 }
 
@@ -57,16 +55,4 @@ void ClickableLabel::keyPressEvent(QKeyEvent *event)
     default:
         TextLabel::keyPressEvent(event);
     }
-}
-
-void ClickableLabel::paintEvent(QPaintEvent *event)
-{
-    TextLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = rect().adjusted(1, 1, -1, -1);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }

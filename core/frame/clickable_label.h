@@ -14,13 +14,15 @@ public:
         Link,    // it opens a web page: a link, with a Press action
         Command, // it runs a command of the program: a button, with a Press action
         Text,    // its text and no more (a heading; a backdrop whose link lies on it)
-        Covered, // it lies under another label: not there for a reader, nor for Tab
+        MouseOnly, // another control stands for it: it lies under another label, or
+                   // repeats a button that Tab and a reader reach. Only a click
+                   // reaches it
     };
 
     explicit ClickableLabel(const QString &text, QWidget *parent = nullptr, Kind kind = Kind::Link);
 
     Kind kind() const { return m_kind; }
-    // A covered label takes no focus; a text label keeps its focus policy.
+    // A mouse-only label takes no focus; a text label keeps its focus policy.
     void setKind(Kind kind);
 
     // Runs what a click runs.
@@ -33,7 +35,6 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     Kind m_kind;

@@ -86,13 +86,15 @@ QComboBox *PickList(const QString &name)
 ThreeNameBoxes CreateThreeNameBoxes(const QString &refusalMessage)
 {
     ThreeNameBoxes boxes;
-    boxes.row = new QWidget;
     boxes.first = NameBox(QStringLiteral("txtFirstName"), refusalMessage);
     boxes.middle = NameBox(QStringLiteral("txtMiddleName"), refusalMessage);
     boxes.last = NameBox(QStringLiteral("txtLastName"), refusalMessage);
 
-    auto *grid = new QGridLayout(boxes.row);
+    // A layout, not a widget: the frame around the boxes is their group
+    // for a screen reader, with nothing unnamed between them.
+    auto *grid = new QGridLayout;
     grid->setContentsMargins(0, 0, 0, 0);
+    boxes.row = grid;
     const struct { const char16_t *caption; QLineEdit *box; } columns[] = {
         {u" First Name", boxes.first}, {u"Middle Name", boxes.middle}, {u" Last Name", boxes.last}};
     int column = 0;
@@ -149,7 +151,7 @@ DetailsFrame CreateDetailsFrame(const ThreeNameBoxes &names, const DateLists &da
     auto *nameFrame = new QGroupBox(QStringLiteral("Name"));
     nameFrame->setObjectName(QStringLiteral("Frame1"));
     auto *nameLayout = new QVBoxLayout(nameFrame);
-    nameLayout->addWidget(details.names.row);
+    nameLayout->addLayout(details.names.row);
     details.date = date;
 
     details.row = new QHBoxLayout;

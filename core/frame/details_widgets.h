@@ -15,7 +15,7 @@ class QWidget;
 
 struct ThreeNameBoxes
 {
-    QWidget *row = nullptr;      // the three boxes side by side, each under its caption
+    QGridLayout *row = nullptr;  // the three boxes side by side, each under its caption
     QLineEdit *first = nullptr;  // txtFirstName
     QLineEdit *middle = nullptr; // txtMiddleName
     QLineEdit *last = nullptr;   // txtLastName

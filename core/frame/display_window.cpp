@@ -67,7 +67,10 @@ DisplayWindow::CommandButton DisplayWindow::buttonOf(Command command) const
 FaceButton *DisplayWindow::commandButton(Command command)
 {
     const CommandButton made = buttonOf(command);
-    return button(made.caption, made.name, made.slot);
+    FaceButton *created = button(made.caption, made.name, made.slot);
+    // The commands come after the whole reading, wherever it was made.
+    placeLastInTabOrder(created);
+    return created;
 }
 
 void DisplayWindow::addCommandRow(const QList<Command> &commands)
@@ -85,6 +88,7 @@ void DisplayWindow::addCommandStrip(const QList<Command> &commands, int widthTwi
         const CommandButton made = buttonOf(command);
         FaceButton *created = stripButton(made.caption, made.name, made.slot, widthTwips);
         created->setFace(face);
+        placeLastInTabOrder(created);
         before.append(created);
     }
     addToBottomStrip(before);

@@ -2,6 +2,7 @@
 
 #include "core/frame/accessibility.h"
 #include "core/frame/clickable_label.h"
+#include "core/frame/enter_key.h"
 #include "core/frame/fonts.h"
 #include "core/frame/program_host.h"
 #include "core/frame/solid_frame.h"
@@ -100,7 +101,7 @@ QFrame *ProgramWindow::createBrandFrame()
     // Two offers at one place: the full-brand offer lies on top and covers
     // the co-brand one, so a click there reaches the full-brand page. What
     // cannot be seen is not reached with Tab or read out either.
-    auto *coBrand = new ClickableLabel(CoBrandText(), nullptr, ClickableLabel::Kind::Covered);
+    auto *coBrand = new ClickableLabel(CoBrandText(), nullptr, ClickableLabel::Kind::MouseOnly);
     coBrand->setObjectName(QStringLiteral("lblCobrand"));
     auto *fullBrand = new ClickableLabel(FullBrandText());
     fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
@@ -240,14 +241,25 @@ QList<QWidget *> ProgramWindow::tabStops() const
     return stops;
 }
 
+void ProgramWindow::placeLastInTabOrder(QWidget *control)
+{
+    m_lastStops.append(control);
+}
+
 void ProgramWindow::placeBrandLastInTabOrder()
 {
     // The brand frame is made before the window's own controls, so Tab
-    // would reach the offers at the bottom before them: they go last.
+    // would reach the offers at the bottom before them: they go last,
+    // after the controls asked to come after the rest.
     QWidget *last = nullptr;
     for (QWidget *stop : tabStops()) {
-        if (!m_brandOffers.contains(stop))
+        if (!m_brandOffers.contains(stop) && !m_lastStops.contains(stop))
             last = stop;
+    }
+    for (QWidget *control : std::as_const(m_lastStops)) {
+        if (last && control->window() == last->window())
+            QWidget::setTabOrder(last, control);
+        last = control;
     }
     for (QWidget *offer : m_brandOffers) {
         if (offer->focusPolicy() == Qt::NoFocus)
@@ -304,6 +316,9 @@ void ProgramWindow::backTo(ProgramWindow *input)
     if (input) {
         input->show();
         input->placeAtTopCentre();
+        // The details come back ready to change, in their first box.
+        if (QWidget *first = input->openingFocus())
+            first->setFocus(Qt::OtherFocusReason);
     }
     m_closingForBack = true;
     close();
@@ -312,20 +327,8 @@ void ProgramWindow::backTo(ProgramWindow *input)
 
 void ProgramWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        auto *focused = qobject_cast<QAbstractButton *>(focusWidget());
-        if (focused && focused->isEnabled()) {
-            focused->click();
-            return;
-        }
-        for (QPushButton *candidate : findChildren<QPushButton *>()) {
-            if (candidate->isDefault() && candidate->isVisible() && candidate->isEnabled()) {
-                candidate->click();
-                return;
-            }
-        }
-    }
-    QMdiSubWindow::keyPressEvent(event);
+    if (!PressButtonForEnter(event, this))
+        QMdiSubWindow::keyPressEvent(event);
 }
 
 void ProgramWindow::closeEvent(QCloseEvent *event)

@@ -103,6 +103,10 @@ protected:
     // Puts controls in a row at the right end of the bottom strip.
     void addToBottomStrip(const QList<QWidget *> &widgets);
 
+    // Tab reaches this control after the window's other controls, and
+    // before the brand offers; controls so placed keep the order given.
+    void placeLastInTabOrder(QWidget *control);
+
     // Fills the area between the banner and the brand frame with a colour.
     void setBodyBackground(const QColor &colour);
 
@@ -167,6 +171,7 @@ private:
     SolidFrame *m_brandFrame = nullptr;
     QGridLayout *m_brandGrid = nullptr;
     QList<QWidget *> m_brandOffers; // co-brand, then full-brand
+    QList<QWidget *> m_lastStops;   // placed after the other controls, before the offers
 
     bool m_closingForBack = false;
     QPointer<ProgramWindow> m_display; // an input window's current display window

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
+#include <QStylePainter>
 
 #include <algorithm>
 
@@ -130,10 +131,21 @@ QSize TextLabel::textSizeForWidth(int width) const
 
 void TextLabel::paintEvent(QPaintEvent *event)
 {
-    if (!drawsOwnText()) {
+    if (drawsOwnText())
+        drawText();
+    else
         QLabel::paintEvent(event);
+    if (!hasFocus())
         return;
-    }
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(1, 1, -1, -1);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+void TextLabel::drawText()
+{
     QPainter painter(this);
     QStyleOption option;
     option.initFrom(this);

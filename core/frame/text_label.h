@@ -12,7 +12,8 @@
 // A label that takes focus is measured and drawn here, as QLabel measures
 // and draws a label without focus: QLabel would lay a focusable label's
 // plain text out in a rich-text document, which costs about a tenth of a
-// millisecond a label and draws the same text.
+// millisecond a label and draws the same text. A label that has the focus
+// shows the style's focus frame.
 class TextLabel : public QLabel
 {
     Q_OBJECT
@@ -27,6 +28,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void drawText();
     QString metricsKey(QChar kind, int width = 0) const;
     bool drawsOwnText() const;
     int textFlags() const;

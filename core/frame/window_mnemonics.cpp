@@ -100,13 +100,21 @@ QMenuBar *ShownMenuBar(QMdiSubWindow *window)
     return bar && bar->isVisible() ? bar : nullptr;
 }
 
+// Opens the bar's first menu as Alt and its letter would: the bar in
+// keyboard mode, the menu open on its first entry. Qt 6.4 offers that only
+// to the bar's own mnemonics (a private slot); opened through
+// setActiveAction, the bar stays out of keyboard mode and a screen reader
+// hears the window's control instead of the next menu's entry.
 void OpenFirstMenu(QMenuBar *bar)
 {
-    for (QAction *title : bar->actions()) {
-        if (title->isVisible() && title->isEnabled() && title->menu()) {
+    const QList<QAction *> titles = bar->actions();
+    for (qsizetype index = 0; index < titles.size(); ++index) {
+        QAction *title = titles.at(index);
+        if (!title->isVisible() || !title->isEnabled() || !title->menu())
+            continue;
+        if (!QMetaObject::invokeMethod(bar, "_q_internalShortcutActivated", Q_ARG(int, int(index))))
             OpenTitle(bar, title);
-            return;
-        }
+        return;
     }
 }
 

@@ -31,7 +31,7 @@ frmFoodAstrologyMain::frmFoodAstrologyMain(ProgramHost &host)
     nameCaption->setFont(StarboxFont(8.25, true));
     auto *nameRow = new QHBoxLayout(details);
     nameRow->addWidget(nameCaption, 0, Qt::AlignBottom);
-    nameRow->addWidget(threeNames().row, 1);
+    nameRow->addLayout(threeNames().row, 1);
     body()->addWidget(details);
     body()->addWidget(dateLists().frame);
 

@@ -209,7 +209,8 @@ private slots:
     {
         MessageWatcher messages;
         ThreeNameBoxes boxes = CreateThreeNameBoxes(OnlyAlphabetMessage());
-        std::unique_ptr<QWidget> frame(boxes.row);
+        auto frame = std::make_unique<QWidget>();
+        frame->setLayout(boxes.row);
         frame->show();
         QTest::keyClicks(boxes.first, u"ann lee"_s);
         QCOMPARE(boxes.first->text(), u"ANN LEE"_s);
@@ -234,7 +235,8 @@ private slots:
         QFETCH(QString, typed);
         MessageWatcher messages;
         ThreeNameBoxes boxes = CreateThreeNameBoxes(OnlyAlphabetMessage());
-        std::unique_ptr<QWidget> frame(boxes.row);
+        auto frame = std::make_unique<QWidget>();
+        frame->setLayout(boxes.row);
         frame->show();
         QTest::keyClicks(boxes.last, u"Lee"_s);
         // A key event of its own: the test's ASCII key table has no accents.
@@ -251,7 +253,8 @@ private slots:
     {
         MessageWatcher messages;
         ThreeNameBoxes boxes = CreateThreeNameBoxes(OnlyLettersMessage());
-        std::unique_ptr<QWidget> frame(boxes.row);
+        auto frame = std::make_unique<QWidget>();
+        frame->setLayout(boxes.row);
         frame->show();
         QApplication::clipboard()->setText(u"mary ann"_s);
         boxes.middle->paste();

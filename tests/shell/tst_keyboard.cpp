@@ -53,11 +53,11 @@ QRect PlaceIn(const QWidget *window, const QWidget *control)
     return {control->mapTo(window, QPoint(0, 0)), control->size()};
 }
 
-// Whether b reads after a: on a later line, or on the same line and not
-// to its left.
+// Whether b reads after a: on a later line, on the same line and not to
+// its left, or at the top of the next column, wholly to its right.
 bool ReadsAfter(const QRect &a, const QRect &b)
 {
-    if (b.top() >= a.bottom() - 2)
+    if (b.top() >= a.bottom() - 2 || b.left() >= a.right())
         return true;
     const bool sameLine = b.top() < a.bottom() && a.top() < b.bottom();
     return sameLine && b.left() >= a.left();
