@@ -1,5 +1,6 @@
 #include "core/frame/reading_widgets.h"
 
+#include "core/frame/accessibility.h"
 #include "core/frame/fonts.h"
 #include "core/frame/plain_scroll_bar.h"
 #include "core/frame/text_label.h"
@@ -14,11 +15,16 @@ QLabel *ReadingCaption(const QString &text)
     return caption;
 }
 
-QLabel *ReadingValue(const QString &objectName)
+QLabel *ReadingValue(const QString &objectName, const QString &caption)
 {
+    InstallAccessibleInterfaces(); // a value is read with its caption
     auto *value = new TextLabel;
     value->setObjectName(objectName);
     value->setWordWrap(true);
+    // Tab reaches it, so that a screen reader reads it out; a click on it
+    // takes nothing from the controls.
+    value->setFocusPolicy(Qt::TabFocus);
+    value->setAccessibleName(caption);
     return value;
 }
 

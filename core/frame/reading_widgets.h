@@ -10,8 +10,9 @@ class QWidget;
 
 // A field caption: Verdana bold underlined 8.25 pt.
 QLabel *ReadingCaption(const QString &text);
-// A value label that wraps and shows its text as plain text.
-QLabel *ReadingValue(const QString &objectName);
+// A value label that wraps and shows its text as plain text. Tab reaches
+// it, and a screen reader reads it with its caption, where it has one.
+QLabel *ReadingValue(const QString &objectName, const QString &caption = {});
 // A read-only multi-line box with a vertical scroll bar.
 class ReadingBox : public QPlainTextEdit
 {

@@ -18,7 +18,7 @@ QLabel *AddField(QVBoxLayout *column, const QString &heading, const QString &nam
 {
     QLabel *caption = ReadingCaption(heading);
     caption->setAlignment(Qt::AlignCenter);
-    QLabel *value = ReadingValue(name);
+    QLabel *value = ReadingValue(name, heading);
     value->setWordWrap(false);
     value->setAlignment(Qt::AlignCenter);
     column->addWidget(caption);
@@ -37,7 +37,7 @@ SignProfileTab::SignProfileTab(TraitsLayout traits, QWidget *parent)
     auto *left = new QVBoxLayout;
     auto *signCaption = ReadingCaption(QStringLiteral("Your Sun Sign"));
     signCaption->setAlignment(Qt::AlignCenter);
-    m_sign = ReadingValue(QStringLiteral("lblSunSign"));
+    m_sign = ReadingValue(QStringLiteral("lblSunSign"), signCaption->text());
     m_sign->setAlignment(Qt::AlignCenter);
     m_sign->setWordWrap(false);
     m_sign->setFont(StarboxFont(14, true));

@@ -42,15 +42,15 @@ QWidget *frmFashionAstrologyDisplay::createFashionTab()
         {u"Frilly", u"lblFrilly"}};
     for (int k = 0; k < int(kFashionStyleCount); ++k) {
         const auto &style = styles[k];
-        QLabel *value = m_fills.add(ReadingValue(QString::fromUtf16(style.name)), &FashionRow::styles, FashionStyle(k));
+        QLabel *value = m_fills.add(ReadingValue(QString::fromUtf16(style.name), QString::fromUtf16(style.heading)), &FashionRow::styles, FashionStyle(k));
         value->setAlignment(Qt::AlignCenter);
         value->setMinimumHeight(value->fontMetrics().lineSpacing() * 2);
         column->addWidget(CentredCaption(QString::fromUtf16(style.heading)));
         column->addWidget(value);
     }
 
-    QLabel *preferred = m_fills.add(ReadingValue(QStringLiteral("lblPreferredColors")), &FashionRow::preferredColors);
-    QLabel *undesirable = m_fills.add(ReadingValue(QStringLiteral("lblUndesirableColors")), &FashionRow::undesirableColors);
+    QLabel *preferred = m_fills.add(ReadingValue(QStringLiteral("lblPreferredColors"), QStringLiteral("Preferred Colors")), &FashionRow::preferredColors);
+    QLabel *undesirable = m_fills.add(ReadingValue(QStringLiteral("lblUndesirableColors"), QStringLiteral("Undesirable Colors")), &FashionRow::undesirableColors);
     for (QLabel *value : {preferred, undesirable}) {
         value->setWordWrap(false);
         value->setAlignment(Qt::AlignCenter);

@@ -100,7 +100,7 @@ QWidget *frmFinancialAstrologyDisplay::createSignFrame()
     m_picture = new QLabel;
     m_picture->setObjectName(QStringLiteral("picSign"));
     m_picture->setFixedSize(kSignPictureSize);
-    QLabel *sign = m_fills.add(ReadingValue(QStringLiteral("lblStarSign")),
+    QLabel *sign = m_fills.add(ReadingValue(QStringLiteral("lblStarSign"), QStringLiteral("Sun Sign")),
                                [](const FinancialReading &reading) { return reading.sign; });
     sign->setFont(StarboxFont(14.25, true));
     sign->setWordWrap(false);
@@ -185,7 +185,7 @@ QWidget *frmFinancialAstrologyDisplay::createFinancialFrame()
         QLabel *name = Caption(FinancialAttributeName(k));
         name->setObjectName(QStringLiteral("lblLabel"));
         name->setProperty("index", k);
-        QLabel *verdict = m_fills.add(ReadingValue(QStringLiteral("lblFinancialProfileAttributes")),
+        QLabel *verdict = m_fills.add(ReadingValue(QStringLiteral("lblFinancialProfileAttributes"), name->text()),
                                       [k](const FinancialReading &reading) { return reading.verdicts[std::size_t(k)]; });
         verdict->setProperty("index", k);
         verdict->setFont(StarboxFont(8.25));

@@ -28,9 +28,9 @@ QLabel *Caption(const QString &text)
 }
 
 // A long text in dark red on periwinkle.
-QLabel *Paragraph(const QString &name, int heightTwips)
+QLabel *Paragraph(const QString &name, const QString &caption, int heightTwips)
 {
-    QLabel *label = ReadingValue(name);
+    QLabel *label = ReadingValue(name, caption);
     Paint(label, kFlowerDarkRed, kFlowerPeriwinkle);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setMargin(4);
@@ -60,22 +60,22 @@ frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramW
 {
     printsReport<frmFlowerAstrologySave>(this);
 
-    QLabel *sign = m_fills.add(ReadingValue(QStringLiteral("lblSunSignYourSunSign")),
+    QLabel *sign = m_fills.add(ReadingValue(QStringLiteral("lblSunSignYourSunSign"), QStringLiteral("Sun Sign")),
                                [](const FlowerReading &reading) { return SignName(reading.sign); });
     sign->setFont(StarboxFont(9.75, true));
     sign->setAlignment(Qt::AlignCenter);
     Paint(sign, QColor(0xFF, 0xFF, 0x00));
-    QLabel *positive = m_fills.add(Paragraph(QStringLiteral("lblPositiveTraits"), 1935), &FlowerRow::positiveTraits);
-    QLabel *negative = m_fills.add(Paragraph(QStringLiteral("lblNegativeTraits"), 1335), &FlowerRow::negativeTraits);
-    QLabel *luckyFlower = m_fills.add(ReadingValue(QStringLiteral("lblLuckyFlower")), &FlowerRow::luckyFlower);
-    QLabel *luckyPlants = m_fills.add(ReadingValue(QStringLiteral("lblLuckyPlants")), &FlowerRow::luckyPlants);
+    QLabel *positive = m_fills.add(Paragraph(QStringLiteral("lblPositiveTraits"), QStringLiteral("Positive Traits"), 1935), &FlowerRow::positiveTraits);
+    QLabel *negative = m_fills.add(Paragraph(QStringLiteral("lblNegativeTraits"), QStringLiteral("Negative Traits"), 1335), &FlowerRow::negativeTraits);
+    QLabel *luckyFlower = m_fills.add(ReadingValue(QStringLiteral("lblLuckyFlower"), QStringLiteral("Lucky Flower")), &FlowerRow::luckyFlower);
+    QLabel *luckyPlants = m_fills.add(ReadingValue(QStringLiteral("lblLuckyPlants"), QStringLiteral("Lucky Plants")), &FlowerRow::luckyPlants);
     for (QLabel *value : {luckyFlower, luckyPlants}) {
         value->setFont(StarboxFont(8.25, true));
         value->setWordWrap(true);
         value->setAlignment(Qt::AlignCenter);
         Paint(value, kFlowerDarkRed);
     }
-    QLabel *description = m_fills.add(Paragraph(QStringLiteral("lblFlowerPlantDesc"), 1815),
+    QLabel *description = m_fills.add(Paragraph(QStringLiteral("lblFlowerPlantDesc"), {}, 1815),
                                       &FlowerRow::flowerPlantDescription);
     m_picture = new QLabel;
     m_picture->setObjectName(QStringLiteral("picFlower"));

@@ -33,7 +33,7 @@ QWidget *frmFoodAstrologyDisplay::createProfileTab()
     form->setLabelAlignment(Qt::AlignLeft);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     const auto addRow = [this, form](const QString &caption, const QString &name, FoodFavourite favourite) {
-        QLabel *value = fills().add(ReadingValue(name), &FoodRow::favourites, favourite);
+        QLabel *value = fills().add(ReadingValue(name, caption), &FoodRow::favourites, favourite);
         form->addRow(ReadingCaption(caption), value);
     };
     addRow(QStringLiteral("Pizza"), QStringLiteral("lblPizza"), FoodFavourite::Pizza);
@@ -49,7 +49,7 @@ QWidget *frmFoodAstrologyDisplay::createEatingHabitsTab()
     auto *tab = new QWidget;
     auto *column = new QVBoxLayout(tab);
     column->addWidget(ReadingCaption(QStringLiteral("Eating Habits")));
-    QLabel *habits = fills().add(ReadingValue(QStringLiteral("lblEatingHabits")), &FoodRow::eatingHabits);
+    QLabel *habits = fills().add(ReadingValue(QStringLiteral("lblEatingHabits"), QStringLiteral("Eating Habits")), &FoodRow::eatingHabits);
     habits->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     column->addWidget(habits, 1);
     return tab;
@@ -61,7 +61,7 @@ QWidget *frmFoodAstrologyDisplay::createRecipeTab()
     auto *column = new QVBoxLayout(tab);
     auto *recipeRow = new QHBoxLayout;
     recipeRow->addWidget(ReadingCaption(QStringLiteral("Recipe for Your Sun Sign")));
-    recipeRow->addWidget(fills().add(ReadingValue(QStringLiteral("lblRecipe")), &FoodRow::recipeName), 1);
+    recipeRow->addWidget(fills().add(ReadingValue(QStringLiteral("lblRecipe"), QStringLiteral("Recipe for Your Sun Sign")), &FoodRow::recipeName), 1);
     column->addLayout(recipeRow);
     column->addWidget(ReadingCaption(QStringLiteral("Ingredients")));
     ReadingBox *ingredients = fills().add(ReadingTextBox(QStringLiteral("txtIngredient"), QStringLiteral("Ingredients")),

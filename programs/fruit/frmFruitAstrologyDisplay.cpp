@@ -67,7 +67,7 @@ QWidget *frmFruitAstrologyDisplay::createResult()
     m_bigFruit->setFixedSize(kBigPicture);
     m_name = ReadingValue(QStringLiteral("lblFruitName"));
     m_name->setFont(StarboxFont(8.25, true, true));
-    m_description = ReadingValue(QStringLiteral("lblFruitDesc"));
+    m_description = ReadingValue(QStringLiteral("lblFruitDesc"), QStringLiteral("Fruit Astrology Interpretation"));
     m_description->setFont(StarboxFont(8.25, true));
     m_description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_description->setMinimumWidth(380); // the longest interpretation fits beside the picture

@@ -35,8 +35,7 @@ QVBoxLayout *Captioned(QLabel *heading, QWidget *control)
     column->setSpacing(2);
     column->addWidget(heading);
     column->addWidget(control);
-    if (qobject_cast<QPlainTextEdit *>(control))
-        control->setAccessibleName(heading->text());
+    control->setAccessibleName(heading->text());
     return column;
 }
 
@@ -127,7 +126,9 @@ QWidget *frmHealthAstrologyDisplay::createDietTab()
     auto *type = new QHBoxLayout;
     type->addStretch(1);
     type->addWidget(Heading(QStringLiteral("Constitution Type")));
-    type->addWidget(m_fills.add(value(QStringLiteral("lblConstitutionType"), kHealthOrange), ConstitutionType));
+    QLabel *constitution = m_fills.add(value(QStringLiteral("lblConstitutionType"), kHealthOrange), ConstitutionType);
+    constitution->setAccessibleName(QStringLiteral("Constitution Type"));
+    type->addWidget(constitution);
     type->addStretch(1);
     column->addLayout(type);
     QLabel *description = m_fills.add(ReadingValue(QStringLiteral("lblConstitutionTypeDesc")), [](const HealthReading &r) {
@@ -157,7 +158,9 @@ QWidget *frmHealthAstrologyDisplay::createConstitutionPanel(const QString &kind)
     QLabel *titleLabel = Heading(kind);
     Paint(titleLabel, kHealthOrange);
     titleRow->addWidget(titleLabel);
-    titleRow->addWidget(m_fills.add(value(QStringLiteral("lblConstitutionType") + kind, kHealthOrange), ConstitutionType));
+    QLabel *constitution = m_fills.add(value(QStringLiteral("lblConstitutionType") + kind, kHealthOrange), ConstitutionType);
+    constitution->setAccessibleName(kind);
+    titleRow->addWidget(constitution);
     titleRow->addStretch(1);
 
     auto *lists = new QVBoxLayout;
@@ -214,10 +217,12 @@ QWidget *frmHealthAstrologyDisplay::createFitnessTab()
     const std::array<const char16_t *, kFitnessCount> names{u"lblAthletic", u"lblMotivated", u"lblEndurance",
                                                             u"lblFlexibility", u"lblRoutine", u"lblTeamWork",
                                                             u"lblFocus", u"lblvariety"};
-    for (int i = 0; i < int(kFitnessCount); ++i)
-        grid->addWidget(m_fills.add(value(QString::fromUtf16(names[std::size_t(i)]), kHealthOrange),
-                                    &HealthSignRow::fitness, Fitness(i)),
-                        i / 3, i % 3);
+    for (int i = 0; i < int(kFitnessCount); ++i) {
+        QLabel *characteristic = m_fills.add(value(QString::fromUtf16(names[std::size_t(i)]), kHealthOrange),
+                                             &HealthSignRow::fitness, Fitness(i));
+        characteristic->setAccessibleName(QStringLiteral("Fitness Characteristics"));
+        grid->addWidget(characteristic, i / 3, i % 3);
+    }
 
     auto *layout = new QGridLayout(tab);
     layout->setContentsMargins(8, 10, 8, 10);

@@ -23,7 +23,7 @@ frmZodiacPowerSignDisplay::frmZodiacPowerSignDisplay(ProgramHost &host, ProgramW
         label->setAlignment(Qt::AlignCenter);
         column->addWidget(label);
     }
-    QLabel *sign = fills().add(ReadingValue(QStringLiteral("lblPowerSign")),
+    QLabel *sign = fills().add(ReadingValue(QStringLiteral("lblPowerSign"), QStringLiteral("Pluto in your Chart is Placed in")),
                                [](const PowerSignReading &reading) { return SignName(reading.sign); });
     sign->setFont(StarboxFont(9, true));
     sign->setAlignment(Qt::AlignCenter);

@@ -60,7 +60,7 @@ QWidget *frmTravelAstrologyDisplay::createSunSignFrame()
     m_picture = new QLabel;
     m_picture->setObjectName(QStringLiteral("picSunSign"));
     m_picture->setFixedSize(kSignPictureSize);
-    QLabel *sign = m_fills.add(ReadingValue(QStringLiteral("lblSunSign")),
+    QLabel *sign = m_fills.add(ReadingValue(QStringLiteral("lblSunSign"), QStringLiteral("Sun Sign")),
                                [](const TravelReading &reading) { return SignName(reading.sign); });
     sign->setFont(StarboxFont(14.25, true));
     sign->setWordWrap(false);
@@ -81,7 +81,7 @@ QWidget *frmTravelAstrologyDisplay::createSunSignFrame()
     };
     int index = 0;
     for (const auto &row : shortRows) {
-        QLabel *value = m_fills.add(ReadingValue(QString::fromUtf16(row.name)), row.text);
+        QLabel *value = m_fills.add(ReadingValue(QString::fromUtf16(row.name), QString::fromUtf16(row.caption)), row.text);
         rows->addWidget(Caption(QString::fromUtf16(row.caption), index), index + 1, 0);
         rows->addWidget(value, index + 1, 1);
         ++index;
@@ -94,7 +94,7 @@ QWidget *frmTravelAstrologyDisplay::createSunSignFrame()
     top->addSpacing(16);
     top->addLayout(rows, 1);
 
-    QLabel *famousPersons = m_fills.add(ReadingValue(QStringLiteral("lblFamousPersons")), &TravelRow::famousPersons);
+    QLabel *famousPersons = m_fills.add(ReadingValue(QStringLiteral("lblFamousPersons"), QStringLiteral("Famous Personalities Born Under this Sign")), &TravelRow::famousPersons);
     ReadingBox *positive = m_fills.add(ReadingTextBox(QStringLiteral("txtPositiveTraits"), QStringLiteral("Positive Traits")),
                                        &TravelRow::positiveTraits);
     ReadingBox *negative = m_fills.add(ReadingTextBox(QStringLiteral("txtNegativeTraits"), QStringLiteral("Negative Traits")),
@@ -122,10 +122,10 @@ QWidget *frmTravelAstrologyDisplay::createTravelFrame()
     frame->setObjectName(QStringLiteral("fraTravel"));
     auto *column = new QVBoxLayout(frame);
     column->addWidget(ReadingCaption(QStringLiteral("Kind of Travel")));
-    column->addWidget(m_fills.add(ReadingValue(QStringLiteral("lblTravelKind")), &TravelRow::travelKind));
+    column->addWidget(m_fills.add(ReadingValue(QStringLiteral("lblTravelKind"), QStringLiteral("Kind of Travel")), &TravelRow::travelKind));
     column->addSpacing(12);
     column->addWidget(ReadingCaption(QStringLiteral("Travel Profile")));
-    QLabel *profile = m_fills.add(ReadingValue(QStringLiteral("lblTravelProfile")), &TravelRow::travelProfile);
+    QLabel *profile = m_fills.add(ReadingValue(QStringLiteral("lblTravelProfile"), QStringLiteral("Travel Profile")), &TravelRow::travelProfile);
     profile->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     column->addWidget(profile, 1);
     return frame;
