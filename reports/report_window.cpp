@@ -15,6 +15,31 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+namespace {
+
+// The report box. Tab goes from address to address in it, and says so:
+// Qt's text browser reports the address reached (highlighted) only on
+// keypad systems, and a screen reader announces it from that report.
+class ReportBrowser : public QTextBrowser
+{
+protected:
+    bool focusNextPrevChild(bool next) override
+    {
+        const bool handled = QTextBrowser::focusNextPrevChild(next);
+        const QTextCursor reached = textCursor();
+        QString link;
+        if (hasFocus() && reached.hasSelection()) {
+            QTextCursor inside = reached;
+            inside.setPosition(reached.selectionStart() + 1);
+            link = inside.charFormat().anchorHref();
+        }
+        emit highlighted(QUrl(link));
+        return handled;
+    }
+};
+
+} // namespace
+
 ReportWindow::ReportWindow(ProgramHost &host, ProgramWindow *display, const QString &programName,
                            const QString &windowName, const SavedReadingKind &files,
                            PrintForm printForm)
@@ -25,7 +50,7 @@ ReportWindow::ReportWindow(ProgramHost &host, ProgramWindow *display, const QStr
     body()->addLayout(m_above);
 
     InstallAccessibleInterfaces(); // the box is a named document to a reader
-    m_box = new QTextBrowser;
+    m_box = new ReportBrowser;
     m_box->setObjectName(QStringLiteral("RTB"));
     m_box->setAccessibleName(programName + QStringLiteral(" Report"));
     // A caret that the arrow keys move, line by line and word by word, so

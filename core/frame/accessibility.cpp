@@ -13,6 +13,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -103,6 +104,16 @@ public:
     explicit NamedListAccessible(QComboBox *list)
         : QAccessibleWidget(list, QAccessible::ComboBox)
     {
+        // The entry picked with the keys takes the reader's focus: a
+        // reader speaks it, where it would ask the list for its selection,
+        // which Qt 6.4 does not offer.
+        QObject::connect(list, &QComboBox::currentIndexChanged, list, [list](int index) {
+            if (!list->hasFocus() || index < 0)
+                return;
+            QAccessibleEvent event(list->view(), QAccessible::Focus);
+            event.setChild(index);
+            QAccessible::updateAccessibility(&event);
+        });
     }
 
     QComboBox *list() const { return static_cast<QComboBox *>(widget()); }
@@ -188,14 +199,107 @@ public:
     }
 };
 
+// The address of a report that Tab has reached: a link inside the
+// document, which a reader announces and can follow. Qt 6.4 offers a
+// reader no links inside a text on Linux.
+class ReportLinkAccessible : public QAccessibleInterface, public QAccessibleActionInterface
+{
+public:
+    ReportLinkAccessible(QTextBrowser *box, const QTextCursor &address, const QUrl &link)
+        : m_box(box), m_address(address), m_link(link)
+    {
+    }
+
+    bool isValid() const override { return m_box; }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override { return m_box ? m_box->window()->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(m_box); }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *focusChild() const override { return nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? m_address.selectedText() : QString();
+    }
+    void setText(QAccessible::Text, const QString &) override {}
+    QAccessible::Role role() const override { return QAccessible::Link; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.focusable = true;
+        state.linked = true;
+        state.readOnly = true;
+        state.focused = m_box && m_box->hasFocus() && m_box->textCursor() == m_address;
+        return state;
+    }
+    QRect rect() const override
+    {
+        if (!m_box)
+            return {};
+        QTextCursor start = m_address;
+        start.setPosition(m_address.selectionStart());
+        QTextCursor end = m_address;
+        end.setPosition(m_address.selectionEnd());
+        const QRect place = m_box->cursorRect(start).united(m_box->cursorRect(end));
+        return {m_box->viewport()->mapToGlobal(place.topLeft()), place.size()};
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this) : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction() && m_box)
+            emit m_box->anchorClicked(m_link);
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {QStringLiteral("Return")}; }
+
+private:
+    QPointer<QTextBrowser> m_box;
+    QTextCursor m_address; // the address, selected
+    QUrl m_link;
+};
+
 // A read-only rich-text box given a name (a report): a named document
-// whose text a reader reads, where Qt shows a text browser as a label.
+// whose text a reader reads, where Qt shows a text browser as a label. The
+// address that Tab reaches in it is its one child, and takes the reader's
+// focus.
 class DocumentAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit DocumentAccessible(QTextBrowser *box)
         : QAccessibleWidget(box, QAccessible::Document)
     {
+        m_reaching = QObject::connect(box, &QTextBrowser::highlighted, box, [this](const QUrl &link) { reachLink(link); });
+        // Moving the caret off an address gives the reader the text again.
+        m_leaving = QObject::connect(box, &QTextEdit::cursorPositionChanged, box, [this] {
+            if (!m_link)
+                return;
+            forgetLink();
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        });
+    }
+
+    ~DocumentAccessible() override
+    {
+        QObject::disconnect(m_reaching);
+        QObject::disconnect(m_leaving);
+        forgetLink();
+    }
+
+    int childCount() const override { return m_link ? 1 : 0; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 && m_link ? QAccessible::accessibleInterface(m_link) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return m_link && child == QAccessible::accessibleInterface(m_link) ? 0 : -1;
     }
 
     QTextBrowser *box() const { return static_cast<QTextBrowser *>(widget()); }
@@ -289,6 +393,29 @@ public:
     }
 
 private:
+    // Tab has reached an address, selected, or left them (no link).
+    void reachLink(const QUrl &link)
+    {
+        forgetLink();
+        const QTextCursor address = box()->textCursor();
+        if (link.isEmpty() || !address.hasSelection() || !box()->hasFocus())
+            return;
+        auto *reached = new ReportLinkAccessible(box(), address, link);
+        m_link = QAccessible::registerAccessibleInterface(reached);
+        QAccessibleEvent focus(reached, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+    void forgetLink()
+    {
+        if (m_link)
+            QAccessible::deleteAccessibleInterface(m_link);
+        m_link = 0;
+    }
+
+    QAccessible::Id m_link = 0;
+    QMetaObject::Connection m_reaching;
+    QMetaObject::Connection m_leaving;
+
     int bounded(int offset) const { return std::clamp(offset, 0, characterCount()); }
     QTextCursor cursorOver(int startOffset, int endOffset) const
     {
@@ -399,7 +526,8 @@ private:
     {
         switch (event->type()) {
         case QAccessible::Focus:
-            s_focused = event->object();
+            if (event->object()) // not a part of a control, as a report's link
+                s_focused = event->object();
             return false;
         case QAccessible::TextCaretMoved:
         case QAccessible::TextSelectionChanged: {

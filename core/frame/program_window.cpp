@@ -41,6 +41,9 @@ ProgramWindow::ProgramWindow(ProgramHost &host, const QString &programName,
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
+    // Tab goes round the window's controls, not through the window itself,
+    // which a screen reader would announce in place of the control reached.
+    setFocusPolicy(Qt::ClickFocus);
 
     m_content = new QWidget;
     auto *layout = new QVBoxLayout(m_content);
