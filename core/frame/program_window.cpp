@@ -219,7 +219,10 @@ void ProgramWindow::open()
         PrepareForScreenReaders(this);
         // The area may widen the window past its hint (room for the title
         // bar's buttons), so it is centred at the width it was given.
-        resize(sizeHint().boundedTo(area->viewport()->size()).expandedTo(minimumSizeHint()));
+        QSize size = sizeHint();
+        if (m_designedWidth > 0) // the frame around the client area, and the client area
+            size.setWidth(size.width() - m_content->sizeHint().width() + Twips(m_designedWidth));
+        resize(size.boundedTo(area->viewport()->size()).expandedTo(minimumSizeHint()));
         move(TopCentre(area, width()));
         firstField = openingFocus();
     } else {

@@ -113,6 +113,10 @@ protected:
     // Colours the bottom strip around the brand offers, which stay on black.
     void setBottomStripColour(const QColor &colour);
 
+    // The window opens with its client area this wide, or as wide as its
+    // controls need where that is more; without it, as wide as they like.
+    void setDesignedWidth(int twips) { m_designedWidth = twips; }
+
     // Narrows the margins around the body, for windows that need the room.
     void setCompactBody();
 
@@ -173,6 +177,7 @@ private:
     QList<QWidget *> m_brandOffers; // co-brand, then full-brand
     QList<QWidget *> m_lastStops;   // placed after the other controls, before the offers
 
+    int m_designedWidth = 0; // twips
     bool m_closingForBack = false;
     QPointer<ProgramWindow> m_display; // an input window's current display window
 };

@@ -111,7 +111,7 @@ frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramW
 
     addCommandStrip({Print, Back, Exit}, 1140, kFlowerButtonFace, {invitation});
     setBottomStripColour(kFlowerPeriwinkle);
-    area->setMinimumWidth(Twips(11265) - 40);
+    setDesignedWidth(11265);
     setCompactBody();
 }
 

@@ -77,7 +77,7 @@ frmFlowerAstrologyMain::frmFlowerAstrologyMain(ProgramHost &host)
     body()->addWidget(proceed);
     body()->addStretch(1);
 
-    setMinimumWidth(Twips(7020));
+    setDesignedWidth(7020);
     remindAboutUpdate();
 }
 

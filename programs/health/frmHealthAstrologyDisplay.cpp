@@ -58,6 +58,7 @@ frmHealthAstrologyDisplay::frmHealthAstrologyDisplay(ProgramHost &host, ProgramW
                           {createFitnessTab(), QStringLiteral("Sun Sign and Fitness")}},
                          TabCaptions::Bold);
     m_tabs->setMinimumWidth(Twips(11535) - 8);
+    setDesignedWidth(11535);
     setCompactBody();
 
     addCommandStrip({Print, Back, Exit}, 1020, kHealthCream);

@@ -81,7 +81,7 @@ frmHealthAstrologyMain::frmHealthAstrologyMain(ProgramHost &host)
     exit->setFont(StarboxFont(8.25, true));
     addToBottomStrip(exit);
 
-    setMinimumWidth(Twips(8055));
+    setDesignedWidth(8055);
     remindAboutUpdate();
 }
 

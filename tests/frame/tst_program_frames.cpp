@@ -8,6 +8,7 @@
 // programs differ in a text or a control, the row carries it.
 
 #include "core/line_encoding.h"
+#include "core/frame/fonts.h"
 #include "core/frame/program_window.h"
 #include "helpers/isolation.h"
 #include "helpers/pdf_text.h"
@@ -247,6 +248,37 @@ private slots:
         QVERIFY(RunCommand(shown, u"cmdBack"_s));
         QTRY_VERIFY(shown.isNull());
         QVERIFY(AtTopCentre(driver.input(), area));
+    }
+
+    // A window whose width the design gives opens that wide, give or take
+    // what the fallback face needs (DejaVu Sans is wider than Verdana).
+    void designedWidths_data()
+    {
+        QTest::addColumn<int>("program");
+        QTest::addColumn<bool>("display");
+        QTest::addColumn<int>("twips"); // the client area's width
+        AddRow(P::Flower, "input") << false << 7020;
+        AddRow(P::Flower, "display") << true << 11265;
+        AddRow(P::Health, "input") << false << 8055;
+        AddRow(P::Health, "display") << true << 11535;
+    }
+    void designedWidths()
+    {
+        QFETCH(int, program);
+        QFETCH(bool, display);
+        QFETCH(int, twips);
+        ProgramDriver driver{P(program)};
+        if (display) {
+            FillIn(driver, 7, u"March"_s, 1980);
+            driver.proceed();
+        }
+        const ProgramWindow *window = display ? driver.display() : driver.input();
+        QVERIFY(window);
+        // Wider only where its controls cannot be narrower in this face.
+        const int width = window->widget()->width();
+        const int designed = std::max(Twips(twips), window->widget()->minimumSizeHint().width());
+        QVERIFY2(std::abs(width - designed) <= 1, qPrintable(u"%1 px wide, designed %2 (%3 twips)"_s
+                                                                  .arg(width).arg(designed).arg(twips)));
     }
 
     // The display window's caption is the input window's. Every menu bar of
