@@ -125,7 +125,7 @@ void ReportWindow::present()
     // after every piece and again for every change of width while the
     // window settles.
     // Closing the report gives the keyboard back where it was.
-    m_focusBefore = m_display ? m_display->focusWidget() : nullptr;
+    m_focusBefore = m_display ? m_display->controlInUse() : nullptr;
     open();
     m_box->clear();
     QTextCursor cursor(m_box->document());

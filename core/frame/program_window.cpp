@@ -8,6 +8,7 @@
 #include "core/frame/solid_frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QFrame>
@@ -44,6 +45,11 @@ ProgramWindow::ProgramWindow(ProgramHost &host, const QString &programName,
     // Tab goes round the window's controls, not through the window itself,
     // which a screen reader would announce in place of the control reached.
     setFocusPolicy(Qt::ClickFocus);
+
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && isAncestorOf(now) && (now->focusPolicy() & Qt::TabFocus))
+            m_controlInUse = now;
+    });
 
     m_content = new QWidget;
     auto *layout = new QVBoxLayout(m_content);

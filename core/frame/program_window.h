@@ -47,6 +47,11 @@ public:
     // first time, with the focus on its first field.
     void open();
 
+    // The control of this window that last had the keyboard's focus, of
+    // those Tab reaches (not a menu bar the focus passed through); null
+    // before any had it.
+    QWidget *controlInUse() const { return m_controlInUse; }
+
     // Left = (area width - window width) / 2, Top = 0.
     void placeAtTopCentre();
 
@@ -178,6 +183,7 @@ private:
     QList<QWidget *> m_lastStops;   // placed after the other controls, before the offers
 
     int m_designedWidth = 0; // twips
+    QPointer<QWidget> m_controlInUse;
     bool m_closingForBack = false;
     QPointer<ProgramWindow> m_display; // an input window's current display window
 };

@@ -289,6 +289,7 @@ WALK = [
     # opened from the menu, it keeps the reader too
     ("F10", ["Print."], ["Starbox v1.15 frame"]),
     ("Return", ["Travel Astrology Report read only document frame"], ["Starbox v1.15 frame"]),
+    ("Escape", ["Sun Sign: Capricorn"], ["link"]),
 ]
 
 
