@@ -8,6 +8,7 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QRadioButton>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTabBar>
@@ -95,6 +96,135 @@ private:
     }
 };
 
+// "&Name" reads "Name", "Pacts && Contracts" "Pacts & Contracts".
+QString WithoutMnemonic(const QString &caption)
+{
+    QString plain;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size())
+            ++i;
+        plain.append(caption.at(i));
+    }
+    return plain;
+}
+
+// Mends two ways in which Qt 6.4 misleads a screen reader, by holding
+// back an event before it reaches the accessibility bus:
+// - a window that stays active while a menu or list drops down from it,
+//   and when it closes again, is announced as activated anew each time
+//   (X hands the keyboard to the popup and back, and Qt reports each
+//   change of the focused window as one of the window's state): a reader
+//   then leaves the menu, or the report just opened, for the main window;
+// - a text box reached with Tab moves its caret before it reports the
+//   focus: a reader takes the caret for the focus and then says nothing of
+//   the box.
+class UpdateFilter
+{
+public:
+    static void install()
+    {
+        s_previous = QAccessible::installUpdateHandler(&UpdateFilter::update);
+    }
+
+private:
+    static void update(QAccessibleEvent *event)
+    {
+        if (holdsBack(event))
+            return;
+        if (s_previous) {
+            s_previous(event);
+            return;
+        }
+        // On to the bus, as Qt sends it without a handler.
+        QAccessible::installUpdateHandler(nullptr);
+        QAccessible::updateAccessibility(event);
+        QAccessible::installUpdateHandler(&UpdateFilter::update);
+    }
+
+    static bool holdsBack(QAccessibleEvent *event)
+    {
+        switch (event->type()) {
+        case QAccessible::Focus:
+            if (event->object()) // not a part of a control, as a report's link
+                s_focused = event->object();
+            return false;
+        case QAccessible::TextCaretMoved:
+        case QAccessible::TextSelectionChanged: {
+            QObject *box = event->object();
+            return box && box == QApplication::focusWidget() && box != s_focused;
+        }
+        case QAccessible::StateChanged: {
+            // Qt's bridge announces a window's activation as it happens,
+            // from the window's own activation events.
+            QAccessibleInterface *window = event->accessibleInterface();
+            auto *widget = qobject_cast<QWidget *>(window ? window->object() : nullptr);
+            return static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().active && widget
+                   && widget->isWindow();
+        }
+        default:
+            return false;
+        }
+    }
+
+    static inline QAccessible::UpdateHandler s_previous = nullptr;
+    static inline QPointer<QObject> s_focused;
+};
+
+using Relations = QList<QPair<QAccessibleInterface *, QAccessible::Relation>>;
+
+// A control's relations less the frames it lies in as its labels: a reader
+// speaks a frame as the control's surroundings already.
+Relations WithoutFramesAround(const QWidget *control, Relations relations)
+{
+    relations.removeIf([control](const QPair<QAccessibleInterface *, QAccessible::Relation> &relation) {
+        auto *frame = qobject_cast<QWidget *>(relation.first ? relation.first->object() : nullptr);
+        return relation.second == QAccessible::Label && frame && frame->isAncestorOf(control);
+    });
+    return relations;
+}
+
+// An option button, as Qt shows it, but not labelled by its frame: a
+// reader names the frame of a group of option buttons once as it enters
+// it, and once again as their label.
+class OptionButtonAccessible : public QAccessibleWidget
+{
+public:
+    explicit OptionButtonAccessible(QRadioButton *option)
+        : QAccessibleWidget(option, QAccessible::RadioButton)
+    {
+    }
+
+    QRadioButton *option() const { return static_cast<QRadioButton *>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && option()->accessibleName().isEmpty())
+            return WithoutMnemonic(option()->text());
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = option()->isChecked();
+        return state;
+    }
+
+    Relations relations(QAccessible::Relation match) const override
+    {
+        return WithoutFramesAround(widget(), QAccessibleWidget::relations(match));
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction() && option()->isEnabled())
+            option()->click();
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {QStringLiteral("Space")}; }
+};
+
 // A pick-only list called by its field, its entry its value and its text
 // (which a reader speaks as the list's value where Qt offers no selection
 // on the bus); its entries are its one child, the list that drops down.
@@ -143,12 +273,7 @@ public:
     QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
     relations(QAccessible::Relation match) const override
     {
-        auto found = QAccessibleWidget::relations(match);
-        found.removeIf([this](const QPair<QAccessibleInterface *, QAccessible::Relation> &relation) {
-            auto *frame = qobject_cast<QWidget *>(relation.first ? relation.first->object() : nullptr);
-            return relation.second == QAccessible::Label && frame && frame->isAncestorOf(widget());
-        });
-        return found;
+        return WithoutFramesAround(widget(), QAccessibleWidget::relations(match));
     }
 
     QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
@@ -469,6 +594,8 @@ QAccessibleInterface *StarboxInterfaces(const QString &className, QObject *objec
         if (label && label->kind() != ClickableLabel::Kind::Text)
             return new ClickableLabelAccessible(label);
     }
+    if (className == QLatin1String("QRadioButton"))
+        return new OptionButtonAccessible(static_cast<QRadioButton *>(object));
     if (className == QLatin1String("QComboBox")) {
         auto *list = qobject_cast<QComboBox *>(object);
         if (list && !list->isEditable() && !list->accessibleName().isEmpty())
@@ -476,80 +603,6 @@ QAccessibleInterface *StarboxInterfaces(const QString &className, QObject *objec
     }
     return nullptr;
 }
-
-// "&Name" reads "Name", "Pacts && Contracts" "Pacts & Contracts".
-QString WithoutMnemonic(const QString &caption)
-{
-    QString plain;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size())
-            ++i;
-        plain.append(caption.at(i));
-    }
-    return plain;
-}
-
-// Mends two ways in which Qt 6.4 misleads a screen reader, by holding
-// back an event before it reaches the accessibility bus:
-// - a window that stays active while a menu or list drops down from it,
-//   and when it closes again, is announced as activated anew each time
-//   (X hands the keyboard to the popup and back, and Qt reports each
-//   change of the focused window as one of the window's state): a reader
-//   then leaves the menu, or the report just opened, for the main window;
-// - a text box reached with Tab moves its caret before it reports the
-//   focus: a reader takes the caret for the focus and then says nothing of
-//   the box.
-class UpdateFilter
-{
-public:
-    static void install()
-    {
-        s_previous = QAccessible::installUpdateHandler(&UpdateFilter::update);
-    }
-
-private:
-    static void update(QAccessibleEvent *event)
-    {
-        if (holdsBack(event))
-            return;
-        if (s_previous) {
-            s_previous(event);
-            return;
-        }
-        // On to the bus, as Qt sends it without a handler.
-        QAccessible::installUpdateHandler(nullptr);
-        QAccessible::updateAccessibility(event);
-        QAccessible::installUpdateHandler(&UpdateFilter::update);
-    }
-
-    static bool holdsBack(QAccessibleEvent *event)
-    {
-        switch (event->type()) {
-        case QAccessible::Focus:
-            if (event->object()) // not a part of a control, as a report's link
-                s_focused = event->object();
-            return false;
-        case QAccessible::TextCaretMoved:
-        case QAccessible::TextSelectionChanged: {
-            QObject *box = event->object();
-            return box && box == QApplication::focusWidget() && box != s_focused;
-        }
-        case QAccessible::StateChanged: {
-            // Qt's bridge announces a window's activation as it happens,
-            // from the window's own activation events.
-            QAccessibleInterface *window = event->accessibleInterface();
-            auto *widget = qobject_cast<QWidget *>(window ? window->object() : nullptr);
-            return static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().active && widget
-                   && widget->isWindow();
-        }
-        default:
-            return false;
-        }
-    }
-
-    static inline QAccessible::UpdateHandler s_previous = nullptr;
-    static inline QPointer<QObject> s_focused;
-};
 
 } // namespace
 

@@ -245,7 +245,7 @@ WALK = [
     ("Tab", ["Middle Name text"], []),
     ("Tab", ["Last Name text"], []),
     ("b", [], []), ("e", [], []), ("r", [], []), ("g", [], []),
-    ("Tab", ["Enter Gender panel", "Male", "radio button"], []),
+    ("Tab", ["Enter Gender panel", "Male", "radio button"], ["Enter Gender."]),  # the frame once
     ("Tab", ["Date Of Birth panel", "Month combo box", "January"], []),
     # a list speaks each new entry
     ("Down", ["February"], []),
