@@ -118,18 +118,6 @@ void OpenFirstMenu(QMenuBar *bar)
     }
 }
 
-// A menu bar that saw Alt go down waits for it to come up again, and then
-// takes the keyboard, unless another key came between: Qt 6.4 does not
-// count a key taken as a shortcut (a button's letter) as one, nor a key
-// that a filter takes. Any event of a kind it does count, sent anywhere,
-// ends its wait, as it watches the whole application meanwhile.
-void ForgetAltPressed()
-{
-    QObject anywhere;
-    QEvent otherKey(QEvent::ActivationChange);
-    QCoreApplication::sendEvent(&anywhere, &otherKey);
-}
-
 } // namespace
 
 QChar MnemonicOf(const QString &caption)
@@ -148,10 +136,6 @@ WindowMnemonics::WindowMnemonics(QMenuBar *mainMenu, QObject *parent)
 bool WindowMnemonics::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type == QEvent::Shortcut) {
-        ForgetAltPressed();
-        return false;
-    }
     if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
         return false;
     // A key is looked at once, where it is first delivered: at the focus
@@ -194,7 +178,6 @@ bool WindowMnemonics::eventFilter(QObject *watched, QEvent *event)
         key->accept();
         return true;
     }
-    ForgetAltPressed();
     RunCommandFor(window, letter);
     return true;
 }
