@@ -3,13 +3,13 @@
 #include "core/frame/clickable_label.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
-#include <QPointer>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QRadioButton>
 #include <QLabel>
+#include <QPointer>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
