@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints Starbox's speed and memory figures from one run:
 //
 // - start-up: a QMainWindow holding a QMdiArea, a label and a button (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Every program keeps its fixed data as one compiled-in table of whole rows,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/name_filter.h"
 
 std::optional<QChar> FilterNameKey(QChar typed)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the stored-text encoding. Encoding keeps every
 // byte under 171, shifted up by 85, and drops the rest; decoding undoes it;
 // Windows-1252 gives every byte back.

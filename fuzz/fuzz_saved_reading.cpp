@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the saved-file reader, as bytes and as a file on
 // disk, in both line orders. Whatever is read must be bounded, and writing
 // it out again and reading that back must give the same details.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the settings file, then reads the reminder date
 // from it as a start of Starbox does. Whatever the file holds, reading it
 // must not fail, an unreadable date must count as a first run, and a date

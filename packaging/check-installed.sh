@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks an installed Starbox below PREFIX: its files are in their standard
 # places, the menu entry, the software-centre description and the manual
 # page pass their validators (where those tools are installed), the copyright

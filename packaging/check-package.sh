@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a configured and built tree, checks it with
 # lintian (any error or warning fails), installs it on this machine with
 # apt-get, checks the installed program and files, and removes the package

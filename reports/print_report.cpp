@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/print_report.h"
 
 #include "core/frame/guarded_dialog.h"

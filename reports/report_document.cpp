@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/report_document.h"
 
 #include "core/web_addresses.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/report_files.h"
 
 #include "core/frame/guarded_dialog.h"

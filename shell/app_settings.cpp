@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/app_settings.h"
 
 #include "core/line_encoding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/reading_programs.h"
 
 #include "programs/fashion/fashion_program.h"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a test of the logic loads a Qt library beyond Qt Core and
 # QtTest: the logic layer must stay free of Gui, Widgets and Svg.
 status=0

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws SVG pictures at fixed pixel sizes while Starbox is built and writes
 // them as a C++ table of pixels (see core/frame/baked_pictures.h):
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Walks through the main window and every finished program window and saves
 // a picture of each state, so that the look can be reviewed by eye.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/frame/baked_pictures.h"
 
 QImage BakedImage(const QString &resource, const QSize &pixelSize)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/frame/date_lists.h"
 
 #include "core/sun_sign.h"

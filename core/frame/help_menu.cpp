@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/frame/help_menu.h"
 
 #include "core/frame/program_host.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/frame/name_key_validator.h"
 
 #include "core/frame/messages.h"

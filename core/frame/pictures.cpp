@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/frame/pictures.h"
 
 #include "core/frame/baked_pictures.h"

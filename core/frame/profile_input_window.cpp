@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/frame/profile_input_window.h"
 
 #include "core/frame/clickable_label.h"

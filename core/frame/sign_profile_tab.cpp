@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/frame/sign_profile_tab.h"
 
 #include "core/frame/fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The "Sun Sign Profile" tab that Gift and Fashion Astrology share: sign,

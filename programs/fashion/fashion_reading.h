@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Fashion Astrology's reading: the sun sign's profile (Gift Astrology's) and

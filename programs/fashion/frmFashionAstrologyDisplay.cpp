@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/fashion/frmFashionAstrologyDisplay.h"
 
 #include "core/frame/reading_widgets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/financial/financial_program.h"
 
 #include "programs/financial/frmFinancialAstrologyMain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/financial/financial_reading.h"
 
 // One row a sign, in zodiac order: its sign profile as shown and printed (the

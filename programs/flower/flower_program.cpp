@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/flower/flower_program.h"
 
 #include "programs/flower/frmFlowerAstrologyMain.h"

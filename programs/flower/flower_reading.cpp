@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/flower/flower_reading.h"
 
 #include "reports/saved_reading.h"

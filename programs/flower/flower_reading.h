@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Flower Astrology's reading: the sign's lucky flowers and plants, its

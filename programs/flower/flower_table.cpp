@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/flower/flower_reading.h"
 
 // One row a sign, in zodiac order: its lucky flowers and plants exactly as

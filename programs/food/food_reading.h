@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Food Astrology's reading: the sun sign's row of a fixed table, with its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/food/food_reading.h"
 
 // One row a sign, in zodiac order: its dishes and drinks exactly as shown, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/fruit/frmFruitAstrologyDisplay.h"
 
 #include "programs/fruit/fruit_program.h"

@@ -1,2 +1,3 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/fruit/fruit_reading.h"
 

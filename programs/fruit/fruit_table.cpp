@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/fruit/fruit_reading.h"
 
 // One row a fruit, in the order of the fruit list: its name as stored

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/gift/frmGiftAstrologyMain.h"
 
 #include "programs/gift/frmGiftAstrologyDisplay.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/gift/gift_reading.h"
 
 GiftReading BuildGiftReading(SunSign sign, Gender gender)

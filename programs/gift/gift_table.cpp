@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/gift/gift_reading.h"
 
 // One row a sign, in zodiac order: the profile Gift and Fashion Astrology

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/health/health_reading.h"
 
 #include "reports/saved_reading.h"

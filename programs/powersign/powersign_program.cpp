@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/powersign/powersign_program.h"
 
 #include "programs/powersign/frmZodiacPowerSignMain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Zodiac Power Sign: the sign Pluto occupied on a date of birth, from a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/powersign/powersign_reading.h"
 
 // Pluto in each sign, one row a sign, Aries first. Pluto did not pass through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Travel Astrology's reading: the sign's profile, famous people, the kinds

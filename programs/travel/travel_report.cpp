@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/travel/travel_report.h"
 
 #include "reports/report_document.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/travel/travel_reading.h"
 
 // One row a sign, Aries through Pisces: its short items exactly as stored

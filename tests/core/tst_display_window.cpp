@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display window role through a sample display window and a stand-in
 // host: its File menu as a program states it, its command buttons in a row
 // or in the bottom strip, Back, Exit and Print from button and menu, and

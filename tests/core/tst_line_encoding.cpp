@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stored-text encoding and the Windows-1252 conversion beneath it.
 
 #include "core/line_encoding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame every program window shares, driven through a stand-in host:
 // caption, placement, menus, banner and brand labels, navigation, and the
 // name key rule on a real name box.

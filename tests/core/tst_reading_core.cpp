@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading core without widgets: signs, cusp days, date checks, the
 // common validations, the name key rule and the fixed tables' rows.
 

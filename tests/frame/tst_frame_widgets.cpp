@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame's own widgets draw what Qt's would, for less work at start-up:
 // a label that takes focus measures and draws as an unfocused QLabel does,
 // without laying its text out in a document; a menu bar reads no picture

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the frame gives every reading program alike, through each program's
 // real windows inside the main window, one row a program (or a program and
 // one of its commands): the input window's caption, proceed command and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpers/modal_watcher.h"
 
 #include <QAbstractButton>

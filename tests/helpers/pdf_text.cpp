@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpers/pdf_text.h"
 
 #include "helpers/modal_watcher.h"

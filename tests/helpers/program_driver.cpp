@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpers/program_driver.h"
 
 #include "core/frame/program_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpers/shown_text.h"
 
 #include "core/frame/reading_widgets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four reports composed from a reading and a person alone, into a plain
 // QTextDocument: no input, display or report window is made.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The suite runs with CUPS asked at a socket that is not there, so that no
 // test can send a job to a printer of the machine, whatever it has; tests
 // that print name a PDF file of their own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing through a real print queue, as a user does: a Travel report to
 // the default printer with no dialog, a Health report through the print
 // dialog with the queue chosen in it. Not part of the suite, which never

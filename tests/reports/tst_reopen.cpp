@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reopening a saved reading in each of the four report programs: the name
 // comes back as it was stored, outside the key rule, and a file that cannot
 // be read says so once and leaves the entries as they were.

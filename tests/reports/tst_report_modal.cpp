@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A report window is modal inside the main window, in each of the four
 // report programs: its display window stays on screen behind it, and
 // neither that window nor the main window's program buttons, captions and

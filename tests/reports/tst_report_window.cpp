@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report frame through a sample report: composing, links, Save through
 // its dialog, printing to PDF in both forms, and closing back to the
 // display window.

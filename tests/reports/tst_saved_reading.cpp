@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved-reading file: its bytes, its line orders, and reading files
 // that are short, long, binary or endless.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Starbox as the desktop sees it: window titles and the application's identity.
 
 Starts Starbox on a real display server of its own and reads what the window

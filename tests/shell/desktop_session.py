@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A desktop of a test's own, for the python tests that start Starbox on real
 desktop components (desktop_identity.py, tst_screen_reader.py).
 

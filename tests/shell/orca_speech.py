@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What Orca, the screen reader, says about Starbox, key by key.
 
 An OrcaSession is a desktop_session.Session with Orca and Speech Dispatcher

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard side of what a screen reader user relies on, in every
 // program: Enter proceeds, Tab ends on the brand offer that can be seen,
 // the fruit pictures are chosen with Space. What a screen reader reads of

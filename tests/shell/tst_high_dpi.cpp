@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // At scale factor 2 (this test runs with QT_SCALE_FACTOR=2) every picture
 // is drawn at twice its size in device pixels, so it stays sharp; moved to
 // the second screen, of twice the density, at four times.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard in every window of every program: where the focus is when a
 // window opens, the order that Tab takes, and Alt with a caption's letter.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A logout closes the main window whatever is open in front of it. Each row
 // runs Starbox in a child process of this test, as main() runs it, opens a
 // dialog and closes the main window from a timer while the dialog is still

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven through its controls: the selector, headings,
 // hover underlines, opening and closing programs, menus and the About box.
 

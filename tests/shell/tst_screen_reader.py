@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader is told, read from the real accessibility bus.
 
 Starts its own X server (Xvfb), a private D-Bus session bus with the AT-SPI

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shell's services without the main window: web addresses, the encoded
 // settings store, the update reminder and the single-instance lock.
 

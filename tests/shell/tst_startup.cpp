@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up without a desktop: a clear message and a failing exit code
 // rather than an abort inside the toolkit.
 

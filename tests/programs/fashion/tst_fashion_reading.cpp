@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fashion Astrology's table: the style sentences each sign takes, the
 // colours, the shared profile and the characteristics paragraphs.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fashion Astrology through its real windows inside the main window: its
 // fashion tab, its layout, and the profile it shares with Gift Astrology.
 // What the frame gives every program is tested in tests/frame.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Financial Astrology's reading without windows: the sign profile exactly,
 // the level table, the verdicts chosen by level and the sign's boundaries.
 

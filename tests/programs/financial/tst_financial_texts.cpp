@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Financial Astrology's long texts, ahead of the program itself: their
 // forms and length ranges.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Financial Astrology through its real windows: the verdicts, the two tabs,
 // the report of twenty-six sections, and what saving loses of a name. What
 // the frame gives every program (the checks, Back, Exit, Save and reopen,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flower Astrology's table: flowers, plants and pictures exactly, and the
 // three paragraphs of each sign to their lengths and forms.
 

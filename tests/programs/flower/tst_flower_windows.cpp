@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flower Astrology through its real windows: the display, its pictures,
 // the report and the colours. What the frame gives every program (the
 // reminder, the checks, Back, Exit, Save and reopen, printing) is tested in

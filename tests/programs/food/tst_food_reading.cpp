@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Food Astrology's table: the short items exactly, the long texts to their
 // lengths and forms.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Food Astrology through its real windows inside the main window: the dates
 // it accepts, the sign at every cusp, and what its display shows. What the
 // frame gives every program is tested in tests/frame.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fruit Astrology: its table and its windows, where a fruit is chosen by
 // its picture. What the frame gives every program is tested in
 // tests/frame.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gift Astrology's table: the profile columns and gift ideas exactly, the
 // long texts to their forms and lengths.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gift Astrology through its real windows inside the main window: its
 // genders, its signs, its two tabs and its gift ideas. What the frame gives
 // every program is tested in tests/frame.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Health Astrology's reading without windows: the short values exactly, the
 // two look-ups, the sign boundaries and the four checks in their order.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Health Astrology's long texts, ahead of the program itself: each to its
 // exact length, one paragraph, no two alike.
 

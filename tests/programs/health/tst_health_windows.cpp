@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Health Astrology through its real windows: the display opening on the
 // fitness tab, the report of forty-one pieces composed from the reading, and
 // Flower files that it opens. What the frame gives every program (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zodiac Power Sign's logic: the table of Pluto's periods walked day by
 // day, both sides of every change, the four checks and the descriptions.
 

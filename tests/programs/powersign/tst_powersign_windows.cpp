@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zodiac Power Sign through its real windows, reached by the hidden entry:
 // its signs at every change, one reading after another. What the frame
 // gives every program is tested in tests/frame.

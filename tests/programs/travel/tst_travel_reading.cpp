@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Travel Astrology's table: short columns exactly, the famous-person lists
 // and long texts to their counts, lengths and openings.
 

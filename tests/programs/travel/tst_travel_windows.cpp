@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Travel Astrology through its real windows: the display, the trip kinds,
 // the report of fifteen sections and a short saved file. What the frame
 // gives every program (the checks, Back, Exit, Save and reopen, links,
