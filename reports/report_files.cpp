@@ -48,7 +48,12 @@ std::optional<Person> OpenSavedReading(QWidget *parent, const SavedReadingKind &
                                                      kind.openFilter, kind.extension);
     if (!chosen)
         return std::nullopt;
-    const QString &path = *chosen;
+    return ReadSavedReadingFile(parent, kind, *chosen);
+}
+
+std::optional<Person> ReadSavedReadingFile(QWidget *parent, const SavedReadingKind &kind,
+                                           const QString &path)
+{
     if (!HasExtension(path, kind.extension)) {
         ShowMessage(parent, WrongFileMessage(), MessageIcon::Stop);
         return std::nullopt;

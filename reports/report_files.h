@@ -22,3 +22,9 @@ bool SaveReading(QWidget *parent, const SavedReadingKind &kind, const SavedDetai
 // when cancelled, refused or unreadable; a file that cannot be read is
 // named in a message with the reason.
 std::optional<Person> OpenSavedReading(QWidget *parent, const SavedReadingKind &kind);
+
+// The person a saved file of the kind names, as Open reads the file chosen
+// in its dialog: the same refusal and messages. For files opened from
+// outside (the command line, the desktop, a drop).
+std::optional<Person> ReadSavedReadingFile(QWidget *parent, const SavedReadingKind &kind,
+                                           const QString &path);

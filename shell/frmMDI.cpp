@@ -6,6 +6,8 @@
 #include "core/frame/fonts.h"
 #include "core/frame/guarded_dialog.h"
 #include "core/frame/help_menu.h"
+#include "core/frame/input_window.h"
+#include "core/frame/messages.h"
 #include "core/frame/pictures.h"
 #include "core/frame/program_window.h"
 #include "core/frame/window_mnemonics.h"
@@ -15,10 +17,14 @@
 #include "shell/update_reminder.h"
 #include "shell/reading_programs.h"
 #include "shell/startup.h"
+#include "reports/report_files.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QMimeData>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMdiArea>
@@ -40,6 +46,7 @@ frmMDI::frmMDI(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(ApplicationCaption());
+    setAcceptDrops(true); // saved readings from a file manager
     createMenus();
     new WindowMnemonics(menuBar(), this);
 
@@ -280,6 +287,7 @@ void frmMDI::setOwnControlsEnabled(bool enabled)
     // off and on with the bar, and all are drawn alike as unavailable.
     for (QWidget *control : m_ownControls)
         control->setEnabled(enabled);
+    m_ownControlsEnabled = enabled;
 }
 
 void frmMDI::openLink(WebLink link)
@@ -337,10 +345,10 @@ void frmMDI::picMain_MouseMove()
     }
 }
 
-void frmMDI::OpenReadingProgram(int index)
+ProgramWindow *frmMDI::OpenReadingProgram(int index)
 {
     if (index < 0 || index >= kReadingProgramCount)
-        return;
+        return nullptr;
     m_openingProgram = true;
     CloseAllProgramWindows();
     m_openingProgram = false;
@@ -348,6 +356,90 @@ void frmMDI::OpenReadingProgram(int index)
     setSelectorVisible(false);
     ProgramWindow *input = ReadingProgramAt(index).openInput(*this);
     input->open();
+    return input;
+}
+
+void frmMDI::openSavedFiles(const QStringList &paths)
+{
+    // Opened from the event loop: a message for one of them must not run
+    // inside a drop or inside the socket's reading.
+    m_waitingFiles += paths;
+    QTimer::singleShot(0, this, &frmMDI::openWaitingFiles);
+}
+
+void frmMDI::openWaitingFiles()
+{
+    if (m_openingFiles)
+        return; // the loop below takes them in turn
+    if (QApplication::activeModalWidget() || !m_ownControlsEnabled) {
+        QTimer::singleShot(250, this, &frmMDI::openWaitingFiles);
+        return;
+    }
+    m_openingFiles = true;
+    while (!m_waitingFiles.isEmpty())
+        openSavedFile(m_waitingFiles.takeFirst());
+    m_openingFiles = false;
+}
+
+void frmMDI::openSavedFile(const QString &path)
+{
+    const ReadingProgramEntry *program = ProgramForSavedFile(path);
+    if (!program) {
+        ShowMessage(this, WrongFileMessage(), MessageIcon::Stop);
+        return;
+    }
+    if (!program->shown) {
+        ShowMessage(this, NotOfferedMessage(path, program->name), MessageIcon::Stop);
+        return;
+    }
+    const std::optional<Person> person = ReadSavedReadingFile(this, *program->savedFiles, path);
+    if (!person)
+        return;
+    if (auto *input = qobject_cast<InputWindow *>(OpenReadingProgram(int(program->program))))
+        input->showSaved(*person);
+}
+
+QString frmMDI::NotOfferedMessage(const QString &path, const QString &program)
+{
+    return QStringLiteral("%1 is a saved %2 reading, which this Starbox does not open.")
+        .arg(QDir::toNativeSeparators(path), program);
+}
+
+void frmMDI::bringToFront()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+namespace {
+
+QStringList LocalFiles(const QMimeData *data)
+{
+    QStringList files;
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            files.append(url.toLocalFile());
+    }
+    return files;
+}
+
+} // namespace
+
+void frmMDI::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!LocalFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMDI::dropEvent(QDropEvent *event)
+{
+    const QStringList files = LocalFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openSavedFiles(files);
 }
 
 void frmMDI::CloseAllProgramWindows()

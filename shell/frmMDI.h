@@ -9,9 +9,12 @@
 
 #include <QMainWindow>
 
+#include <QStringList>
+
 #include <array>
 
 class ClickableLabel;
+class ProgramWindow;
 class QMdiArea;
 class QPushButton;
 
@@ -32,11 +35,24 @@ public:
 
     // Closes whatever program is open, then opens the program's input window
     // centred at the top of the program area.
-    void OpenReadingProgram(int index);
+    // Returns the input window; null for no program.
+    ProgramWindow *OpenReadingProgram(int index);
     // Closes every program window, hidden ones included.
     void CloseAllProgramWindows();
 
     static QString BannerText();
+
+    // Opens saved readings from outside (the command line, a later start, a
+    // drop) one after another, each in its program as that program's Open
+    // does; the last one read stays on screen. A file that is no saved
+    // reading, or cannot be read, gets Open's message and opens nothing; a
+    // file of a program the selector does not offer is refused, named in a
+    // message. While a dialog or a report is open they wait for it.
+    void openSavedFiles(const QStringList &paths);
+    // Shows the window, unminimised, above the others and active.
+    void bringToFront();
+    // "<file> is a saved <program> reading, which this Starbox does not open."
+    static QString NotOfferedMessage(const QString &path, const QString &program);
 
 public slots:
     void cmdSelectOption_Click(int index);
@@ -47,6 +63,8 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -61,6 +79,12 @@ private:
     QList<QWidget *> m_ownControls; // strips, button panel, selector, menu bar
     std::array<QPushButton *, 9> m_buttons{};
     std::array<ClickableLabel *, 12> m_captions{};
+    void openWaitingFiles();
+    void openSavedFile(const QString &path);
+
     int m_lastProgram = -1;        // the program opened last, by index
+    bool m_ownControlsEnabled = true; // false while a report is open
+    QStringList m_waitingFiles;    // saved readings to open, in order
+    bool m_openingFiles = false;
     bool m_openingProgram = false; // closing one program to open another
 };

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/command_line.h"
 #include "shell/startup.h"
 
 #include <QApplication>
@@ -7,10 +8,29 @@
 
 int main(int argc, char *argv[])
 {
+    // The command line is read before the toolkit reaches for a display:
+    // help, the version and a mistake need none.
+    CommandLine line;
+    {
+        QCoreApplication reader(argc, argv);
+        NameApplication();
+        line = ReadCommandLine(QCoreApplication::arguments());
+    }
+    switch (line.action) {
+    case CommandLine::Action::Help:
+    case CommandLine::Action::Version:
+        std::fputs(qPrintable(line.text), stdout);
+        return 0;
+    case CommandLine::Action::Refuse:
+        std::fprintf(stderr, "%s\n", qPrintable(line.text));
+        return kUsageError;
+    case CommandLine::Action::Run:
+        break;
+    }
     if (!DisplayAvailable()) {
         std::fprintf(stderr, "%s\n", qPrintable(NoDisplayMessage()));
         return 1;
     }
     QApplication app(argc, argv);
-    return RunStarbox();
+    return RunStarbox(line);
 }

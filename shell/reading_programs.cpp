@@ -10,6 +10,7 @@
 #include "programs/health/health_program.h"
 #include "programs/powersign/powersign_program.h"
 #include "programs/travel/travel_program.h"
+#include "reports/saved_reading.h"
 
 const std::array<const ReadingProgramEntry *, kReadingProgramCount> &ReadingPrograms()
 {
@@ -28,6 +29,15 @@ const std::array<const ReadingProgramEntry *, kReadingProgramCount> &ReadingProg
 const ReadingProgramEntry &ReadingProgramAt(int index)
 {
     return *ReadingPrograms()[static_cast<std::size_t>(index)];
+}
+
+const ReadingProgramEntry *ProgramForSavedFile(const QString &path)
+{
+    for (const ReadingProgramEntry *entry : ReadingPrograms()) {
+        if (entry->savedFiles && HasExtension(path, entry->savedFiles->extension))
+            return entry;
+    }
+    return nullptr;
 }
 
 const std::array<ReadingProgram, 6> &SelectorOrder()

@@ -19,6 +19,10 @@ inline const ReadingProgramEntry &ReadingProgramOf(ReadingProgram program)
     return ReadingProgramAt(int(program));
 }
 
+// The program whose kind of saved reading the file is, by its extension
+// (capitals counting, as Open's rule); null when none saves such files.
+const ReadingProgramEntry *ProgramForSavedFile(const QString &path);
+
 // The order of the visible entries, row by row: Fashion, Food, Travel, Gift,
 // Flower, Fruit.
 const std::array<ReadingProgram, 6> &SelectorOrder();

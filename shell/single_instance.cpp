@@ -1,11 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/single_instance.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QStandardPaths>
+#include <QStringDecoder>
+#include <QThread>
+#include <QTimer>
 
-SingleInstance::SingleInstance(const QString &lockFile)
-    : m_lock(lockFile)
+namespace {
+
+const QByteArray kGreeting = QByteArrayLiteral("starbox-open\n");
+const QByteArray kAnswer = QByteArrayLiteral("ok\n");
+
+// The files of a whole message; nothing when it is not one.
+std::optional<QStringList> FilesOf(const QByteArray &message)
+{
+    if (!message.startsWith(kGreeting) || !message.endsWith(QByteArrayLiteral("\0\0")))
+        return std::nullopt;
+    const QByteArray body = message.sliced(kGreeting.size(), message.size() - kGreeting.size() - 1);
+    QStringList files;
+    for (const QByteArray &entry : body.split('\0')) {
+        if (entry.isEmpty())
+            continue; // the end of the last path
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString path = utf8(entry);
+        if (utf8.hasError() || !QDir::isAbsolutePath(path))
+            return std::nullopt;
+        files.append(path);
+    }
+    if (files.isEmpty() || body.count(QByteArrayLiteral("\0\0")) != 0)
+        return std::nullopt;
+    return files;
+}
+
+} // namespace
+
+SingleInstance::SingleInstance(const QString &folder)
+    : m_socketPath(QDir(folder).filePath(QStringLiteral("starbox.socket")))
+    , m_lock(QDir(folder).filePath(QStringLiteral("starbox.lock")))
 {
     // Only a lock whose process is gone is stale: a long run keeps its lock.
     m_lock.setStaleLockTime(0);
@@ -16,10 +51,77 @@ bool SingleInstance::tryAcquire()
     return m_lock.isLocked() || m_lock.tryLock(0);
 }
 
-QString SingleInstance::DefaultLockFile()
+bool SingleInstance::listen()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return QDir(folder).filePath(QStringLiteral("starbox.lock"));
+    if (m_server)
+        return m_server->isListening();
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    // The lock is ours, so a socket still there was left by a Starbox that
+    // ended without removing it.
+    QLocalServer::removeServer(m_socketPath);
+    if (!m_server->listen(m_socketPath))
+        return false;
+    connect(m_server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *socket = m_server->nextPendingConnection())
+            receive(socket);
+    });
+    return true;
+}
+
+void SingleInstance::receive(QLocalSocket *socket)
+{
+    const auto drop = [socket] {
+        socket->abort();
+        socket->deleteLater();
+    };
+    // A sender that stops half-way is dropped.
+    QTimer::singleShot(kHandOverTimeoutMs, socket, drop);
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    auto *message = new QByteArray;
+    connect(socket, &QObject::destroyed, this, [message] { delete message; });
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket, message, drop] {
+        message->append(socket->readAll());
+        if (message->size() > kMaxHandOverBytes || !kGreeting.startsWith(message->left(kGreeting.size())))
+            return drop();
+        if (message->size() <= kGreeting.size() || !message->endsWith(QByteArrayLiteral("\0\0")))
+            return; // more to come
+        const std::optional<QStringList> files = FilesOf(*message);
+        if (!files)
+            return drop();
+        socket->write(kAnswer);
+        socket->flush();
+        socket->disconnectFromServer();
+        emit filesArrived(*files);
+    });
+}
+
+bool SingleInstance::handOver(const QStringList &files) const
+{
+    QByteArray message = kGreeting;
+    for (const QString &file : files)
+        message += file.toUtf8() + '\0';
+    message += '\0';
+
+    const QDeadlineTimer deadline(kHandOverTimeoutMs);
+    while (!deadline.hasExpired()) {
+        QLocalSocket socket;
+        socket.connectToServer(m_socketPath);
+        if (!socket.waitForConnected(int(deadline.remainingTime()))) {
+            QThread::msleep(100); // not listening yet
+            continue;
+        }
+        socket.write(message);
+        QByteArray answer;
+        while (answer.size() < kAnswer.size() && socket.waitForReadyRead(int(deadline.remainingTime())))
+            answer += socket.readAll();
+        return answer == kAnswer;
+    }
+    return false;
+}
+
+QString SingleInstance::DefaultFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return folder.isEmpty() ? QDir::tempPath() : folder;
 }

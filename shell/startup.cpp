@@ -5,6 +5,7 @@
 #include "core/frame/messages.h"
 #include "core/frame/starbox_style.h"
 #include "shell/app_settings.h"
+#include "shell/command_line.h"
 #include "shell/frmMDI.h"
 #include "shell/links.h"
 #include "shell/single_instance.h"
@@ -47,41 +48,58 @@ QString DesktopEntryName()
     return QStringLiteral(STARBOX_APP_ID);
 }
 
-void ConfigureApplication()
+void NameApplication()
 {
     // The application name is also the X11 window class (WM_CLASS), which the
     // desktop entry names as its StartupWMClass, and the settings' folder.
     // No display name is set: Qt would append it to every window title.
-    QApplication::setApplicationName(QStringLiteral("starbox"));
+    QCoreApplication::setApplicationName(QStringLiteral("starbox"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(STARBOX_VERSION));
+}
+
+void ConfigureApplication()
+{
+    NameApplication();
     QApplication::setDesktopFileName(DesktopEntryName());
-    QApplication::setApplicationVersion(QStringLiteral(STARBOX_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/starbox.svg")));
     QApplication::setStyle(new StarboxStyle);
     QApplication::setFont(StarboxFont(8.25));
 }
 
-int RunStarbox()
+int RunStarbox(const CommandLine &line)
 {
     ConfigureApplication();
 
     SingleInstance instance;
     if (!instance.tryAcquire()) {
+        if (!line.files.isEmpty() && instance.handOver(line.files))
+            return 0;
         ShowMessage(nullptr, QStringLiteral("Application is already running"),
                     MessageIcon::Information);
         EndProgram();
         return 0;
     }
+    // Files handed over while the reminder is up wait for the main window.
+    QStringList files = line.files;
+    instance.listen();
+    QObject::connect(&instance, &SingleInstance::filesArrived, &instance,
+                     [&files](const QStringList &arrived) { files += arrived; });
 
     AppSettings settings;
     RemindAboutUpdate(settings, QDate::currentDate(), nullptr, &OpenDownloadPage);
 
     frmMDI main;
     main.show();
+    instance.disconnect(&instance);
+    QObject::connect(&instance, &SingleInstance::filesArrived, &main, [&main](const QStringList &arrived) {
+        main.bringToFront();
+        main.openSavedFiles(arrived);
+    });
+    if (!files.isEmpty())
+        main.openSavedFiles(files);
 
-    const QStringList arguments = QApplication::arguments();
-    const qsizetype screenshot = arguments.indexOf(QStringLiteral("--screenshot"));
-    if (screenshot > 0 && screenshot + 1 < arguments.size()) {
-        const QString file = arguments.at(screenshot + 1);
+    if (!line.screenshot.isEmpty()) {
+        const QString file = line.screenshot;
         QTimer::singleShot(0, &main, [&main, file] {
             const bool saved = main.isVisible() && main.grab().save(file);
             QApplication::exit(saved ? 0 : 1);

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+struct CommandLine;
+
 // Whether a graphical desktop is there to show windows on. Checked before
 // the application object exists, so a missing display gives a message
 // instead of an abort inside the toolkit.
@@ -21,16 +23,21 @@ QString ApplicationCaption();
 // window, by which docks and task switchers find Starbox's icon and name.
 QString DesktopEntryName();
 
+// The application's name ("starbox") and version, for the command line and
+// the settings; Qt Core alone.
+void NameApplication();
 // Names, icon and face of the application; run once the application object
 // exists, before any window.
 void ConfigureApplication();
 
-// The run after the application object exists: refuse a second instance,
-// remind about updates, open the main window and run until it closes.
-// Started with "--screenshot FILE", it saves a picture of the main window
-// once it is on screen and ends, with status 0 when the picture was saved:
-// a check that an installed Starbox starts. Returns the exit code.
-int RunStarbox();
+// The run after the application object exists: refuse a second instance
+// (one started with files hands them to the first and ends with status 0),
+// remind about updates, open the main window, open the files named on the
+// command line or handed over later, and run until it closes. Started with
+// "--screenshot FILE", it saves a picture of the main window once it is on
+// screen and ends, with status 0 when the picture was saved: a check that
+// an installed Starbox starts. Returns the exit code.
+int RunStarbox(const CommandLine &line);
 
 // Closes every window that is still open, each running its own closing
 // steps, and ends the run.

@@ -117,9 +117,13 @@ void InputWindow::openSaved()
     if (!m_openSaved || !m_program.savedFiles)
         return;
     const std::optional<Person> saved = m_openSaved(this, *m_program.savedFiles);
-    if (!saved)
-        return;
-    restore(*saved);
+    if (saved)
+        showSaved(*saved);
+}
+
+void InputWindow::showSaved(const Person &person)
+{
+    restore(person);
     proceed();
 }
 

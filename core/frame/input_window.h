@@ -58,6 +58,10 @@ public slots:
     void proceed();
     // cmdOpen and the File menu's open entry.
     void openSaved();
+    // A saved reading's person, read by Open or from outside: put back into
+    // the name box (as stored, outside the key rule) and the date lists,
+    // then Proceed runs.
+    void showSaved(const Person &person);
 
 protected:
     InputWindow(ProgramHost &host, const ReadingProgramEntry &program);

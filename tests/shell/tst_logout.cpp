@@ -8,6 +8,7 @@
 #include "shell/app_settings.h"
 #include "shell/frmMDI.h"
 #include "shell/reading_programs.h"
+#include "shell/command_line.h"
 #include "shell/startup.h"
 
 #include <QAction>
@@ -248,7 +249,7 @@ int RunChild(const QString &name)
         if (frmMDI *main = MainWindow())
             scenario->open(main);
     });
-    return RunStarbox();
+    return RunStarbox(CommandLine());
 }
 
 } // namespace

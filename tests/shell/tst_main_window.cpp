@@ -8,8 +8,12 @@
 #include "helpers/url_catcher.h"
 #include "shell/frmMDI.h"
 #include "shell/reading_programs.h"
+#include "reports/saved_reading.h"
 
 #include <QAction>
+#include <QDir>
+#include <QMimeData>
+#include <QTemporaryDir>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,7 +60,21 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { IsolateUserFiles(); }
+    void initTestCase()
+    {
+        IsolateUserFiles();
+        // Saved readings of each kind, and what is none.
+        QVERIFY(m_files.isValid());
+        const QDir folder(m_files.path());
+        const SavedDetails anna{u"ANNA"_s, u"7"_s, u"March"_s, u"1980"_s};
+        const SavedDetails rose{u"ROSE"_s, u"9"_s, u"March"_s, u"1984"_s};
+        QVERIFY(WriteSavedReading(folder.filePath(u"anna.tvl"_s), anna, LineOrder::NameMonthDayYear));
+        QVERIFY(WriteSavedReading(folder.filePath(u"ANNA.TVL"_s), anna, LineOrder::NameMonthDayYear));
+        QVERIFY(WriteSavedReading(folder.filePath(u"cash.zod"_s), anna, LineOrder::NameMonthDayYear));
+        QVERIFY(WriteSavedReading(folder.filePath(u"rose.flo"_s), rose, LineOrder::NameDayMonthYear));
+        QVERIFY(WriteSavedReading(folder.filePath(u"notes.txt"_s), rose, LineOrder::NameDayMonthYear));
+        QVERIFY(folder.mkdir(u"folder.flo"_s));
+    }
 
     void init()
     {
@@ -291,6 +309,105 @@ private slots:
                                               QUrl(u"https://www.velmora.example/"_s)}));
     }
 
+    // Saved readings opened from outside, one after another; what each
+    // ends with on screen and in messages. The main window shows one
+    // program at a time, so the last file read stays.
+    void savedFilesFromOutside_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("display"); // the program window left open
+        QTest::addColumn<QString>("name");    // in its input window's name box
+        QTest::addColumn<QStringList>("messages"); // each contains this
+        const QString travel = ReadingProgramOf(ReadingProgram::Travel).displayWindow;
+        const QString flower = ReadingProgramOf(ReadingProgram::Flower).displayWindow;
+        QTest::newRow("Travel") << QStringList{u"anna.tvl"_s} << travel << u"ANNA"_s << QStringList();
+        QTest::newRow("Flower") << QStringList{u"rose.flo"_s} << flower << u"ROSE"_s << QStringList();
+        QTest::newRow("two files: the last stays") << QStringList{u"anna.tvl"_s, u"rose.flo"_s} << flower
+                                                   << u"ROSE"_s << QStringList();
+        QTest::newRow("capitals refused as Open refuses them")
+            << QStringList{u"ANNA.TVL"_s} << QString() << QString() << QStringList{WrongFileMessage()};
+        QTest::newRow("no saved reading") << QStringList{u"notes.txt"_s} << QString() << QString()
+                                          << QStringList{WrongFileMessage()};
+        QTest::newRow("a program the selector does not offer")
+            << QStringList{u"cash.zod"_s} << QString() << QString()
+            << QStringList{u"is a saved Financial Astrology reading, which this Starbox does not open."_s};
+        QTest::newRow("a folder") << QStringList{u"folder.flo"_s} << QString() << QString()
+                                  << QStringList{u"folder.flo could not be read."_s};
+        QTest::newRow("a missing file") << QStringList{u"gone.tvl"_s} << QString() << QString()
+                                        << QStringList{u"gone.tvl could not be read."_s};
+        QTest::newRow("a refused file, then a good one")
+            << QStringList{u"cash.zod"_s, u"anna.tvl"_s} << travel << u"ANNA"_s
+            << QStringList{u"cash.zod is a saved"_s};
+    }
+    void savedFilesFromOutside()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, display);
+        QFETCH(QString, name);
+        QFETCH(QStringList, messages);
+        const QDir folder(m_files.path());
+        QStringList paths;
+        for (const QString &file : files)
+            paths.append(folder.filePath(file));
+        MessageWatcher watcher;
+        m_main->openSavedFiles(paths);
+        if (display.isEmpty())
+            QTRY_COMPARE(watcher.seen().size(), messages.size());
+        else
+            QTRY_VERIFY(m_main->findChild<ProgramWindow *>(display));
+        QCOMPARE(watcher.seen().size(), messages.size());
+        for (qsizetype i = 0; i < messages.size(); ++i)
+            QVERIFY2(watcher.seen().at(i).text.contains(messages.at(i)), qPrintable(watcher.seen().at(i).text));
+        const QList<ProgramWindow *> open = ProgramWindows(*m_main);
+        if (display.isEmpty()) {
+            QVERIFY(open.isEmpty());
+            return;
+        }
+        // The input window, hidden behind the reading, holds the file's name.
+        QCOMPARE(open.size(), 2);
+        ProgramWindow *shown = m_main->findChild<ProgramWindow *>(display);
+        QVERIFY(shown->isVisible());
+        const auto *input = open.first() == shown ? open.last() : open.first();
+        QCOMPARE(input->findChild<QLineEdit *>(u"txtName"_s)->text(), name);
+    }
+
+    // A report keeps the main window's controls for itself; files handed
+    // over meanwhile open once it is closed.
+    void savedFilesWaitForAReport()
+    {
+        m_main->setOwnControlsEnabled(false);
+        m_main->openSavedFiles({QDir(m_files.path()).filePath(u"anna.tvl"_s)});
+        QTest::qWait(400);
+        QVERIFY(ProgramWindows(*m_main).isEmpty());
+        m_main->setOwnControlsEnabled(true);
+        QTRY_VERIFY(m_main->findChild<ProgramWindow *>(ReadingProgramOf(ReadingProgram::Travel).displayWindow));
+    }
+
+    void droppedFilesOpen_data()
+    {
+        QTest::addColumn<QList<QUrl>>("urls");
+        QTest::addColumn<bool>("accepted");
+        const QString path = QDir(m_files.path()).filePath(u"rose.flo"_s);
+        QTest::newRow("a saved reading") << QList<QUrl>{QUrl::fromLocalFile(path)} << true;
+        QTest::newRow("a web address") << QList<QUrl>{QUrl(u"https://www.starbox.example/a.flo"_s)} << false;
+    }
+    void droppedFilesOpen()
+    {
+        QFETCH(QList<QUrl>, urls);
+        QFETCH(bool, accepted);
+        QMimeData data;
+        data.setUrls(urls);
+        const QPoint at = m_main->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_main.get(), &enter);
+        QCOMPARE(enter.isAccepted(), accepted);
+        if (!accepted)
+            return;
+        QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_main.get(), &drop);
+        QTRY_VERIFY(m_main->findChild<ProgramWindow *>(ReadingProgramOf(ReadingProgram::Flower).displayWindow));
+    }
+
     void exitClosesEveryWindow()
     {
         m_main->OpenReadingProgram(int(ReadingProgram::Food));
@@ -301,6 +418,7 @@ private slots:
     }
 
 private:
+    QTemporaryDir m_files;
     std::unique_ptr<frmMDI> m_main;
     QWidget *m_picMain = nullptr;
 };

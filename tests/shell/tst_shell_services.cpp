@@ -200,17 +200,17 @@ private slots:
 
     void secondInstanceIsRefused()
     {
-        const QString lock = m_dir.filePath(u"running.lock"_s);
-        SingleInstance first(lock);
+        SingleInstance first(m_dir.path());
         QVERIFY(first.tryAcquire());
         QVERIFY(first.tryAcquire()); // asking again keeps it
-        SingleInstance second(lock);
+        SingleInstance second(m_dir.path());
         QVERIFY(!second.tryAcquire());
     }
 
     void lockOfADeadProcessIsTakenOver()
     {
-        const QString lock = m_dir.filePath(u"stale.lock"_s);
+        QTemporaryDir folder;
+        const QString lock = folder.filePath(u"starbox.lock"_s);
         const pid_t child = fork();
         if (child == 0) {
             QLockFile held(lock);
@@ -221,7 +221,7 @@ private slots:
         QCOMPARE(waitpid(child, &status, 0), child);
         QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
         QVERIFY(QFile::exists(lock));
-        SingleInstance next(lock);
+        SingleInstance next(folder.path());
         QVERIFY(next.tryAcquire());
     }
 

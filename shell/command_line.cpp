@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+// The options QGuiApplication and QApplication take out of the arguments
+// themselves. They are still there when the command line is read, before
+// the toolkit starts; known here, hidden from the help, they are not
+// refused. Those with a value name take the next argument.
+struct ToolkitOption
+{
+    const char *name;
+    const char *valueName;
+};
+constexpr ToolkitOption kToolkitOptions[] = {
+    {"platform", "name"},   {"platformpluginpath", "path"}, {"platformtheme", "name"},
+    {"plugin", "name"},     {"qwindowgeometry", "geometry"}, {"qwindowicon", "icon"},
+    {"qwindowtitle", "title"}, {"display", "display"},      {"geometry", "geometry"},
+    {"title", "title"},     {"style", "style"},             {"stylesheet", "file"},
+    {"session", "session"}, {"reverse", nullptr},           {"widgetcount", nullptr},
+    {"nograb", nullptr},    {"dograb", nullptr},            {"sync", nullptr},
+};
+
+} // namespace
+
+CommandLine ReadCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    // "-platform xcb", as every Qt program takes it, rather than -p -l -a ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "Light-hearted astrology readings for the desktop.\n"
+        "Saved Travel (.tvl) and Flower (.flo) readings named after the options open in\n"
+        "their program; a Starbox that already runs is handed them and opens them.\n"
+        "Starbox also takes the options of every Qt program, such as -platform NAME."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and end."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and end."));
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Save a picture (PNG) of the main window in <file> once it is on screen, "
+                       "and end."),
+        QStringLiteral("file"));
+    parser.addOptions({help, version, screenshot});
+    for (const ToolkitOption &option : kToolkitOptions) {
+        QCommandLineOption taken(QString::fromLatin1(option.name));
+        if (option.valueName)
+            taken.setValueName(QString::fromLatin1(option.valueName));
+        taken.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(taken);
+    }
+    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Saved readings to open."),
+                                 QStringLiteral("[file...]"));
+
+    CommandLine line;
+    if (!parser.parse(arguments)) {
+        line.action = CommandLine::Action::Refuse;
+        line.text = QStringLiteral("starbox: %1 Try starbox --help.").arg(parser.errorText());
+        return line;
+    }
+    if (parser.isSet(help)) {
+        line.action = CommandLine::Action::Help;
+        line.text = parser.helpText();
+        return line;
+    }
+    if (parser.isSet(version)) {
+        line.action = CommandLine::Action::Version;
+        line.text = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
+                                                   QCoreApplication::applicationVersion());
+        return line;
+    }
+    line.screenshot = parser.value(screenshot);
+    if (parser.isSet(screenshot) && line.screenshot.isEmpty()) {
+        line.action = CommandLine::Action::Refuse;
+        line.text = QStringLiteral("starbox: --screenshot needs a file name. Try starbox --help.");
+        return line;
+    }
+    for (const QString &file : parser.positionalArguments())
+        line.files.append(QDir::cleanPath(QDir::current().absoluteFilePath(file)));
+    return line;
+}
