@@ -14,6 +14,7 @@ id=org.starbox.Starbox
 for file in "$executable" \
             "$prefix/share/applications/$id.desktop" \
             "$prefix/share/metainfo/$id.metainfo.xml" \
+            "$prefix/share/mime/packages/$id.xml" \
             "$prefix/share/icons/hicolor/scalable/apps/$id.svg" \
             "$prefix/share/man/man1/starbox.1.gz" \
             "$prefix/share/doc/starbox/copyright" \

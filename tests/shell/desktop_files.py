@@ -1,0 +1,184 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Saved readings as the desktop meets them: MIME types, launching, hand-over.
+
+Installs Starbox below a folder of a desktop session of the test's own
+(desktop_session.py), makes that folder the session's XDG_DATA_HOME, and
+asks the desktop's own tools, as a GNOME file manager would:
+
+  - update-mime-database and update-desktop-database build their caches;
+  - xdg-mime names the type of a saved Travel and Flower reading, and not of
+    one whose extension is in capitals, and names Starbox's desktop entry as
+    the program for each type;
+  - gio open launches a saved reading through the installed desktop entry,
+    and the reading appears on the accessibility bus.
+
+Then, with that Starbox running, real processes hand files over:
+  - malformed messages on its socket are ignored and it goes on;
+  - a user other than its own cannot reach the socket (run as root only);
+  - a second `starbox FILE` makes it show the reading, and ends at once
+    with status 0 and no window of its own.
+
+  desktop_files.py --cmake CMAKE --build BUILD_DIR
+"""
+
+import argparse
+import os
+import signal
+import socket
+import subprocess
+import sys
+
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+from desktop_session import Failure, Session, expect, need, need_atspi, run
+from desktop_identity import Accessibility, Checks
+
+TRAVEL = "application/x-starbox-travel"
+FLOWER = "application/x-starbox-flower"
+ENTRY = "org.starbox.Starbox.desktop"
+
+
+def saved_reading(path, lines):
+    """A saved reading: each line's bytes shifted up by 85, ended by CR LF."""
+    with open(path, "wb") as file:
+        for line in lines:
+            file.write(bytes(byte + 85 for byte in line.encode("cp1252")) + b"\r\n")
+    return path
+
+
+def shows(accessibility, text):
+    """Whether some object of Starbox's on the accessibility bus is named with the text."""
+    def search(node, depth=0):
+        if node is None or depth > 40:
+            return False
+        if text in (node.get_name() or ""):
+            return True
+        return any(search(node.get_child_at_index(i), depth + 1) for i in range(node.get_child_count()))
+    return search(accessibility.application())
+
+
+def ended(pid):
+    """Whether the process is gone, or a zombie that only its parent's reaping keeps."""
+    try:
+        with open(f"/proc/{pid}/stat") as stat:
+            return stat.read().rsplit(")", 1)[1].split()[0] == "Z"
+    except FileNotFoundError:
+        return True
+
+
+def send(path, message):
+    """Sends raw bytes to the socket and returns what came back."""
+    with socket.socket(socket.AF_UNIX) as connection:
+        connection.settimeout(10)
+        connection.connect(path)
+        answer = b""
+        try:
+            connection.sendall(message)
+            connection.shutdown(socket.SHUT_WR)
+            while chunk := connection.recv(64):
+                answer += chunk
+        except (BrokenPipeError, ConnectionResetError):
+            pass  # dropped while sending
+        return answer
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--cmake", required=True)
+    parser.add_argument("--build", required=True)
+    args = parser.parse_args()
+    for program, package in (("update-mime-database", "shared-mime-info"),
+                             ("update-desktop-database", "desktop-file-utils"),
+                             ("xdg-mime", "xdg-utils"), ("gio", "libglib2.0-bin"),
+                             ("Xvfb", "xvfb"), ("openbox", "openbox")):
+        need(program, package)
+    need_atspi()
+
+    checks = Checks()
+    with Session("files") as session:
+        prefix = session.path("installed")
+        subprocess.run([args.cmake, "--install", args.build, "--prefix", prefix],
+                       check=True, stdout=subprocess.DEVNULL)
+        starbox = os.path.join(prefix, "bin", "starbox")
+        share = os.path.join(prefix, "share")
+        # The installed files are the user's own data; a GNOME desktop asks
+        # gio for types and programs. Starbox is found on the PATH, as the
+        # desktop entry's Exec names it.
+        session.env.update(XDG_DATA_HOME=share, XDG_DATA_DIRS="/usr/share", XDG_CURRENT_DESKTOP="GNOME",
+                           PATH=os.path.join(prefix, "bin") + os.pathsep + session.env["PATH"],
+                           QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        tool = lambda *argv: subprocess.run(argv, env=session.env, capture_output=True, text=True,
+                                            timeout=60).stdout.strip()
+        tool("update-mime-database", os.path.join(share, "mime"))
+        tool("update-desktop-database", os.path.join(share, "applications"))
+
+        readings = session.path("readings")
+        os.mkdir(readings)
+        anna = saved_reading(os.path.join(readings, "anna.tvl"), ["ANNA", "March", "7", "1980"])
+        rose = saved_reading(os.path.join(readings, "rose.flo"), ["ROSE", "9", "March", "1984"])
+        capitals = saved_reading(os.path.join(readings, "ANNA.TVL"), ["ANNA", "March", "7", "1980"])
+        odd = saved_reading(os.path.join(readings, "an na\nü.flo"), ["IRIS", "15", "July", "1990"])
+
+        for file, expected in ((anna, TRAVEL), (rose, FLOWER)):
+            checks.equal(f"xdg-mime query filetype {os.path.basename(file)}",
+                         tool("xdg-mime", "query", "filetype", file), expected)
+        found = tool("xdg-mime", "query", "filetype", capitals)
+        checks.equal(f"ANNA.TVL is not a saved reading to the desktop ({found})", found in (TRAVEL, FLOWER), False)
+        for kind in (TRAVEL, FLOWER):
+            checks.equal(f"xdg-mime query default {kind}", tool("xdg-mime", "query", "default", kind), ENTRY)
+
+        print(f"Xvfb on display {session.start_xvfb()}")
+        session.start_buses()
+        session.start_window_manager()
+        accessibility = Accessibility(session)
+        session.start(["gio", "open", anna], stdout=subprocess.DEVNULL)
+        expect("the Travel reading of anna.tvl, launched by gio open", lambda: shows(accessibility, "Pisces"))
+        checks.equal("gio open shows the Travel reading", shows(accessibility, "Travel Traits"), True)
+
+        # Nothing malformed opens anything, and Starbox goes on.
+        socket_path = session.path("runtime/starbox.socket")
+        malformed = {
+            "a stranger's greeting": b"hello\n" + rose.encode() + b"\0\0",
+            "a relative path": b"starbox-open\nrose.flo\0\0",
+            "a path that is not UTF-8": b"starbox-open\n" + readings.encode() + b"/\xff.flo\0\0",
+            "an empty file name": b"starbox-open\n\0\0",
+            "more than a megabyte": b"starbox-open\n/" + b"a" * (1 << 20) + b".flo\0\0",
+            "half a message": b"starbox-open\n" + rose.encode(),
+        }
+        for what, message in malformed.items():
+            checks.equal(f"{what}: no answer", send(socket_path, message), b"")
+        checks.equal("Starbox still shows the Travel reading after the malformed messages",
+                     shows(accessibility, "Travel Traits") and not shows(accessibility, "Lucky Flower"), True)
+
+        if os.geteuid() == 0:
+            other = subprocess.run(
+                ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", sys.executable, "-c",
+                 "import socket, sys; socket.socket(socket.AF_UNIX).connect(sys.argv[1])", socket_path],
+                capture_output=True, text=True, timeout=60)
+            checks.equal("another user cannot connect to the socket",
+                         other.returncode != 0 and "PermissionError" in other.stderr, True)
+        else:
+            print("not root: the check that another user cannot connect was skipped")
+
+        for file, sign in ((rose, "Pisces"), (odd, "Cancer")):
+            second = subprocess.run([starbox, file], env=session.env, capture_output=True, text=True,
+                                    timeout=60)
+            checks.equal(f"a second starbox {os.path.basename(file)!r} ends with status 0, saying nothing",
+                         (second.returncode, second.stdout, second.stderr), (0, "", ""))
+            expect(f"the first Starbox to show the Flower reading of {os.path.basename(file)!r}",
+                   lambda: all(shows(accessibility, text) for text in ("Lucky Flower", sign))
+                   and not shows(accessibility, "Travel Traits"))
+        checks.equal("Starbox is the one application on the bus",
+                     sum(1 for i in range(accessibility.atspi.get_desktop(0).get_child_count())
+                         if accessibility.atspi.get_desktop(0).get_child_at_index(i).get_name() == "starbox"), 1)
+        # gio started it, not the session: it is ended here, by its PID.
+        pid = accessibility.application().get_process_id()
+        os.kill(pid, signal.SIGTERM)
+        expect("Starbox to end", lambda: ended(pid))
+
+    print(f"{checks.passed} passed, {len(checks.failed)} failed")
+    return 1 if checks.failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(run(main))
