@@ -16,8 +16,9 @@ asks the desktop's own tools, as a GNOME file manager would:
 Then, with that Starbox running, real processes hand files over:
   - malformed messages on its socket are ignored and it goes on;
   - a user other than its own cannot reach the socket (run as root only);
-  - a second `starbox FILE` makes it show the reading, and ends at once
-    with status 0 and no window of its own.
+  - a second `starbox FILE` makes it show the reading and come back to the
+    front from minimised, and ends at once with status 0 and no window of
+    its own.
 
   desktop_files.py --cmake CMAKE --build BUILD_DIR
 """
@@ -31,7 +32,7 @@ import sys
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 from desktop_session import Failure, Session, expect, need, need_atspi, run
-from desktop_identity import Accessibility, Checks
+from desktop_identity import Accessibility, Checks, x11_windows, xprop
 
 TRAVEL = "application/x-starbox-travel"
 FLOWER = "application/x-starbox-flower"
@@ -90,7 +91,8 @@ def main():
     for program, package in (("update-mime-database", "shared-mime-info"),
                              ("update-desktop-database", "desktop-file-utils"),
                              ("xdg-mime", "xdg-utils"), ("gio", "libglib2.0-bin"),
-                             ("Xvfb", "xvfb"), ("openbox", "openbox")):
+                             ("Xvfb", "xvfb"), ("openbox", "openbox"), ("xprop", "x11-utils"),
+                             ("xdotool", "xdotool")):
         need(program, package)
     need_atspi()
 
@@ -160,6 +162,11 @@ def main():
         else:
             print("not root: the check that another user cannot connect was skipped")
 
+        # Minimised first: the hand-over brings it back to the front.
+        (main_window,) = x11_windows(session.env)
+        subprocess.run(["xdotool", "windowminimize", str(int(main_window, 16))], env=session.env, check=True)
+        hidden = lambda: "_NET_WM_STATE_HIDDEN" in xprop(session.env, "-id", main_window, "_NET_WM_STATE")
+        expect("the main window to be minimised", hidden)
         for file, sign in ((rose, "Pisces"), (odd, "Cancer")):
             second = subprocess.run([starbox, file], env=session.env, capture_output=True, text=True,
                                     timeout=60)
@@ -168,6 +175,9 @@ def main():
             expect(f"the first Starbox to show the Flower reading of {os.path.basename(file)!r}",
                    lambda: all(shows(accessibility, text) for text in ("Lucky Flower", sign))
                    and not shows(accessibility, "Travel Traits"))
+        active = xprop(session.env, "-root", "_NET_ACTIVE_WINDOW").split()[-1]
+        checks.equal("the main window is back in front and active",
+                     (hidden(), int(active, 16)), (False, int(main_window, 16)))
         checks.equal("Starbox is the one application on the bus",
                      sum(1 for i in range(accessibility.atspi.get_desktop(0).get_child_count())
                          if accessibility.atspi.get_desktop(0).get_child_at_index(i).get_name() == "starbox"), 1)
