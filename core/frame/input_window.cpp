@@ -109,7 +109,7 @@ void InputWindow::proceed()
     if (!passes(problemWith(person)))
         return;
     if (ProgramWindow *display = readingFor(person))
-        showReading(display);
+        openDisplay(display);
 }
 
 void InputWindow::openSaved()

@@ -314,7 +314,7 @@ void ProgramWindow::placeAtTopCentre()
         move(TopCentre(area, width()));
 }
 
-void ProgramWindow::showReading(ProgramWindow *display)
+void ProgramWindow::openDisplay(ProgramWindow *display)
 {
     if (m_display && m_display != display)
         m_display->close();

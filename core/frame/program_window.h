@@ -129,7 +129,7 @@ protected:
     // Proceed's last step: show a new display window, hide this input window
     // (which keeps its entries) and the selector. Every reading has a display
     // window of its own; one still open from before is closed first.
-    void showReading(ProgramWindow *display);
+    void openDisplay(ProgramWindow *display);
 
     // Back: show the input window again, close this display window, and keep
     // the selector hidden.

@@ -43,15 +43,15 @@ QWidget *frmFashionAstrologyDisplay::createFashionTab()
         {u"Frilly", u"lblFrilly"}};
     for (int k = 0; k < int(kFashionStyleCount); ++k) {
         const auto &style = styles[k];
-        QLabel *value = m_fills.add(ReadingValue(QString::fromUtf16(style.name), QString::fromUtf16(style.heading)), &FashionRow::styles, FashionStyle(k));
+        QLabel *value = fills().add(ReadingValue(QString::fromUtf16(style.name), QString::fromUtf16(style.heading)), &FashionRow::styles, FashionStyle(k));
         value->setAlignment(Qt::AlignCenter);
         value->setMinimumHeight(value->fontMetrics().lineSpacing() * 2);
         column->addWidget(CentredCaption(QString::fromUtf16(style.heading)));
         column->addWidget(value);
     }
 
-    QLabel *preferred = m_fills.add(ReadingValue(QStringLiteral("lblPreferredColors"), QStringLiteral("Preferred Colors")), &FashionRow::preferredColors);
-    QLabel *undesirable = m_fills.add(ReadingValue(QStringLiteral("lblUndesirableColors"), QStringLiteral("Undesirable Colors")), &FashionRow::undesirableColors);
+    QLabel *preferred = fills().add(ReadingValue(QStringLiteral("lblPreferredColors"), QStringLiteral("Preferred Colors")), &FashionRow::preferredColors);
+    QLabel *undesirable = fills().add(ReadingValue(QStringLiteral("lblUndesirableColors"), QStringLiteral("Undesirable Colors")), &FashionRow::undesirableColors);
     for (QLabel *value : {preferred, undesirable}) {
         value->setWordWrap(false);
         value->setAlignment(Qt::AlignCenter);
@@ -62,7 +62,7 @@ QWidget *frmFashionAstrologyDisplay::createFashionTab()
     column->addSpacing(4);
 
     column->addWidget(CentredCaption(QStringLiteral("Fashion Characteristics")));
-    ReadingBox *characteristics = m_fills.add(
+    ReadingBox *characteristics = fills().add(
         ReadingTextBox(QStringLiteral("txtFashionCharacteristics"), QStringLiteral("Fashion Characteristics")),
         &FashionRow::fashionCharacteristics);
     characteristics->setMinimumHeight(characteristics->fontMetrics().lineSpacing() * 4 + 12);
@@ -70,9 +70,7 @@ QWidget *frmFashionAstrologyDisplay::createFashionTab()
     return tab;
 }
 
-void frmFashionAstrologyDisplay::showReading(const FashionReading &reading)
+void frmFashionAstrologyDisplay::filled()
 {
-    profileTab()->showProfile(reading.sign, reading.profile);
-    m_fills.show(reading);
-    tabs()->setCurrentIndex(0); // every reading opens on "Sun Sign Profile"
+    showProfile(reading().sign, reading().profile, 0); // every reading opens on "Sun Sign Profile"
 }

@@ -2,22 +2,18 @@
 #pragma once
 
 #include "core/frame/profile_display_window.h"
-#include "core/frame/reading_fills.h"
-
-struct FashionReading;
+#include "programs/fashion/fashion_reading.h"
 
 // Fashion Astrology's display window: the sign profile, with the trait
 // boxes stacked, and the "Fashion Profile" tab; it opens on the profile.
-class frmFashionAstrologyDisplay : public ProfileDisplayWindow
+class frmFashionAstrologyDisplay : public ProfileDisplayWindow<FashionReading>
 {
     Q_OBJECT
 public:
     frmFashionAstrologyDisplay(ProgramHost &host, ProgramWindow *input);
 
-    void showReading(const FashionReading &reading);
-
 private:
     QWidget *createFashionTab();
 
-    ReadingFills<FashionReading> m_fills;
+    void filled() override;
 };

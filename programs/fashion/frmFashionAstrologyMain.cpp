@@ -17,6 +17,6 @@ frmFashionAstrologyMain::frmFashionAstrologyMain(ProgramHost &host)
 ProgramWindow *frmFashionAstrologyMain::readingFor(const Person &person)
 {
     auto *display = new frmFashionAstrologyDisplay(host(), this);
-    display->showReading(BuildFashionReading(SunSignFor(person, kFashionCuspTable)));
+    display->showReading(BuildFashionReading(SunSignFor(person, kFashionCuspTable)), person);
     return display;
 }

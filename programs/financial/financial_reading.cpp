@@ -96,7 +96,6 @@ void Financial_Profile(const QString &sign, FinancialReading &reading)
 FinancialReading FinancialReadingFor(const Person &person)
 {
     FinancialReading reading;
-    reading.person = WithNameTrimmed(person);
     reading.sign = SignName(SunSignFor(person, kFinancialCuspTable));
     StarSignDescription(reading.sign, reading);
     Financial_Profile(reading.sign, reading);

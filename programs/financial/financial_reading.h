@@ -31,10 +31,9 @@ struct FinancialRow
 // One row a sign, in zodiac order; read with RowFor or RowAt.
 extern const SignTable<FinancialRow> kFinancialTable;
 
+// The reading of a person's details; the person travels beside it.
 struct FinancialReading
 {
-    Person person; // the name trimmed
-
     QString sign; // the sign's name
     FinancialRow row;
     std::array<QString, kFinancialAttributeCount> verdicts;

@@ -76,7 +76,7 @@ ReadingBox *LongBox(const QString &name, int lines, const QString &caption)
 } // namespace
 
 frmFinancialAstrologyDisplay::frmFinancialAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : DisplayWindow(host, FinancialProgram(), input,
+    : ReadingDisplayWindow(host, FinancialProgram(), input,
                     {.printMenu = QStringLiteral("&Print"), .separatorBeforeExit = true,
                      .exitButton = QStringLiteral("E&xit")})
 {
@@ -101,7 +101,7 @@ QWidget *frmFinancialAstrologyDisplay::createSignFrame()
     m_picture = new QLabel;
     m_picture->setObjectName(QStringLiteral("picSign"));
     m_picture->setFixedSize(kSignPictureSize);
-    QLabel *sign = m_fills.add(ReadingValue(QStringLiteral("lblStarSign"), QStringLiteral("Sun Sign")),
+    QLabel *sign = fills().add(ReadingValue(QStringLiteral("lblStarSign"), QStringLiteral("Sun Sign")),
                                [](const FinancialReading &reading) { return reading.sign; });
     sign->setFont(StarboxFont(14.25, true));
     sign->setWordWrap(false);
@@ -129,7 +129,7 @@ QWidget *frmFinancialAstrologyDisplay::createSignFrame()
     };
     int row = 0;
     for (const auto &entry : shortRows) {
-        QLineEdit *box = m_fills.add(ShortBox(QString::fromUtf16(entry.name)), entry.text);
+        QLineEdit *box = fills().add(ShortBox(QString::fromUtf16(entry.name)), entry.text);
         QLabel *caption = Caption(QString::fromUtf16(entry.caption));
         caption->setBuddy(box);
         // In its frame the box is no sibling of its caption, where a screen
@@ -147,12 +147,12 @@ QWidget *frmFinancialAstrologyDisplay::createSignFrame()
     top->addSpacing(16);
     top->addLayout(rows, 1);
 
-    ReadingBox *famousPersons = m_fills.add(
+    ReadingBox *famousPersons = fills().add(
         LongBox(QStringLiteral("txtFamousPersons"), 2, QStringLiteral("Famous Personalities Born Under this Sign")),
         &FinancialRow::famousPersons);
-    ReadingBox *positive = m_fills.add(LongBox(QStringLiteral("txtPositiveTraits"), 4, QStringLiteral("Positive Traits")),
+    ReadingBox *positive = fills().add(LongBox(QStringLiteral("txtPositiveTraits"), 4, QStringLiteral("Positive Traits")),
                                        &FinancialRow::profile, &SignProfile::positiveTraits);
-    ReadingBox *negative = m_fills.add(LongBox(QStringLiteral("txtNegativeTraits"), 4, QStringLiteral("Negative Traits")),
+    ReadingBox *negative = fills().add(LongBox(QStringLiteral("txtNegativeTraits"), 4, QStringLiteral("Negative Traits")),
                                        &FinancialRow::profile, &SignProfile::negativeTraits);
 
     auto *lower = new QGridLayout;
@@ -175,7 +175,7 @@ QWidget *frmFinancialAstrologyDisplay::createFinancialFrame()
     auto *frame = new SolidFrame(Qt::black);
     frame->setObjectName(QStringLiteral("fraFinancialAstrology"));
     auto *column = new QVBoxLayout(frame);
-    column->addWidget(m_fills.add(LongBox(QStringLiteral("txtFinancialProfile"), 5, QStringLiteral("Financial Profile")),
+    column->addWidget(fills().add(LongBox(QStringLiteral("txtFinancialProfile"), 5, QStringLiteral("Financial Profile")),
                                   &FinancialRow::financialProfile),
                       1);
 
@@ -186,7 +186,7 @@ QWidget *frmFinancialAstrologyDisplay::createFinancialFrame()
         QLabel *name = Caption(FinancialAttributeName(k));
         name->setObjectName(QStringLiteral("lblLabel"));
         name->setProperty("index", k);
-        QLabel *verdict = m_fills.add(ReadingValue(QStringLiteral("lblFinancialProfileAttributes"), name->text()),
+        QLabel *verdict = fills().add(ReadingValue(QStringLiteral("lblFinancialProfileAttributes"), name->text()),
                                       [k](const FinancialReading &reading) { return reading.verdicts[std::size_t(k)]; });
         verdict->setProperty("index", k);
         verdict->setFont(StarboxFont(8.25));
@@ -199,11 +199,9 @@ QWidget *frmFinancialAstrologyDisplay::createFinancialFrame()
     return frame;
 }
 
-void frmFinancialAstrologyDisplay::ShowFinancialReading(const FinancialReading &reading)
+void frmFinancialAstrologyDisplay::filled()
 {
-    m_reading = reading;
-    m_fills.show(reading);
     // A name that is no sign clears the picture.
-    SunSignPictures().show(m_picture, SignIndexOf(reading.sign) + 1, kSignPictureSize);
+    SunSignPictures().show(m_picture, SignIndexOf(reading().sign) + 1, kSignPictureSize);
     m_tabs->setCurrentIndex(0);
 }

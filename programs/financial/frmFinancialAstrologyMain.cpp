@@ -40,6 +40,6 @@ frmFinancialAstrologyMain::frmFinancialAstrologyMain(ProgramHost &host)
 ProgramWindow *frmFinancialAstrologyMain::readingFor(const Person &person)
 {
     auto *display = new frmFinancialAstrologyDisplay(host(), this);
-    display->ShowFinancialReading(FinancialReadingFor(person));
+    display->ShowFinancialReading(FinancialReadingFor(person), WithNameTrimmed(person));
     return display;
 }

@@ -6,7 +6,7 @@
 
 frmFinancialAstrologySave::frmFinancialAstrologySave(ProgramHost &host, frmFinancialAstrologyDisplay *display)
     : ReadingReportWindow(host, display, FinancialProgram(), PrintForm::DefaultPrinter, composeFinancialReport,
-                          display->reading(), display->reading().person)
+                          display->reading(), display->person())
 {
     setBodyBackground(Qt::black);
 }

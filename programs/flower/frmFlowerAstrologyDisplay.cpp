@@ -55,28 +55,28 @@ QWidget *Strip(const QString &caption, QLabel *value)
 } // namespace
 
 frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : DisplayWindow(host, FlowerProgram(), input,
+    : ReadingDisplayWindow(host, FlowerProgram(), input,
                     {.printMenu = QStringLiteral("Print"), .backMenuName = QStringLiteral("mnuFileBack"),
                      .update = UpdateCaption::CheckMnemonic})
 {
     printsReport<frmFlowerAstrologySave>(this);
 
-    QLabel *sign = m_fills.add(ReadingValue(QStringLiteral("lblSunSignYourSunSign"), QStringLiteral("Sun Sign")),
+    QLabel *sign = fills().add(ReadingValue(QStringLiteral("lblSunSignYourSunSign"), QStringLiteral("Sun Sign")),
                                [](const FlowerReading &reading) { return SignName(reading.sign); });
     sign->setFont(StarboxFont(9.75, true));
     sign->setAlignment(Qt::AlignCenter);
     Paint(sign, QColor(0xFF, 0xFF, 0x00));
-    QLabel *positive = m_fills.add(Paragraph(QStringLiteral("lblPositiveTraits"), QStringLiteral("Positive Traits"), 1935), &FlowerRow::positiveTraits);
-    QLabel *negative = m_fills.add(Paragraph(QStringLiteral("lblNegativeTraits"), QStringLiteral("Negative Traits"), 1335), &FlowerRow::negativeTraits);
-    QLabel *luckyFlower = m_fills.add(ReadingValue(QStringLiteral("lblLuckyFlower"), QStringLiteral("Lucky Flower")), &FlowerRow::luckyFlower);
-    QLabel *luckyPlants = m_fills.add(ReadingValue(QStringLiteral("lblLuckyPlants"), QStringLiteral("Lucky Plants")), &FlowerRow::luckyPlants);
+    QLabel *positive = fills().add(Paragraph(QStringLiteral("lblPositiveTraits"), QStringLiteral("Positive Traits"), 1935), &FlowerRow::positiveTraits);
+    QLabel *negative = fills().add(Paragraph(QStringLiteral("lblNegativeTraits"), QStringLiteral("Negative Traits"), 1335), &FlowerRow::negativeTraits);
+    QLabel *luckyFlower = fills().add(ReadingValue(QStringLiteral("lblLuckyFlower"), QStringLiteral("Lucky Flower")), &FlowerRow::luckyFlower);
+    QLabel *luckyPlants = fills().add(ReadingValue(QStringLiteral("lblLuckyPlants"), QStringLiteral("Lucky Plants")), &FlowerRow::luckyPlants);
     for (QLabel *value : {luckyFlower, luckyPlants}) {
         value->setFont(StarboxFont(8.25, true));
         value->setWordWrap(true);
         value->setAlignment(Qt::AlignCenter);
         Paint(value, kFlowerDarkRed);
     }
-    QLabel *description = m_fills.add(Paragraph(QStringLiteral("lblFlowerPlantDesc"), {}, 1815),
+    QLabel *description = fills().add(Paragraph(QStringLiteral("lblFlowerPlantDesc"), {}, 1815),
                                       &FlowerRow::flowerPlantDescription);
     m_picture = new QLabel;
     m_picture->setObjectName(QStringLiteral("picFlower"));
@@ -116,10 +116,7 @@ frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramW
     setCompactBody();
 }
 
-void frmFlowerAstrologyDisplay::showReading(const FlowerReading &reading, const Person &person)
+void frmFlowerAstrologyDisplay::filled()
 {
-    m_reading = reading;
-    m_person = person;
-    m_fills.show(reading);
-    FlowerPictures().show(m_picture, reading.row.pictureIndex, kFlowerPictureSize);
+    FlowerPictures().show(m_picture, reading().row.pictureIndex, kFlowerPictureSize);
 }

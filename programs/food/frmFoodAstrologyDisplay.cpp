@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 
 frmFoodAstrologyDisplay::frmFoodAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : FilledDisplayWindow(host, FoodProgram(), input, {.backMenu = QStringLiteral("Back")})
+    : ReadingDisplayWindow(host, FoodProgram(), input, {.backMenu = QStringLiteral("Back")})
 {
     addTabSheet(QStringLiteral("SSTab1"),
                 {{createProfileTab(), QStringLiteral("Food Astrology Profile")},

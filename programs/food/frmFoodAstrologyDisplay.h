@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/frame/filled_display_window.h"
+#include "core/frame/reading_display_window.h"
 #include "programs/food/food_reading.h"
 
 // Food Astrology's display window: the reading on three tabs.
-class frmFoodAstrologyDisplay : public FilledDisplayWindow<FoodReading>
+class frmFoodAstrologyDisplay : public ReadingDisplayWindow<FoodReading>
 {
     Q_OBJECT
 public:

@@ -43,6 +43,6 @@ frmFoodAstrologyMain::frmFoodAstrologyMain(ProgramHost &host)
 ProgramWindow *frmFoodAstrologyMain::readingFor(const Person &person)
 {
     auto *display = new frmFoodAstrologyDisplay(host(), this);
-    display->showReading(BuildFoodReading(SunSignFor(person, kFoodCuspTable)));
+    display->showReading(BuildFoodReading(SunSignFor(person, kFoodCuspTable)), person);
     return display;
 }

@@ -23,8 +23,10 @@ const QSize kBigPicture(220, 220);
 
 } // namespace
 
-frmFruitAstrologyDisplay::frmFruitAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : DisplayWindow(host, FruitProgram(), input, {.backMenu = QStringLiteral("Back")})
+frmFruitAstrologyDisplay::frmFruitAstrologyDisplay(ProgramHost &host, ProgramWindow *input,
+                                                   const Person &person)
+    : ReadingDisplayWindow(host, FruitProgram(), input, {.backMenu = QStringLiteral("Back")})
+    , m_chooser(person)
 {
     // The two frames lie at one place; one is in front at a time.
     auto *place = new QWidget;
@@ -66,16 +68,18 @@ QWidget *frmFruitAstrologyDisplay::createResult()
     m_bigFruit = new QLabel;
     m_bigFruit->setObjectName(QStringLiteral("picBigFruit"));
     m_bigFruit->setFixedSize(kBigPicture);
-    m_name = ReadingValue(QStringLiteral("lblFruitName"));
-    m_name->setFont(StarboxFont(8.25, true, true));
-    m_description = ReadingValue(QStringLiteral("lblFruitDesc"), QStringLiteral("Fruit Astrology Interpretation"));
-    m_description->setFont(StarboxFont(8.25, true));
-    m_description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_description->setMinimumWidth(380); // the longest interpretation fits beside the picture
+    QLabel *name = fills().add(ReadingValue(QStringLiteral("lblFruitName")), &FruitRow::name);
+    name->setFont(StarboxFont(8.25, true, true));
+    QLabel *description = fills().add(
+        ReadingValue(QStringLiteral("lblFruitDesc"), QStringLiteral("Fruit Astrology Interpretation")),
+        &FruitRow::interpretation);
+    description->setFont(StarboxFont(8.25, true));
+    description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    description->setMinimumWidth(380); // the longest interpretation fits beside the picture
 
     auto *text = new QVBoxLayout;
-    text->addWidget(m_name);
-    text->addWidget(m_description, 1);
+    text->addWidget(name);
+    text->addWidget(description, 1);
     auto *row = new QHBoxLayout;
     row->addWidget(m_bigFruit, 0, Qt::AlignTop);
     row->addSpacing(10);
@@ -90,10 +94,12 @@ QWidget *frmFruitAstrologyDisplay::createResult()
 
 void frmFruitAstrologyDisplay::picSmallFruit_Click(int index)
 {
-    const FruitRow &fruit = RowAt(kFruitTable, index);
-    FruitBigPictures().show(m_bigFruit, index + 1, kBigPicture);
-    m_name->setText(RowText(fruit.name));
-    m_description->setText(RowText(fruit.interpretation));
+    showReading(FruitReadingOf(index), m_chooser);
+}
+
+void frmFruitAstrologyDisplay::filled()
+{
+    FruitBigPictures().show(m_bigFruit, reading().fruit + 1, kBigPicture);
     m_frames->setCurrentWidget(m_result);
 }
 

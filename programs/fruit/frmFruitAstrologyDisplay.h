@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/frame/display_window.h"
+#include "core/frame/reading_display_window.h"
+#include "programs/fruit/fruit_reading.h"
 
 #include <array>
 
@@ -12,12 +13,13 @@ class QStackedLayout;
 
 // Fruit Astrology's display window: twelve fruit pictures to choose from,
 // and the chosen fruit's picture, name and interpretation at the same
-// place, any number of times.
-class frmFruitAstrologyDisplay : public DisplayWindow
+// place, any number of times. Each fruit picked is a reading for the person
+// the input window named.
+class frmFruitAstrologyDisplay : public ReadingDisplayWindow<FruitReading>
 {
     Q_OBJECT
 public:
-    frmFruitAstrologyDisplay(ProgramHost &host, ProgramWindow *input);
+    frmFruitAstrologyDisplay(ProgramHost &host, ProgramWindow *input, const Person &person);
 
 public slots:
     void picSmallFruit_Click(int index);
@@ -26,12 +28,13 @@ public slots:
 private:
     QWidget *createChoice();
     QWidget *createResult();
+    void filled() override;
+
+    const Person m_chooser; // until a fruit is picked
 
     QStackedLayout *m_frames = nullptr;
     QWidget *m_choose = nullptr;
     QGroupBox *m_result = nullptr;
     std::array<ClickableLabel *, 12> m_smallFruit{};
     QLabel *m_bigFruit = nullptr;
-    QLabel *m_name = nullptr;
-    QLabel *m_description = nullptr;
 };

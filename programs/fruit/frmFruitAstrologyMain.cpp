@@ -44,7 +44,7 @@ frmFruitAstrologyMain::frmFruitAstrologyMain(ProgramHost &host)
     body()->addStretch(1);
 }
 
-ProgramWindow *frmFruitAstrologyMain::readingFor(const Person &)
+ProgramWindow *frmFruitAstrologyMain::readingFor(const Person &person)
 {
-    return new frmFruitAstrologyDisplay(host(), this);
+    return new frmFruitAstrologyDisplay(host(), this, person);
 }

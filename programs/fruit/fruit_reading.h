@@ -18,3 +18,11 @@ struct FruitRow
 
 // The fruits from 0 (Apple) to 11 (Pear); read with RowAt.
 extern const std::array<FruitRow, kFruitCount> kFruitTable;
+
+// The reading of one fruit chosen, by its place 0 to 11 in the table.
+struct FruitReading
+{
+    int fruit = 0;
+    FruitRow row;
+};
+FruitReading FruitReadingOf(int fruit);

@@ -24,7 +24,7 @@ QWidget *frmGiftAstrologyDisplay::createGiftTab()
     column->addWidget(ideasCaption);
     column->addSpacing(6);
     for (std::size_t i = 0; i < std::tuple_size_v<GiftIdeas>; ++i) {
-        QLabel *idea = m_fills.add(ReadingValue(QStringLiteral("lblGiftIdeas"), QStringLiteral("Gift Ideas")),
+        QLabel *idea = fills().add(ReadingValue(QStringLiteral("lblGiftIdeas"), QStringLiteral("Gift Ideas")),
                                    [i](const GiftReading &reading) { return RowText(reading.giftIdeas[i]); });
         idea->setProperty("index", int(i));
         idea->setAlignment(Qt::AlignCenter);
@@ -33,15 +33,13 @@ QWidget *frmGiftAstrologyDisplay::createGiftTab()
     }
     column->addSpacing(16);
     column->addWidget(ReadingCaption(QStringLiteral("Gift Personality")));
-    QLabel *personality = m_fills.add(ReadingValue(QStringLiteral("lblMoreAboutSunSign"), QStringLiteral("Gift Personality")), &GiftRow::giftPersonality);
+    QLabel *personality = fills().add(ReadingValue(QStringLiteral("lblMoreAboutSunSign"), QStringLiteral("Gift Personality")), &GiftRow::giftPersonality);
     personality->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     column->addWidget(personality, 1);
     return tab;
 }
 
-void frmGiftAstrologyDisplay::showReading(const GiftReading &reading)
+void frmGiftAstrologyDisplay::filled()
 {
-    profileTab()->showProfile(reading.sign, reading.row.profile);
-    m_fills.show(reading);
-    tabs()->setCurrentIndex(1); // every reading opens on "Gift Profile"
+    showProfile(reading().sign, reading().row.profile, 1); // every reading opens on "Gift Profile"
 }

@@ -2,23 +2,19 @@
 #pragma once
 
 #include "core/frame/profile_display_window.h"
-#include "core/frame/reading_fills.h"
-
-struct GiftReading;
+#include "programs/gift/gift_reading.h"
 
 // Gift Astrology's display window: the sign profile and the "Gift Profile"
 // tab with five gift ideas and the gift personality; it opens on the gift
 // tab.
-class frmGiftAstrologyDisplay : public ProfileDisplayWindow
+class frmGiftAstrologyDisplay : public ProfileDisplayWindow<GiftReading>
 {
     Q_OBJECT
 public:
     frmGiftAstrologyDisplay(ProgramHost &host, ProgramWindow *input);
 
-    void showReading(const GiftReading &reading);
-
 private:
     QWidget *createGiftTab();
 
-    ReadingFills<GiftReading> m_fills;
+    void filled() override;
 };

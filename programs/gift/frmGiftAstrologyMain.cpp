@@ -32,6 +32,6 @@ ProgramWindow *frmGiftAstrologyMain::readingFor(const Person &person)
 {
     const Gender gender = m_female->isChecked() ? Gender::Female : Gender::Male;
     auto *display = new frmGiftAstrologyDisplay(host(), this);
-    display->showReading(BuildGiftReading(SunSignFor(person, kGiftCuspTable), gender));
+    display->showReading(BuildGiftReading(SunSignFor(person, kGiftCuspTable), gender), person);
     return display;
 }

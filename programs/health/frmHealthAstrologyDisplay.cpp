@@ -48,7 +48,7 @@ QString ConstitutionType(const HealthReading &reading)
 } // namespace
 
 frmHealthAstrologyDisplay::frmHealthAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : DisplayWindow(host, HealthProgram(), input,
+    : ReadingDisplayWindow(host, HealthProgram(), input,
                     {.printMenu = QStringLiteral("&Print"), .backMenuName = QStringLiteral("mnuFileBack"),
                      .update = UpdateCaption::CheckMnemonic})
 {
@@ -101,9 +101,9 @@ QWidget *frmHealthAstrologyDisplay::createDietTab()
     column->setContentsMargins(6, 6, 6, 6);
     column->setSpacing(6);
 
-    QLabel *sign = m_fills.add(value(QStringLiteral("lblSunSignYourSunSign"), QColor(0xFF, 0xFF, 0x00), 9.75),
+    QLabel *sign = fills().add(value(QStringLiteral("lblSunSignYourSunSign"), QColor(0xFF, 0xFF, 0x00), 9.75),
                          [](const HealthReading &r) { return SignName(r.sign); });
-    QLabel *bodyPart = m_fills.add(value(QStringLiteral("lblBodyPartBySunSign"), kHealthOrange),
+    QLabel *bodyPart = fills().add(value(QStringLiteral("lblBodyPartBySunSign"), kHealthOrange),
                              [](const HealthReading &r) { return RowText(r.row.bodyPart); });
     for (QLabel *label : {sign, bodyPart})
         label->setAlignment(Qt::AlignCenter);
@@ -119,7 +119,7 @@ QWidget *frmHealthAstrologyDisplay::createDietTab()
         {u"Diet to Avoid", u"txtDiettoAvoid", &HealthSignRow::dietToAvoid},
         {u"Diet Advice", u"txtDietAdvice", &HealthSignRow::dietAdvice}};
     for (const auto &b : boxes) {
-        ReadingBox *box = m_fills.add(textBox(QString::fromUtf16(b.name), 2775, 1215),
+        ReadingBox *box = fills().add(textBox(QString::fromUtf16(b.name), 2775, 1215),
                                 [text = b.text](const HealthReading &r) { return RowText(r.row.*text); });
         diet->addLayout(Captioned(Heading(QString::fromUtf16(b.heading)), box), 1);
     }
@@ -128,12 +128,12 @@ QWidget *frmHealthAstrologyDisplay::createDietTab()
     auto *type = new QHBoxLayout;
     type->addStretch(1);
     type->addWidget(Heading(QStringLiteral("Constitution Type")));
-    QLabel *constitution = m_fills.add(value(QStringLiteral("lblConstitutionType"), kHealthOrange), ConstitutionType);
+    QLabel *constitution = fills().add(value(QStringLiteral("lblConstitutionType"), kHealthOrange), ConstitutionType);
     constitution->setAccessibleName(QStringLiteral("Constitution Type"));
     type->addWidget(constitution);
     type->addStretch(1);
     column->addLayout(type);
-    QLabel *description = m_fills.add(ReadingValue(QStringLiteral("lblConstitutionTypeDesc")), [](const HealthReading &r) {
+    QLabel *description = fills().add(ReadingValue(QStringLiteral("lblConstitutionTypeDesc")), [](const HealthReading &r) {
         return RowText(r.constitution.constitutionDescription);
     });
     description->setFont(StarboxFont(8.25));
@@ -160,7 +160,7 @@ QWidget *frmHealthAstrologyDisplay::createConstitutionPanel(const QString &kind)
     QLabel *titleLabel = Heading(kind);
     Paint(titleLabel, kHealthOrange);
     titleRow->addWidget(titleLabel);
-    QLabel *constitution = m_fills.add(value(QStringLiteral("lblConstitutionType") + kind, kHealthOrange), ConstitutionType);
+    QLabel *constitution = fills().add(value(QStringLiteral("lblConstitutionType") + kind, kHealthOrange), ConstitutionType);
     constitution->setAccessibleName(kind);
     titleRow->addWidget(constitution);
     titleRow->addStretch(1);
@@ -177,11 +177,11 @@ QWidget *frmHealthAstrologyDisplay::createConstitutionPanel(const QString &kind)
         {u"Remedy", u"Remedy", excess ? &ConstitutionRow::excessRemedy : &ConstitutionRow::lowRemedy}};
     for (const auto &row : rows)
         lists->addLayout(Captioned(Heading(QString::fromUtf16(row.heading)),
-                                   m_fills.add(list(item + QString::fromUtf16(row.name)), fromRow(row.text))));
+                                   fills().add(list(item + QString::fromUtf16(row.name)), fromRow(row.text))));
     lists->addStretch(1);
 
     auto *content = new QHBoxLayout;
-    ReadingBox *description = m_fills.add(textBox(QStringLiteral("txtConstitutionType") + kind + QStringLiteral("Desc"), 2055, 2415),
+    ReadingBox *description = fills().add(textBox(QStringLiteral("txtConstitutionType") + kind + QStringLiteral("Desc"), 2055, 2415),
                                     fromRow(excess ? &ConstitutionRow::excessDescription : &ConstitutionRow::lowDescription));
     description->setAccessibleName(kind);
     content->addWidget(description, 2);
@@ -220,7 +220,7 @@ QWidget *frmHealthAstrologyDisplay::createFitnessTab()
                                                             u"lblFlexibility", u"lblRoutine", u"lblTeamWork",
                                                             u"lblFocus", u"lblvariety"};
     for (int i = 0; i < int(kFitnessCount); ++i) {
-        QLabel *characteristic = m_fills.add(value(QString::fromUtf16(names[std::size_t(i)]), kHealthOrange),
+        QLabel *characteristic = fills().add(value(QString::fromUtf16(names[std::size_t(i)]), kHealthOrange),
                                              &HealthSignRow::fitness, Fitness(i));
         characteristic->setAccessibleName(QStringLiteral("Fitness Characteristics"));
         grid->addWidget(characteristic, i / 3, i % 3);
@@ -234,7 +234,7 @@ QWidget *frmHealthAstrologyDisplay::createFitnessTab()
     layout->addWidget(captionBox(QStringLiteral("Fitness Characteristics")), 1, 0);
     layout->addWidget(characteristics, 1, 1);
     layout->addWidget(captionBox(QStringLiteral("Fitness Advice")), 2, 0);
-    ReadingBox *advice = m_fills.add(textBox(QStringLiteral("txtSunSignDesc"), 9495, 1935),
+    ReadingBox *advice = fills().add(textBox(QStringLiteral("txtSunSignDesc"), 9495, 1935),
                                [](const HealthReading &r) { return RowText(r.row.sunSignDescription); });
     advice->setAccessibleName(QStringLiteral("Fitness Advice"));
     layout->addWidget(advice, 2, 1);
@@ -244,10 +244,7 @@ QWidget *frmHealthAstrologyDisplay::createFitnessTab()
     return tab;
 }
 
-void frmHealthAstrologyDisplay::ShowHealthReading(const HealthReading &reading, const Person &person)
+void frmHealthAstrologyDisplay::filled()
 {
-    m_reading = reading;
-    m_person = person;
-    m_fills.show(reading);
     m_tabs->setCurrentIndex(1);
 }

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/frame/display_window.h"
-#include "core/frame/reading_fills.h"
+#include "core/frame/reading_display_window.h"
 #include "programs/health/health_reading.h"
 
 class QLabel;
@@ -14,7 +13,7 @@ class QTabWidget;
 // logic: the input window hands it a reading, each control shows the part
 // of the reading it was made for, and the report is composed from the same
 // reading.
-class frmHealthAstrologyDisplay : public DisplayWindow
+class frmHealthAstrologyDisplay : public ReadingDisplayWindow<HealthReading>
 {
     Q_OBJECT
 public:
@@ -22,12 +21,13 @@ public:
 
     // Fills every control and selects the fitness tab; the reading and the
     // person are kept for the report and for saving.
-    void ShowHealthReading(const HealthReading &reading, const Person &person);
-
-    const HealthReading &reading() const { return m_reading; }
-    const Person &person() const { return m_person; }
+    void ShowHealthReading(const HealthReading &reading, const Person &person)
+    {
+        showReading(reading, person);
+    }
 
 private:
+    void filled() override;
     QWidget *createDietTab();
     QWidget *createFitnessTab();
     QWidget *createConstitutionPanel(const QString &kind);
@@ -35,8 +35,5 @@ private:
     ReadingBox *textBox(const QString &objectName, int widthTwips, int heightTwips);
     QLabel *list(const QString &objectName);
 
-    HealthReading m_reading;
-    Person m_person;
-    ReadingFills<HealthReading> m_fills;
     QTabWidget *m_tabs = nullptr;
 };

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 frmZodiacPowerSignDisplay::frmZodiacPowerSignDisplay(ProgramHost &host, ProgramWindow *input)
-    : FilledDisplayWindow(host, PowerSignProgram(), input,
+    : ReadingDisplayWindow(host, PowerSignProgram(), input,
                           {.backMenuName = QStringLiteral("mnuFileBack"), .update = UpdateCaption::CheckMnemonic})
 {
     auto *frame = new QGroupBox(QStringLiteral("Zodiac Power Sign"));

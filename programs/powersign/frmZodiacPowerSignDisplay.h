@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/frame/filled_display_window.h"
+#include "core/frame/reading_display_window.h"
 #include "programs/powersign/powersign_reading.h"
 
 // Zodiac Power Sign's display window: the sign Pluto occupied and what that
 // placement means.
-class frmZodiacPowerSignDisplay : public FilledDisplayWindow<PowerSignReading>
+class frmZodiacPowerSignDisplay : public ReadingDisplayWindow<PowerSignReading>
 {
     Q_OBJECT
 public:

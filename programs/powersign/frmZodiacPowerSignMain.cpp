@@ -49,6 +49,6 @@ ProgramWindow *frmZodiacPowerSignMain::readingFor(const Person &person)
     if (!sign)
         return nullptr; // the lists offer only dates the table holds
     auto *display = new frmZodiacPowerSignDisplay(host(), this);
-    display->showReading(SignReadingFrom(kPowerSignTable, *sign));
+    display->showReading(SignReadingFrom(kPowerSignTable, *sign), person);
     return display;
 }

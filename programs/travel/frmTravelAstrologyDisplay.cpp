@@ -38,7 +38,7 @@ Fills::Text Paired(const char *TravelRow::*field)
 } // namespace
 
 frmTravelAstrologyDisplay::frmTravelAstrologyDisplay(ProgramHost &host, ProgramWindow *input)
-    : DisplayWindow(host, TravelProgram(), input,
+    : ReadingDisplayWindow(host, TravelProgram(), input,
                     {.printMenu = QStringLiteral("&Print"), .separatorBeforeExit = true,
                      .exitButton = QStringLiteral("E&xit")})
 {
@@ -61,7 +61,7 @@ QWidget *frmTravelAstrologyDisplay::createSunSignFrame()
     m_picture = new QLabel;
     m_picture->setObjectName(QStringLiteral("picSunSign"));
     m_picture->setFixedSize(kSignPictureSize);
-    QLabel *sign = m_fills.add(ReadingValue(QStringLiteral("lblSunSign"), QStringLiteral("Sun Sign")),
+    QLabel *sign = fills().add(ReadingValue(QStringLiteral("lblSunSign"), QStringLiteral("Sun Sign")),
                                [](const TravelReading &reading) { return SignName(reading.sign); });
     sign->setFont(StarboxFont(14.25, true));
     sign->setWordWrap(false);
@@ -82,7 +82,7 @@ QWidget *frmTravelAstrologyDisplay::createSunSignFrame()
     };
     int index = 0;
     for (const auto &row : shortRows) {
-        QLabel *value = m_fills.add(ReadingValue(QString::fromUtf16(row.name), QString::fromUtf16(row.caption)), row.text);
+        QLabel *value = fills().add(ReadingValue(QString::fromUtf16(row.name), QString::fromUtf16(row.caption)), row.text);
         rows->addWidget(Caption(QString::fromUtf16(row.caption), index), index + 1, 0);
         rows->addWidget(value, index + 1, 1);
         ++index;
@@ -95,10 +95,10 @@ QWidget *frmTravelAstrologyDisplay::createSunSignFrame()
     top->addSpacing(16);
     top->addLayout(rows, 1);
 
-    QLabel *famousPersons = m_fills.add(ReadingValue(QStringLiteral("lblFamousPersons"), QStringLiteral("Famous Personalities Born Under this Sign")), &TravelRow::famousPersons);
-    ReadingBox *positive = m_fills.add(ReadingTextBox(QStringLiteral("txtPositiveTraits"), QStringLiteral("Positive Traits")),
+    QLabel *famousPersons = fills().add(ReadingValue(QStringLiteral("lblFamousPersons"), QStringLiteral("Famous Personalities Born Under this Sign")), &TravelRow::famousPersons);
+    ReadingBox *positive = fills().add(ReadingTextBox(QStringLiteral("txtPositiveTraits"), QStringLiteral("Positive Traits")),
                                        &TravelRow::positiveTraits);
-    ReadingBox *negative = m_fills.add(ReadingTextBox(QStringLiteral("txtNegativeTraits"), QStringLiteral("Negative Traits")),
+    ReadingBox *negative = fills().add(ReadingTextBox(QStringLiteral("txtNegativeTraits"), QStringLiteral("Negative Traits")),
                                        &TravelRow::negativeTraits);
     for (ReadingBox *box : {positive, negative})
         box->setMinimumHeight(box->fontMetrics().lineSpacing() * 4 + 12);
@@ -123,18 +123,16 @@ QWidget *frmTravelAstrologyDisplay::createTravelFrame()
     frame->setObjectName(QStringLiteral("fraTravel"));
     auto *column = new QVBoxLayout(frame);
     column->addWidget(ReadingCaption(QStringLiteral("Kind of Travel")));
-    column->addWidget(m_fills.add(ReadingValue(QStringLiteral("lblTravelKind"), QStringLiteral("Kind of Travel")), &TravelRow::travelKind));
+    column->addWidget(fills().add(ReadingValue(QStringLiteral("lblTravelKind"), QStringLiteral("Kind of Travel")), &TravelRow::travelKind));
     column->addSpacing(12);
     column->addWidget(ReadingCaption(QStringLiteral("Travel Profile")));
-    QLabel *profile = m_fills.add(ReadingValue(QStringLiteral("lblTravelProfile"), QStringLiteral("Travel Profile")), &TravelRow::travelProfile);
+    QLabel *profile = fills().add(ReadingValue(QStringLiteral("lblTravelProfile"), QStringLiteral("Travel Profile")), &TravelRow::travelProfile);
     profile->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     column->addWidget(profile, 1);
     return frame;
 }
 
-void frmTravelAstrologyDisplay::ShowTravelReading(const TravelReading &reading)
+void frmTravelAstrologyDisplay::filled()
 {
-    m_reading = reading;
-    m_fills.show(reading);
-    SunSignPictures().show(m_picture, SignIndex(reading.sign) + 1, kSignPictureSize);
+    SunSignPictures().show(m_picture, SignIndex(reading().sign) + 1, kSignPictureSize);
 }

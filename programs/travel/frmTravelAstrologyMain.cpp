@@ -43,6 +43,6 @@ frmTravelAstrologyMain::frmTravelAstrologyMain(ProgramHost &host)
 ProgramWindow *frmTravelAstrologyMain::readingFor(const Person &person)
 {
     auto *display = new frmTravelAstrologyDisplay(host(), this);
-    display->ShowTravelReading(TravelReadingFor(person));
+    display->ShowTravelReading(TravelReadingFor(person), person); // the name as typed
     return display;
 }

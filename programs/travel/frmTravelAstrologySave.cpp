@@ -6,6 +6,6 @@
 
 frmTravelAstrologySave::frmTravelAstrologySave(ProgramHost &host, frmTravelAstrologyDisplay *display)
     : ReadingReportWindow(host, display, TravelProgram(), PrintForm::DefaultPrinter, composeTravelReport,
-                          display->reading(), display->reading().person)
+                          display->reading(), display->person())
 {
 }

@@ -28,7 +28,6 @@ bool BuildTravelReading(const QString &signName, TravelReading &reading)
 TravelReading TravelReadingFor(const Person &person)
 {
     TravelReading reading;
-    reading.person = person;
     BuildTravelReading(SignName(SunSignFor(person, kTravelCuspTable)), reading);
     return reading;
 }

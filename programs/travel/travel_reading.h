@@ -26,10 +26,10 @@ struct TravelRow
 // One row a sign, in zodiac order; read with RowFor.
 extern const SignTable<TravelRow> kTravelTable;
 
+// The reading of a person's details; the person travels beside it, from
+// the input window to the display and the report.
 struct TravelReading
 {
-    Person person; // as entered; the name exactly as typed
-
     SunSign sign = SunSign::Aries;
     QString element; // both follow the sign's place in the zodiac
     QString quality;

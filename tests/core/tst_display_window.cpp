@@ -5,7 +5,7 @@
 // the controls filled from a reading.
 
 #include "core/frame/display_window.h"
-#include "core/frame/filled_display_window.h"
+#include "core/frame/reading_display_window.h"
 #include "core/frame/fonts.h"
 #include "core/frame/reading_fills.h"
 #include "core/frame/reading_program.h"
@@ -57,7 +57,7 @@ public:
         filler->setMinimumSize(300, 100);
         body()->addWidget(filler);
     }
-    void proceedTo(ProgramWindow *display) { showReading(display); }
+    void proceedTo(ProgramWindow *display) { openDisplay(display); }
 };
 
 class SampleDisplay;
@@ -353,29 +353,35 @@ private slots:
                  (QStringList{u"Cy"_s, u"Di"_s, u"Spring"_s, u"Winter"_s}));
     }
 
-    // A display window made of fills alone shows a reading in every control
-    // it named, and the next reading in its place.
-    void filledDisplayShowsEachReading()
+    // A display window shows a reading in every control it named, then
+    // what its program shows besides, and the next reading in its place;
+    // it keeps the last reading and its person for the report.
+    void readingDisplayShowsEachReading()
     {
-        struct Filled : FilledDisplayWindow<BookReading>
+        struct Filled : ReadingDisplayWindow<BookReading>
         {
             explicit Filled(ProgramHost &host)
-                : FilledDisplayWindow(host, SampleProgram(), nullptr, {})
+                : ReadingDisplayWindow(host, SampleProgram(), nullptr, {})
             {
                 body()->addWidget(fills().add(title, &BookRow::title));
                 body()->addWidget(fills().add(opening, &BookRow::chapters, Chapter::Opening));
             }
+            void filled() override { besides.append(title->text()); }
             QLabel *title = new QLabel;
             QLabel *opening = new QLabel;
+            QStringList besides; // the title each time filled() ran
         };
         FakeHost host;
         const auto display = std::make_unique<Filled>(host);
-        display->showReading({{"First", {}, {{"Dawn", "Dusk"}}}});
+        display->showReading({{"First", {}, {{"Dawn", "Dusk"}}}}, {u"ANNA"_s, 7, u"March"_s, 1980});
         QCOMPARE(display->title->text(), u"First"_s);
         QCOMPARE(display->opening->text(), u"Dawn"_s);
-        display->showReading({{"Second", {}, {{"Spring", "Winter"}}}});
+        display->showReading({{"Second", {}, {{"Spring", "Winter"}}}}, {u"BO"_s, 1, u"May"_s, 1990});
         QCOMPARE(display->title->text(), u"Second"_s);
         QCOMPARE(display->opening->text(), u"Spring"_s);
+        QCOMPARE(display->besides, (QStringList{u"First"_s, u"Second"_s}));
+        QCOMPARE(display->reading().row.title, "Second");
+        QCOMPARE(display->person().name, u"BO"_s);
     }
 
     // A display window whose program has no report opens nothing.

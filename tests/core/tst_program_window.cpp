@@ -43,7 +43,7 @@ public:
         filler->setMinimumSize(400, 200);
         body()->addWidget(filler);
     }
-    void proceedTo(ProgramWindow *display) { showReading(display); }
+    void proceedTo(ProgramWindow *display) { openDisplay(display); }
     void back(ProgramWindow *input) { backTo(input); }
     int proceeded = 0;
 };

@@ -157,7 +157,6 @@ private slots:
         QFETCH(QString, sign);
         const TravelReading r = TravelReadingFor({u"  ANNA "_s, day.toInt(), month, 1981});
         QCOMPARE(SignName(r.sign), sign);
-        QCOMPARE(r.person.name, u"  ANNA "_s); // as typed
     }
 };
 
