@@ -15,13 +15,14 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/starbox_bench
 
+#include "core/frame/clickable_label.h"
 #include "core/frame/program_window.h"
-#include "programs/fruit/frmFruitAstrologyDisplay.h"
+#include "programs/powersign/powersign_program.h"
 #include "programs/powersign/powersign_reading.h"
 #include "shell/frmMDI.h"
-#include "tools/find_control.h"
 #include "shell/reading_programs.h"
 #include "shell/startup.h"
+#include "tools/find_control.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -160,51 +161,66 @@ double ColdStartMs(const QString &self, const char *which)
     return child.readAllStandardOutput().trimmed().toDouble();
 }
 
-// One program's reading cycle: open the program, fill the details, proceed
-// to the shown and filled display window, go back, and exit the input
-// window from its File menu.
-struct CycleProgram
+// A program's reading cycle: open the program, fill the details it asks
+// for, proceed to the shown and filled display window (where it offers
+// pictures to pick, pick one, go back inside, pick another), go back, and
+// exit the input window from its File menu.
+bool Wanted(const QStringList &only, const ReadingProgramEntry &program)
 {
-    const char *name; // as the command line names it
-    ReadingProgram program;
-    bool threeNames;
-
-    const ReadingProgramEntry &entry() const { return ReadingProgramOf(program); }
-};
-
-constexpr CycleProgram kCyclePrograms[] = {
-    {"Food", ReadingProgram::Food, true},           {"Gift", ReadingProgram::Gift, true},
-    {"Fashion", ReadingProgram::Fashion, true},     {"Travel", ReadingProgram::Travel, false},
-    {"Flower", ReadingProgram::Flower, false},      {"Power Sign", ReadingProgram::ZodiacPowerSign, false},
-    {"Financial", ReadingProgram::Financial, false}, {"Health", ReadingProgram::Health, false},
-};
-
-const CycleProgram &Cycle(const char *name)
-{
-    for (const CycleProgram &cycle : kCyclePrograms) {
-        if (std::strcmp(cycle.name, name) == 0)
-            return cycle;
-    }
-    std::abort();
+    return only.isEmpty() || std::ranges::any_of(only, [&program](const QString &name) {
+               return program.name.contains(name, Qt::CaseInsensitive);
+           });
 }
 
-ProgramWindow *ShowReading(frmMDI &main, const CycleProgram &cycle, bool paint)
+const ReadingProgramEntry &ProgramNamed(const char *name)
 {
-    main.OpenReadingProgram(int(cycle.program));
-    auto *input = FindControl<ProgramWindow>(&main, cycle.entry().inputWindow);
-    if (cycle.threeNames) {
-        FindControl<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANNA"));
-        FindControl<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("BERG"));
-    } else {
-        FindControl<QLineEdit>(input, "txtName")->setText(QStringLiteral("ANNA"));
+    for (const ReadingProgramEntry *program : ReadingPrograms()) {
+        if (program->name.contains(QString::fromLocal8Bit(name), Qt::CaseInsensitive))
+            return *program;
     }
-    FindControl<QComboBox>(input, "cboDate")->setCurrentIndex(6);
-    FindControl<QComboBox>(input, "cboMonth")->setCurrentIndex(2);
-    FindControl<QComboBox>(input, "cboYear")->setCurrentIndex(80);
-    FindControl<QPushButton>(input, cycle.entry().proceedButton)->click();
-    auto *display = FindControl<ProgramWindow>(&main, cycle.entry().displayWindow);
+    qFatal("no program is called %s", name);
+}
+
+// ANNA, or ANNA BERG where the window takes three names, born on 7 March
+// 1980 where it asks for a date.
+void FillIn(QWidget *input)
+{
+    if (auto *last = input->findChild<QLineEdit *>(QStringLiteral("txtLastName"))) {
+        FindControl<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANNA"));
+        last->setText(QStringLiteral("BERG"));
+    } else if (auto *name = input->findChild<QLineEdit *>(QStringLiteral("txtName"))) {
+        name->setText(QStringLiteral("ANNA"));
+    } else {
+        FindControl<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANNA"));
+    }
+    const struct { const char *name; int index; } date[] = {{"cboDate", 6}, {"cboMonth", 2}, {"cboYear", 80}};
+    for (const auto &list : date) {
+        if (auto *box = input->findChild<QComboBox *>(QString::fromLatin1(list.name)))
+            box->setCurrentIndex(list.index);
+    }
+}
+
+ProgramWindow *ShowReading(frmMDI &main, const ReadingProgramEntry &program, bool paint)
+{
+    main.OpenReadingProgram(program.button);
+    auto *input = FindControl<ProgramWindow>(&main, program.inputWindow);
+    FillIn(input);
+    FindControl<QPushButton>(input, program.proceedButton)->click();
+    auto *display = FindControl<ProgramWindow>(&main, program.displayWindow);
     if (paint)
         QCoreApplication::processEvents();
+    // Where the display offers pictures to pick (Fruit), the reading is a
+    // picked one: the first, then back inside, and the last.
+    if (const QList<ClickableLabel *> pictures = display->findChildren<ClickableLabel *>(QStringLiteral("picSmallFruit"));
+        !pictures.isEmpty()) {
+        emit pictures.first()->clicked();
+        if (paint)
+            QCoreApplication::processEvents();
+        FindControl<QPushButton>(display, "cmdResultBack")->click();
+        emit pictures.last()->clicked();
+        if (paint)
+            QCoreApplication::processEvents();
+    }
     return display;
 }
 
@@ -219,31 +235,10 @@ void LeaveReading(ProgramWindow *display, ProgramWindow *input)
         input->close();
 }
 
-// Fruit Astrology: Proceed, pick a fruit, back inside, pick another, Back,
-// Exit.
-void FruitCycle(frmMDI &main, bool paint)
+void ReadingCycle(frmMDI &main, const ReadingProgramEntry &program, bool paint)
 {
-    const ReadingProgramEntry &fruit = ReadingProgramOf(ReadingProgram::Fruit);
-    main.OpenReadingProgram(int(fruit.program));
-    auto *input = FindControl<ProgramWindow>(&main, fruit.inputWindow);
-    FindControl<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANNA"));
-    FindControl<QPushButton>(input, fruit.proceedButton)->click();
-    auto *display = FindControl<ProgramWindow>(&main, fruit.displayWindow);
-    auto *choice = qobject_cast<frmFruitAstrologyDisplay *>(display);
-    choice->picSmallFruit_Click(0);
-    if (paint)
-        QCoreApplication::processEvents();
-    choice->cmdResultBack_Click();
-    choice->picSmallFruit_Click(11);
-    if (paint)
-        QCoreApplication::processEvents();
-    LeaveReading(display, input);
-}
-
-void ReadingCycle(frmMDI &main, const CycleProgram &cycle, bool paint)
-{
-    ProgramWindow *display = ShowReading(main, cycle, paint);
-    LeaveReading(display, FindControl<ProgramWindow>(&main, cycle.entry().inputWindow));
+    ProgramWindow *display = ShowReading(main, program, paint);
+    LeaveReading(display, FindControl<ProgramWindow>(&main, program.inputWindow));
 }
 
 // Print on the display window composes the report and shows it; closing it
@@ -289,7 +284,7 @@ int main(int argc, char *argv[])
     QStringList only;
     for (int i = 1; i < argc && argv[1][0] != '-'; ++i)
         only.append(QString::fromLocal8Bit(argv[i]));
-    const auto wanted = [&only](const char *name) { return only.isEmpty() || only.contains(QLatin1String(name)); };
+    const auto wanted = [&only](const ReadingProgramEntry &program) { return Wanted(only, program); };
     QStandardPaths::setTestModeEnabled(true); // the update reminder must not touch real settings
     const QString self = QCoreApplication::applicationFilePath();
 
@@ -332,7 +327,7 @@ int main(int argc, char *argv[])
     // nothing, for a profiler to watch.
     if (argc == 4 && (std::strcmp(argv[1], "--cycles") == 0 || std::strcmp(argv[1], "--painted-cycles") == 0
                       || std::strcmp(argv[1], "--report-cycles") == 0)) {
-        const CycleProgram &cycle = Cycle(argv[2]);
+        const ReadingProgramEntry &cycle = ProgramNamed(argv[2]);
         const int count = std::atoi(argv[3]);
         if (argv[1][2] != 'r') {
             for (int i = 0; i < count; ++i) {
@@ -340,18 +335,19 @@ int main(int argc, char *argv[])
                 Settle();
             }
         } else {
-            if (cycle.entry().reportWindow.isEmpty())
-                qFatal("%s has no report window", cycle.name);
+            if (cycle.reportWindow.isEmpty())
+                qFatal("%s has no report window", qPrintable(cycle.name));
             ProgramWindow *display = ShowReading(main, cycle, true);
             for (int i = 0; i < count; ++i) {
-                ReportCycle(display, cycle.entry().reportWindow, false);
+                ReportCycle(display, cycle.reportWindow, false);
                 Settle();
             }
         }
         return 0;
     }
-    for (const CycleProgram &cycle : kCyclePrograms) {
-        if (!wanted(cycle.name))
+    for (const ReadingProgramEntry *each : ReadingPrograms()) {
+        const ReadingProgramEntry &cycle = *each;
+        if (!wanted(cycle))
             continue;
         for (int i = 0; i < 50; ++i) { // warm caches, fonts and pictures first
             ReadingCycle(main, cycle, true);
@@ -361,57 +357,37 @@ int main(int argc, char *argv[])
         const std::vector<double> painted = TimesMs(200, [&] { ReadingCycle(main, cycle, true); });
         std::printf("%s reading cycle: median %.3f ms, %.3f ms with the display's first paint "
                     "(p99 %.3f ms; 200 cycles each)\n",
-                    cycle.name, bare, Median(painted), Percentile99(painted));
+                    qPrintable(cycle.name), bare, Median(painted), Percentile99(painted));
     }
 
     // The programs with a report window.
-    for (const CycleProgram &cycle : kCyclePrograms) {
-        if (cycle.entry().reportWindow.isEmpty() || !wanted(cycle.name))
+    for (const ReadingProgramEntry *each : ReadingPrograms()) {
+        const ReadingProgramEntry &cycle = *each;
+        if (cycle.reportWindow.isEmpty() || !wanted(cycle))
             continue;
         ProgramWindow *display = ShowReading(main, cycle, true);
         for (int i = 0; i < 20; ++i) {
-            ReportCycle(display, cycle.entry().reportWindow, true);
+            ReportCycle(display, cycle.reportWindow, true);
             Settle();
         }
-        const double bare = MedianMs(200, [&] { ReportCycle(display, cycle.entry().reportWindow, false); });
-        const double painted = MedianMs(200, [&] { ReportCycle(display, cycle.entry().reportWindow, true); });
+        const double bare = MedianMs(200, [&] { ReportCycle(display, cycle.reportWindow, false); });
+        const double painted = MedianMs(200, [&] { ReportCycle(display, cycle.reportWindow, true); });
         std::printf("%s report compose-and-close: median %.3f ms, %.3f ms with its first paint "
                     "(200 cycles each)\n",
-                    cycle.name, bare, painted);
+                    qPrintable(cycle.name), bare, painted);
         const double before = ResidentMiB();
         for (int i = 0; i < 1000; ++i) {
-            ReportCycle(display, cycle.entry().reportWindow, true);
+            ReportCycle(display, cycle.reportWindow, true);
             Settle();
         }
         std::printf("resident memory: %.2f MiB before, %.2f MiB after 1000 %s report cycles (%+.2f MiB)\n",
-                    before, ResidentMiB(), cycle.name, ResidentMiB() - before);
-        LeaveReading(display, FindControl<ProgramWindow>(&main, cycle.entry().inputWindow));
+                    before, ResidentMiB(), qPrintable(cycle.name), ResidentMiB() - before);
+        LeaveReading(display, FindControl<ProgramWindow>(&main, cycle.inputWindow));
         Settle();
-    }
-
-    if (wanted("Fruit")) {
-    for (int i = 0; i < 50; ++i) {
-        FruitCycle(main, true);
-        Settle();
-    }
-    const double fruitBare = MedianMs(200, [&] { FruitCycle(main, false); });
-    const std::vector<double> fruitPainted = TimesMs(200, [&] { FruitCycle(main, true); });
-    std::printf("Fruit reading cycle: median %.3f ms, %.3f ms with its first paints "
-                "(p99 %.3f ms; 200 cycles each)\n",
-                fruitBare, Median(fruitPainted), Percentile99(fruitPainted));
-    {
-        const double before = ResidentMiB();
-        for (int i = 0; i < 1000; ++i) {
-            FruitCycle(main, true);
-            Settle();
-        }
-        std::printf("resident memory: %.2f MiB before, %.2f MiB after 1000 Fruit cycles (%+.2f MiB)\n",
-                    before, ResidentMiB(), ResidentMiB() - before);
-    }
     }
 
     // FindPowerSign over every day of the table, in one pass.
-    if (wanted("Power Sign")) {
+    if (wanted(PowerSignProgram())) {
         QElapsedTimer timer;
         timer.start();
         int days = 0;
@@ -424,8 +400,9 @@ int main(int argc, char *argv[])
                     days, double(timer.nsecsElapsed()) / 1e6);
     }
 
-    for (const CycleProgram &cycle : kCyclePrograms) {
-        if (!wanted(cycle.name))
+    for (const ReadingProgramEntry *each : ReadingPrograms()) {
+        const ReadingProgramEntry &cycle = *each;
+        if (!wanted(cycle))
             continue;
         const double before = ResidentMiB();
         for (int i = 0; i < 1000; ++i) {
@@ -434,7 +411,7 @@ int main(int argc, char *argv[])
         }
         const double after = ResidentMiB();
         std::printf("resident memory: %.2f MiB before, %.2f MiB after 1000 %s cycles (%+.2f MiB)\n",
-                    before, after, cycle.name, after - before);
+                    before, after, qPrintable(cycle.name), after - before);
     }
     return 0;
 }

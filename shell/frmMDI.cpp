@@ -137,8 +137,9 @@ QWidget *frmMDI::createButtonPanel()
     grid->setVerticalSpacing(8);
 
     const QSize buttonSize(Twips(2610), Twips(495));
-    for (int index = 0; index < kReadingProgramCount; ++index) {
-        auto *button = new QPushButton(ReadingProgramAt(index).name, panel);
+    for (const ReadingProgramEntry *program : ReadingPrograms()) {
+        const int index = program->button;
+        auto *button = new QPushButton(program->name, panel);
         button->setObjectName(QStringLiteral("cmdSelectOption"));
         button->setProperty("index", index);
         button->setFont(StarboxFont(8.25, true));
@@ -146,22 +147,21 @@ QWidget *frmMDI::createButtonPanel()
         QPalette palette = button->palette();
         palette.setColor(QPalette::Button, QColor(0xC0, 0xC0, 0xC0));
         button->setPalette(palette);
-        button->setVisible(ReadingProgramAt(index).shown);
+        button->setVisible(program->offered());
         connect(button, &QPushButton::clicked, this, [this, index] { cmdSelectOption_Click(index); });
-        m_buttons[static_cast<std::size_t>(index)] = button;
+        m_buttons.append(button);
     }
 
     int position = 0;
     QWidget *previous = nullptr;
-    for (ReadingProgram program : SelectorOrder()) {
-        const int index = static_cast<int>(program);
+    for (const ReadingProgramEntry *program : SelectorOrder()) {
         auto *picture = new QLabel(panel);
         picture->setObjectName(QStringLiteral("imgSelectOption"));
-        picture->setProperty("index", index);
-        ShowSvg(picture, ReadingProgramAt(index).picture, QSize(32, 32), ReadingProgramAt(index).name);
+        picture->setProperty("index", program->button);
+        ShowSvg(picture, program->picture, QSize(32, 32), program->name);
         const int row = position / 3;
         const int column = (position % 3) * 2;
-        QPushButton *button = m_buttons[static_cast<std::size_t>(index)];
+        QPushButton *button = m_buttons.at(program->button);
         grid->addWidget(picture, row, column);
         grid->addWidget(button, row, column + 1);
         // Tab takes the buttons in the order they are shown.
@@ -193,7 +193,9 @@ QWidget *frmMDI::createSelectorArea()
          u"Try out each of them and have a great time.", 0xFF0000, 8.25},
         {u"Starbox includes the following programs", 0x00FFFF, 12},
     };
-    for (int index = 0; index < 12; ++index) {
+    static_assert(std::size(headings) == kCaptionOffset);
+    const int captions = kCaptionOffset + int(ReadingPrograms().size());
+    for (int index = 0; index < captions; ++index) {
         QString text;
         QColor colour;
         qreal size = 12;
@@ -219,16 +221,16 @@ QWidget *frmMDI::createSelectorArea()
         caption->installEventFilter(this);
         Paint(caption, colour);
         if (index >= kCaptionOffset)
-            caption->setVisible(ReadingProgramAt(index - kCaptionOffset).shown);
+            caption->setVisible(ReadingProgramAt(index - kCaptionOffset).offered());
         else {
             // A heading, not a link: no hand, and no stop for Tab.
             caption->setCursor(Qt::ArrowCursor);
             caption->setFocusPolicy(Qt::NoFocus);
         }
         connect(caption, &ClickableLabel::clicked, this, [this, index] { lblCaption_Click(index); });
-        m_captions[static_cast<std::size_t>(index)] = caption;
+        m_captions.append(caption);
     }
-    ClickableLabel *intro = m_captions[1];
+    ClickableLabel *intro = m_captions.at(1);
     intro->setWordWrap(true);
     intro->setFixedWidth(Twips(7200));
     intro->setMinimumHeight(intro->heightForWidth(intro->width()));
@@ -237,10 +239,10 @@ QWidget *frmMDI::createSelectorArea()
     column->setContentsMargins(0, 16, 0, 16);
     column->setSpacing(10);
     for (int index = 0; index < kCaptionOffset; ++index)
-        column->addWidget(m_captions[static_cast<std::size_t>(index)], 0, Qt::AlignHCenter);
+        column->addWidget(m_captions.at(index), 0, Qt::AlignHCenter);
     column->addSpacing(10);
-    for (ReadingProgram program : SelectorOrder())
-        column->addWidget(m_captions[static_cast<std::size_t>(program) + kCaptionOffset], 0, Qt::AlignHCenter);
+    for (const ReadingProgramEntry *program : SelectorOrder())
+        column->addWidget(m_captions.at(program->button + kCaptionOffset), 0, Qt::AlignHCenter);
     column->addStretch(1);
     return m_picMain;
 }
@@ -278,7 +280,7 @@ void frmMDI::setSelectorVisible(bool visible)
     // on a control of the main window's own stays there.
     QWidget *focus = QApplication::focusWidget();
     if (visible && !m_openingProgram && m_lastProgram >= 0 && (!focus || m_area->isAncestorOf(focus)))
-        m_buttons[static_cast<std::size_t>(m_lastProgram)]->setFocus(Qt::OtherFocusReason);
+        m_buttons.at(m_lastProgram)->setFocus(Qt::OtherFocusReason);
 }
 
 void frmMDI::setOwnControlsEnabled(bool enabled)
@@ -328,9 +330,9 @@ void frmMDI::lblCaption_Click(int index)
 
 void frmMDI::lblCaption_MouseMove(int index)
 {
-    if (index < kCaptionOffset || index >= 12)
+    if (index < kCaptionOffset || index >= m_captions.size())
         return;
-    ClickableLabel *caption = m_captions[static_cast<std::size_t>(index)];
+    ClickableLabel *caption = m_captions.at(index);
     QFont font = caption->font();
     font.setUnderline(true);
     caption->setFont(font);
@@ -347,7 +349,7 @@ void frmMDI::picMain_MouseMove()
 
 ProgramWindow *frmMDI::OpenReadingProgram(int index)
 {
-    if (index < 0 || index >= kReadingProgramCount)
+    if (index < 0 || index >= ReadingPrograms().size())
         return nullptr;
     m_openingProgram = true;
     CloseAllProgramWindows();
@@ -388,14 +390,14 @@ void frmMDI::openSavedFile(const QString &path)
         ShowMessage(this, WrongFileMessage(), MessageIcon::Stop);
         return;
     }
-    if (!program->shown) {
+    if (!program->offered()) {
         ShowMessage(this, NotOfferedMessage(path, program->name), MessageIcon::Stop);
         return;
     }
     const std::optional<Person> person = ReadSavedReadingFile(this, *program->savedFiles, path);
     if (!person)
         return;
-    if (auto *input = qobject_cast<InputWindow *>(OpenReadingProgram(int(program->program))))
+    if (auto *input = qobject_cast<InputWindow *>(OpenReadingProgram(program->button)))
         input->showSaved(*person);
 }
 

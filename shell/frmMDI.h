@@ -9,9 +9,8 @@
 
 #include <QMainWindow>
 
+#include <QList>
 #include <QStringList>
-
-#include <array>
 
 class ClickableLabel;
 class ProgramWindow;
@@ -77,8 +76,8 @@ private:
     QMdiArea *m_area = nullptr;
     QWidget *m_picMain = nullptr;
     QList<QWidget *> m_ownControls; // strips, button panel, selector, menu bar
-    std::array<QPushButton *, 9> m_buttons{};
-    std::array<ClickableLabel *, 12> m_captions{};
+    QList<QPushButton *> m_buttons;     // by the program's button index
+    QList<ClickableLabel *> m_captions; // the headings, then by button index
     void openWaitingFiles();
     void openSavedFile(const QString &path);
 

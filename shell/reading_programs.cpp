@@ -12,23 +12,38 @@
 #include "programs/travel/travel_program.h"
 #include "reports/saved_reading.h"
 
-const std::array<const ReadingProgramEntry *, kReadingProgramCount> &ReadingPrograms()
+#include <algorithm>
+
+const QList<const ReadingProgramEntry *> &ReadingPrograms()
 {
-    static const std::array<const ReadingProgramEntry *, kReadingProgramCount> registry = [] {
-        const std::array<const ReadingProgramEntry *, kReadingProgramCount> entries{
-            &FinancialProgram(), &FlowerProgram(), &FoodProgram(),
-            &FruitProgram(),     &HealthProgram(), &PowerSignProgram(),
-            &FashionProgram(),   &GiftProgram(),   &TravelProgram()};
-        for (int index = 0; index < kReadingProgramCount; ++index)
-            Q_ASSERT(int(entries[std::size_t(index)]->program) == index);
+    static const QList<const ReadingProgramEntry *> registry = [] {
+        QList<const ReadingProgramEntry *> entries{
+            &FashionProgram(), &FinancialProgram(), &FlowerProgram(),
+            &FoodProgram(),    &FruitProgram(),     &GiftProgram(),
+            &HealthProgram(),  &PowerSignProgram(), &TravelProgram(),
+        };
+        std::ranges::sort(entries, {}, &ReadingProgramEntry::button);
+        for (qsizetype index = 0; index < entries.size(); ++index)
+            Q_ASSERT(entries.at(index)->button == index); // one button each, none missing
         return entries;
     }();
     return registry;
 }
 
-const ReadingProgramEntry &ReadingProgramAt(int index)
+const ReadingProgramEntry &ReadingProgramAt(int button)
 {
-    return *ReadingPrograms()[static_cast<std::size_t>(index)];
+    return *ReadingPrograms().at(button);
+}
+
+const QList<const ReadingProgramEntry *> &SelectorOrder()
+{
+    static const QList<const ReadingProgramEntry *> order = [] {
+        QList<const ReadingProgramEntry *> offered;
+        std::ranges::copy_if(ReadingPrograms(), std::back_inserter(offered), &ReadingProgramEntry::offered);
+        std::ranges::sort(offered, {}, &ReadingProgramEntry::selectorPlace);
+        return offered;
+    }();
+    return order;
 }
 
 const ReadingProgramEntry *ProgramForSavedFile(const QString &path)
@@ -38,12 +53,4 @@ const ReadingProgramEntry *ProgramForSavedFile(const QString &path)
             return entry;
     }
     return nullptr;
-}
-
-const std::array<ReadingProgram, 6> &SelectorOrder()
-{
-    static constexpr std::array<ReadingProgram, 6> order{
-        ReadingProgram::Fashion, ReadingProgram::Food,   ReadingProgram::Travel,
-        ReadingProgram::Gift,    ReadingProgram::Flower, ReadingProgram::Fruit};
-    return order;
 }

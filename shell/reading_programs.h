@@ -1,28 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The registry of the reading programs the main window offers, by their
-// place in the selector. Each program declares its facts once, in its own
-// folder; this lists them.
+// The registry: the one list of the reading programs. Each program declares
+// its facts once, in its own folder (its button's index, its place in the
+// selector, its windows); this lists them, and everything else that walks
+// the programs (the main window, the benchmark, the screenshot tool) asks
+// it.
 
 #include "core/frame/reading_program.h"
 
-#include <array>
+#include <QList>
 
-inline constexpr int kReadingProgramCount = 9;
+// The captions before the programs' own in the main window: the headings.
 inline constexpr int kCaptionOffset = 3;
 
-const std::array<const ReadingProgramEntry *, kReadingProgramCount> &ReadingPrograms();
-const ReadingProgramEntry &ReadingProgramAt(int index);
-inline const ReadingProgramEntry &ReadingProgramOf(ReadingProgram program)
-{
-    return ReadingProgramAt(int(program));
-}
+// Every program, by its button's index (0, 1, 2 ...).
+const QList<const ReadingProgramEntry *> &ReadingPrograms();
+const ReadingProgramEntry &ReadingProgramAt(int button);
+
+// The programs the selector offers, by their place in it, row by row.
+const QList<const ReadingProgramEntry *> &SelectorOrder();
 
 // The program whose kind of saved reading the file is, by its extension
 // (capitals counting, as Open's rule); null when none saves such files.
 const ReadingProgramEntry *ProgramForSavedFile(const QString &path);
-
-// The order of the visible entries, row by row: Fashion, Food, Travel, Gift,
-// Flower, Fruit.
-const std::array<ReadingProgram, 6> &SelectorOrder();

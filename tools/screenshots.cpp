@@ -2,7 +2,6 @@
 // Walks through the main window and every finished program window and saves
 // a picture of each state, so that the look can be reviewed by eye.
 
-#include "programs/fruit/frmFruitAstrologyDisplay.h"
 #include "reports/report_window.h"
 #include "shell/frmMDI.h"
 #include "shell/reading_programs.h"
@@ -36,29 +35,35 @@ void Save(QWidget *window, const QString &name)
     std::printf("%s\n", qPrintable(file));
 }
 
-// Opens a three-name program, enters ANNA BERG born on the given date, takes
-// the input window, proceeds and takes every tab of the display window.
-void WalkReading(frmMDI &main, ReadingProgram program, const QString &prefix, int day, int month,
-                 int yearIndex)
+// The name a program's pictures are saved under: its caption without
+// "Astrology", in small letters and without blanks ("food", "zodiacpowersign").
+QString PrefixOf(const ReadingProgramEntry &program)
 {
-    const ReadingProgramEntry &entry = ReadingProgramOf(program);
-    main.OpenReadingProgram(int(program));
-    auto *input = FindControl<QWidget>(&main, entry.inputWindow);
-    QTest::keyClicks(FindControl<QLineEdit>(input, "txtFirstName"), QStringLiteral("anna"));
-    QTest::keyClicks(FindControl<QLineEdit>(input, "txtLastName"), QStringLiteral("berg"));
-    FindControl<QComboBox>(input, "cboDate")->setCurrentIndex(day - 1);
-    FindControl<QComboBox>(input, "cboMonth")->setCurrentIndex(month - 1);
-    FindControl<QComboBox>(input, "cboYear")->setCurrentIndex(yearIndex);
+    QString prefix = program.name;
+    prefix.remove(QStringLiteral(" Astrology"));
+    return prefix.remove(QLatin1Char(' ')).toLower();
+}
+
+// Fills what the input window asks for: ANNA, or ANNA BERG where it takes
+// three names, born on 7 March 1980 where it asks for a date; the female
+// option where it has one.
+void FillIn(QWidget *input)
+{
+    if (auto *last = input->findChild<QLineEdit *>(QStringLiteral("txtLastName"))) {
+        QTest::keyClicks(FindControl<QLineEdit>(input, "txtFirstName"), QStringLiteral("anna"));
+        QTest::keyClicks(last, QStringLiteral("berg"));
+    } else if (auto *name = input->findChild<QLineEdit *>(QStringLiteral("txtName"))) {
+        QTest::keyClicks(name, QStringLiteral("anna"));
+    } else {
+        QTest::keyClicks(FindControl<QLineEdit>(input, "txtFirstName"), QStringLiteral("anna"));
+    }
+    const struct { const char *name; int index; } date[] = {{"cboDate", 6}, {"cboMonth", 2}, {"cboYear", 80}};
+    for (const auto &list : date) {
+        if (auto *box = input->findChild<QComboBox *>(QString::fromLatin1(list.name)))
+            box->setCurrentIndex(list.index);
+    }
     if (auto *female = input->findChild<QRadioButton *>(QStringLiteral("optFemale")))
         female->setChecked(true);
-    Save(&main, prefix + QStringLiteral("-input"));
-    FindControl<QPushButton>(input, entry.proceedButton)->click();
-    auto *display = FindControl<QWidget>(&main, entry.displayWindow);
-    auto *tabs = FindControl<QTabWidget>(display, "SSTab1");
-    for (int tab = 0; tab < tabs->count(); ++tab) {
-        tabs->setCurrentIndex(tab);
-        Save(&main, prefix + QStringLiteral("-display-tab%1").arg(tab + 1));
-    }
 }
 
 // Accepts the print dialog with its PDF file entry chosen, whatever
@@ -80,33 +85,9 @@ void AcceptToPdf(QPrintDialog *dialog, const QString &pdf)
     dialog->accept();
 }
 
-// Opens a single-name program with a report, reads ANNA's reading, takes
-// the input window, every tab of the display window and the report.
-void WalkReport(frmMDI &main, ReadingProgram program, const QString &prefix)
+void PrintReport(frmMDI &main, const ReadingProgramEntry &program, const QString &prefix)
 {
-    const ReadingProgramEntry &entry = ReadingProgramOf(program);
-    main.OpenReadingProgram(int(program));
-    auto *input = FindControl<QWidget>(&main, entry.inputWindow);
-    QTest::keyClicks(FindControl<QLineEdit>(input, "txtName"), QStringLiteral("anna"));
-    FindControl<QComboBox>(input, "cboDate")->setCurrentIndex(0);
-    FindControl<QComboBox>(input, "cboMonth")->setCurrentIndex(5);
-    FindControl<QComboBox>(input, "cboYear")->setCurrentIndex(80);
-    Save(&main, prefix + QStringLiteral("-input"));
-    FindControl<QPushButton>(input, entry.proceedButton)->click();
-    auto *display = FindControl<QWidget>(&main, entry.displayWindow);
-    if (auto *tabs = display->findChild<QTabWidget *>()) {
-        for (int tab = 0; tab < tabs->count(); ++tab) {
-            tabs->setCurrentIndex(tab);
-            Save(&main, prefix + QStringLiteral("-display-tab%1").arg(tab + 1));
-        }
-    } else {
-        Save(&main, prefix + QStringLiteral("-display"));
-    }
-    FindControl<QPushButton>(display, "cmdPrint")->click();
-    Save(&main, prefix + QStringLiteral("-report"));
-
-    // And the report on paper, as a PDF beside the pictures.
-    auto *report = FindControl<ReportWindow>(main.programArea(), entry.reportWindow);
+    auto *report = FindControl<ReportWindow>(main.programArea(), program.reportWindow);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(g_out.filePath(prefix + QStringLiteral("-report.pdf")));
@@ -121,6 +102,38 @@ void WalkReport(frmMDI &main, ReadingProgram program, const QString &prefix)
         qWarning("the %s report was not printed to its PDF file", qPrintable(prefix));
     else
         std::printf("%s\n", qPrintable(printer.outputFileName()));
+}
+
+// Opens the program, fills in its input window and takes it, proceeds and
+// takes every tab of the display window (a choice of pictures, then one
+// picked), then the report where there is one, on screen and on paper.
+void Walk(frmMDI &main, const ReadingProgramEntry &program)
+{
+    const QString prefix = PrefixOf(program);
+    main.OpenReadingProgram(program.button);
+    auto *input = FindControl<QWidget>(&main, program.inputWindow);
+    FillIn(input);
+    Save(&main, prefix + QStringLiteral("-input"));
+    FindControl<QPushButton>(input, program.proceedButton)->click();
+    auto *display = FindControl<QWidget>(&main, program.displayWindow);
+    if (auto *tabs = display->findChild<QTabWidget *>()) {
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            Save(&main, prefix + QStringLiteral("-display-tab%1").arg(tab + 1));
+        }
+    } else if (const QList<QWidget *> pictures = display->findChildren<QWidget *>(QStringLiteral("picSmallFruit"));
+               !pictures.isEmpty()) {
+        Save(&main, prefix + QStringLiteral("-choice"));
+        QTest::mouseClick(pictures.at(6), Qt::LeftButton);
+        Save(&main, prefix + QStringLiteral("-result"));
+    } else {
+        Save(&main, prefix + QStringLiteral("-display"));
+    }
+    if (program.reportWindow.isEmpty())
+        return;
+    FindControl<QPushButton>(display, "cmdPrint")->click();
+    Save(&main, prefix + QStringLiteral("-report"));
+    PrintReport(main, program, prefix);
 }
 
 } // namespace
@@ -142,14 +155,8 @@ int main(int argc, char *argv[])
         qWarning("main window not exposed");
     Save(&main, QStringLiteral("main"));
 
-    WalkReading(main, ReadingProgram::Food, QStringLiteral("food"), 7, 3, 80);
-    WalkReading(main, ReadingProgram::Gift, QStringLiteral("gift"), 19, 2, 90);
-    WalkReading(main, ReadingProgram::Fashion, QStringLiteral("fashion"), 22, 7, 85);
-
-    WalkReport(main, ReadingProgram::Travel, QStringLiteral("travel"));
-    WalkReport(main, ReadingProgram::Flower, QStringLiteral("flower"));
-    WalkReport(main, ReadingProgram::Financial, QStringLiteral("financial"));
-    WalkReport(main, ReadingProgram::Health, QStringLiteral("health"));
+    for (const ReadingProgramEntry *program : ReadingPrograms())
+        Walk(main, *program);
 
     // The About box is modal: take its picture from inside its own loop.
     QTimer::singleShot(300, [] {
@@ -159,28 +166,6 @@ int main(int argc, char *argv[])
         }
     });
     main.showAbout(&main);
-
-    // Fruit: the choice, then a fruit.
-    const ReadingProgramEntry &fruitEntry = ReadingProgramOf(ReadingProgram::Fruit);
-    main.OpenReadingProgram(int(fruitEntry.program));
-    auto *fruitInput = FindControl<QWidget>(&main, fruitEntry.inputWindow);
-    QTest::keyClicks(FindControl<QLineEdit>(fruitInput, "txtFirstName"), QStringLiteral("anna"));
-    Save(&main, QStringLiteral("fruit-input"));
-    FindControl<QPushButton>(fruitInput, fruitEntry.proceedButton)->click();
-    auto *fruit = FindControl<frmFruitAstrologyDisplay>(&main, fruitEntry.displayWindow);
-    Save(&main, QStringLiteral("fruit-choice"));
-    fruit->picSmallFruit_Click(6);
-    Save(&main, QStringLiteral("fruit-result"));
-
-    // Zodiac Power Sign, reached by its hidden entry.
-    const ReadingProgramEntry &powerEntry = ReadingProgramOf(ReadingProgram::ZodiacPowerSign);
-    main.OpenReadingProgram(int(powerEntry.program));
-    auto *power = FindControl<QWidget>(&main, powerEntry.inputWindow);
-    QTest::keyClicks(FindControl<QLineEdit>(power, "txtName"), QStringLiteral("anna"));
-    FindControl<QComboBox>(power, "cboYear")->setCurrentIndex(80);
-    Save(&main, QStringLiteral("powersign-input"));
-    FindControl<QPushButton>(power, powerEntry.proceedButton)->click();
-    Save(&main, QStringLiteral("powersign-display"));
 
     return 0;
 }

@@ -3,7 +3,7 @@
 
 // The facts of one reading program, declared once in the program's own
 // folder (programs/<name>/<name>_program.cpp) and listed by the registry
-// (shell/reading_programs.h) in selector order.
+// (shell/reading_programs.h).
 
 #include <QColor>
 #include <QString>
@@ -12,15 +12,9 @@ class ProgramHost;
 class ProgramWindow;
 struct SavedReadingKind;
 
-// The program's place in the selector: its program button's index; its
-// caption has the index + kCaptionOffset.
-enum class ReadingProgram {
-    Financial = 0, Flower, Food, Fruit, Health, ZodiacPowerSign, Fashion, Gift, Travel
-};
-
 struct ReadingProgramEntry
 {
-    ReadingProgram program;
+    int button;            // its program button's index; its caption's is this + kCaptionOffset
     QString name;          // button and caption text, and the window caption after "Orla "
     QString inputWindow;   // objectName of the input window
     QString displayWindow; // objectName of the display window
@@ -29,7 +23,11 @@ struct ReadingProgramEntry
     QString proceedCaption; // its caption, mnemonic included
     QString picture;       // the selector picture; empty if it has none
     QColor captionColour;
-    bool shown;            // offered in the selector
+    int selectorPlace;     // its place in the selector, row by row; -1 where it is not offered
     const SavedReadingKind *savedFiles; // its kind of saved reading; null if none
     ProgramWindow *(*openInput)(ProgramHost &host);
+
+    bool offered() const { return selectorPlace >= 0; }
+    // Each entry is declared once: the same program is the same entry.
+    bool operator==(const ReadingProgramEntry &other) const { return this == &other; }
 };

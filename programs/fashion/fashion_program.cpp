@@ -6,7 +6,7 @@
 const ReadingProgramEntry &FashionProgram()
 {
     static const ReadingProgramEntry entry{
-        .program = ReadingProgram::Fashion,
+        .button = 6,
         .name = QStringLiteral("Fashion Astrology"),
         .inputWindow = QStringLiteral("frmFashionAstrologyMain"),
         .displayWindow = QStringLiteral("frmFashionAstrologyDisplay"),
@@ -15,7 +15,7 @@ const ReadingProgramEntry &FashionProgram()
         .proceedCaption = QStringLiteral("Get My Fashion Astrology Reading"),
         .picture = QStringLiteral(":/buttons/fashion.svg"),
         .captionColour = QColor::fromRgb(0xFF8000),
-        .shown = true,
+        .selectorPlace = 0,
         .savedFiles = nullptr,
         .openInput = [](ProgramHost &host) -> ProgramWindow * { return new frmFashionAstrologyMain(host); },
     };

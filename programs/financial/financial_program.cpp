@@ -7,7 +7,7 @@
 const ReadingProgramEntry &FinancialProgram()
 {
     static const ReadingProgramEntry entry{
-        .program = ReadingProgram::Financial,
+        .button = 0,
         .name = QStringLiteral("Financial Astrology"),
         .inputWindow = QStringLiteral("frmFinancialAstrologyMain"),
         .displayWindow = QStringLiteral("frmFinancialAstrologyDisplay"),
@@ -16,7 +16,7 @@ const ReadingProgramEntry &FinancialProgram()
         .proceedCaption = QStringLiteral("&Get My Financial Astrology Reading"),
         .picture = {},
         .captionColour = QColor::fromRgb(0xFFFF00),
-        .shown = false,
+        .selectorPlace = -1,
         .savedFiles = &FinancialFiles(),
         .openInput = [](ProgramHost &host) -> ProgramWindow * { return new frmFinancialAstrologyMain(host); },
     };

@@ -7,7 +7,7 @@
 const ReadingProgramEntry &FlowerProgram()
 {
     static const ReadingProgramEntry entry{
-        .program = ReadingProgram::Flower,
+        .button = 1,
         .name = QStringLiteral("Flower Astrology"),
         .inputWindow = QStringLiteral("frmFlowerAstrologyMain"),
         .displayWindow = QStringLiteral("frmFlowerAstrologyDisplay"),
@@ -16,7 +16,7 @@ const ReadingProgramEntry &FlowerProgram()
         .proceedCaption = QStringLiteral("&Get My Flower Astrology Report"),
         .picture = QStringLiteral(":/buttons/flower.svg"),
         .captionColour = QColor::fromRgb(0xFFFF80),
-        .shown = true,
+        .selectorPlace = 4,
         .savedFiles = &FlowerFiles(),
         .openInput = [](ProgramHost &host) -> ProgramWindow * { return new frmFlowerAstrologyMain(host); },
     };

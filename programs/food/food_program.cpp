@@ -6,7 +6,7 @@
 const ReadingProgramEntry &FoodProgram()
 {
     static const ReadingProgramEntry entry{
-        .program = ReadingProgram::Food,
+        .button = 2,
         .name = QStringLiteral("Food Astrology"),
         .inputWindow = QStringLiteral("frmFoodAstrologyMain"),
         .displayWindow = QStringLiteral("frmFoodAstrologyDisplay"),
@@ -15,7 +15,7 @@ const ReadingProgramEntry &FoodProgram()
         .proceedCaption = QStringLiteral("Get My &Food Astrology Reading"),
         .picture = QStringLiteral(":/buttons/food.svg"),
         .captionColour = QColor::fromRgb(0x00FF00),
-        .shown = true,
+        .selectorPlace = 1,
         .savedFiles = nullptr,
         .openInput = [](ProgramHost &host) -> ProgramWindow * { return new frmFoodAstrologyMain(host); },
     };

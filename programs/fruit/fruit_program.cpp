@@ -6,7 +6,7 @@
 const ReadingProgramEntry &FruitProgram()
 {
     static const ReadingProgramEntry entry{
-        .program = ReadingProgram::Fruit,
+        .button = 3,
         .name = QStringLiteral("Fruit Astrology"),
         .inputWindow = QStringLiteral("frmFruitAstrologyMain"),
         .displayWindow = QStringLiteral("frmFruitAstrologyDisplay"),
@@ -15,7 +15,7 @@ const ReadingProgramEntry &FruitProgram()
         .proceedCaption = QStringLiteral("Get My &Fruit Astrology Reading"),
         .picture = QStringLiteral(":/buttons/fruit.svg"),
         .captionColour = QColor::fromRgb(0xFF0000),
-        .shown = true,
+        .selectorPlace = 5,
         .savedFiles = nullptr,
         .openInput = [](ProgramHost &host) -> ProgramWindow * { return new frmFruitAstrologyMain(host); },
     };

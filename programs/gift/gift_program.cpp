@@ -6,7 +6,7 @@
 const ReadingProgramEntry &GiftProgram()
 {
     static const ReadingProgramEntry entry{
-        .program = ReadingProgram::Gift,
+        .button = 7,
         .name = QStringLiteral("Gift Astrology"),
         .inputWindow = QStringLiteral("frmGiftAstrologyMain"),
         .displayWindow = QStringLiteral("frmGiftAstrologyDisplay"),
@@ -15,7 +15,7 @@ const ReadingProgramEntry &GiftProgram()
         .proceedCaption = QStringLiteral("Get My Gift Astrology Reading"),
         .picture = QStringLiteral(":/buttons/gift.svg"),
         .captionColour = QColor::fromRgb(0x00FFFF),
-        .shown = true,
+        .selectorPlace = 3,
         .savedFiles = nullptr,
         .openInput = [](ProgramHost &host) -> ProgramWindow * { return new frmGiftAstrologyMain(host); },
     };

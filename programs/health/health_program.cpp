@@ -7,7 +7,7 @@
 const ReadingProgramEntry &HealthProgram()
 {
     static const ReadingProgramEntry entry{
-        .program = ReadingProgram::Health,
+        .button = 4,
         .name = QStringLiteral("Health Astrology"),
         .inputWindow = QStringLiteral("frmHealthAstrologyMain"),
         .displayWindow = QStringLiteral("frmHealthAstrologyDisplay"),
@@ -16,7 +16,7 @@ const ReadingProgramEntry &HealthProgram()
         .proceedCaption = QStringLiteral("Get My &Health Reading"),
         .picture = {},
         .captionColour = QColor::fromRgb(0x00FFFF),
-        .shown = false,
+        .selectorPlace = -1,
         .savedFiles = &HealthFiles(),
         .openInput = [](ProgramHost &host) -> ProgramWindow * { return new frmHealthAstrologyMain(host); },
     };

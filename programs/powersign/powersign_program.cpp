@@ -6,7 +6,7 @@
 const ReadingProgramEntry &PowerSignProgram()
 {
     static const ReadingProgramEntry entry{
-        .program = ReadingProgram::ZodiacPowerSign,
+        .button = 5,
         .name = QStringLiteral("Zodiac Power Sign"),
         .inputWindow = QStringLiteral("frmZodiacPowerSignMain"),
         .displayWindow = QStringLiteral("frmZodiacPowerSignDisplay"),
@@ -15,7 +15,7 @@ const ReadingProgramEntry &PowerSignProgram()
         .proceedCaption = QStringLiteral("Find My Zodiac &Power Sign"),
         .picture = {},
         .captionColour = QColor::fromRgb(0xFF8000),
-        .shown = false,
+        .selectorPlace = -1,
         .savedFiles = nullptr,
         .openInput = [](ProgramHost &host) -> ProgramWindow * { return new frmZodiacPowerSignMain(host); },
     };

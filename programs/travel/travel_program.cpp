@@ -7,7 +7,7 @@
 const ReadingProgramEntry &TravelProgram()
 {
     static const ReadingProgramEntry entry{
-        .program = ReadingProgram::Travel,
+        .button = 8,
         .name = QStringLiteral("Travel Astrology"),
         .inputWindow = QStringLiteral("frmTravelAstrologyMain"),
         .displayWindow = QStringLiteral("frmTravelAstrologyDisplay"),
@@ -16,7 +16,7 @@ const ReadingProgramEntry &TravelProgram()
         .proceedCaption = QStringLiteral("&Find My Astro Travel Traits"),
         .picture = QStringLiteral(":/buttons/travel.svg"),
         .captionColour = QColor::fromRgb(0xFF00FF),
-        .shown = true,
+        .selectorPlace = 2,
         .savedFiles = &TravelFiles(),
         .openInput = [](ProgramHost &host) -> ProgramWindow * { return new frmTravelAstrologyMain(host); },
     };

@@ -31,7 +31,7 @@ namespace {
 const ReadingProgramEntry &SampleProgram()
 {
     static const ReadingProgramEntry entry{
-        .program = ReadingProgram::Travel,
+        .button = 0,
         .name = u"Sample Astrology"_s,
         .inputWindow = u"frmSampleMain"_s,
         .displayWindow = u"frmSampleDisplay"_s,
@@ -40,7 +40,7 @@ const ReadingProgramEntry &SampleProgram()
         .proceedCaption = u"&Proceed"_s,
         .picture = QString(),
         .captionColour = QColor(),
-        .shown = false,
+        .selectorPlace = -1,
         .savedFiles = nullptr,
         .openInput = nullptr,
     };

@@ -11,6 +11,7 @@
 #include "core/frame/pictures.h"
 #include "core/frame/starbox_style.h"
 #include "core/frame/svg_image.h"
+#include "programs/food/food_program.h"
 #include "shell/reading_programs.h"
 
 #include <QApplication>
@@ -176,7 +177,7 @@ void TestFrameWidgets::selectorPicturesAreBaked_data()
 {
     QTest::addColumn<QString>("resource");
     QTest::addColumn<int>("scale");
-    for (int index = 0; index < kReadingProgramCount; ++index) {
+    for (int index = 0; index < int(ReadingPrograms().size()); ++index) {
         const ReadingProgramEntry &entry = ReadingProgramAt(index);
         if (entry.picture.isEmpty())
             continue;
@@ -205,7 +206,7 @@ void TestFrameWidgets::selectorPicturesAreBaked()
 
 void TestFrameWidgets::otherSizesAreDrawnFromTheSvg()
 {
-    const QString resource = ReadingProgramOf(ReadingProgram::Food).picture;
+    const QString resource = FoodProgram().picture;
     QVERIFY(BakedImage(resource, QSize(48, 48)).isNull());
     QVERIFY(BakedImage(QStringLiteral(":/signs/01-aries.svg"), QSize(32, 32)).isNull());
     const QPixmap shown = SvgPixmap(resource, QSize(48, 48), 1);

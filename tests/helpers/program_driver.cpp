@@ -73,15 +73,15 @@ bool RunCommand(QWidget *window, const QString &name)
     return false;
 }
 
-ProgramDriver::ProgramDriver(ReadingProgram program)
-    : m_program(program), m_inputName(ReadingProgramOf(program).inputWindow),
+ProgramDriver::ProgramDriver(const ReadingProgramEntry &program)
+    : m_program(program), m_inputName(program.inputWindow),
       m_main((IsolateUserFiles(), std::make_unique<frmMDI>()))
 {
     m_main->show();
     if (!QTest::qWaitForWindowExposed(m_main.get()))
         qWarning("main window not exposed");
     QApplication::setActiveWindow(m_main.get());
-    m_main->OpenReadingProgram(int(program));
+    m_main->OpenReadingProgram(program.button);
 }
 
 ProgramWindow *ProgramDriver::input() const
@@ -106,7 +106,7 @@ bool ProgramDriver::selectorVisible() const
 
 void ProgramDriver::reopen()
 {
-    m_main->OpenReadingProgram(int(m_program));
+    m_main->OpenReadingProgram(m_program.button);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

@@ -57,10 +57,10 @@ class ProgramDriver
 {
 public:
     // A shown, active main window with the program's input window open.
-    explicit ProgramDriver(ReadingProgram program);
+    explicit ProgramDriver(const ReadingProgramEntry &program);
 
     frmMDI &main() { return *m_main; }
-    const ReadingProgramEntry &entry() const { return ReadingProgramOf(m_program); }
+    const ReadingProgramEntry &entry() const { return m_program; }
     ProgramWindow *input() const;
     // The program's display window when it is on screen, else null.
     ProgramWindow *display() const;
@@ -111,7 +111,7 @@ private:
         return root ? root->findChild<T *>(QString::fromLatin1(name)) : nullptr;
     }
 
-    ReadingProgram m_program;
+    const ReadingProgramEntry &m_program;
     QString m_inputName;
     std::unique_ptr<frmMDI> m_main;
 };

@@ -12,6 +12,8 @@
 #include "helpers/modal_watcher.h"
 #include "helpers/pdf_text.h"
 #include "helpers/program_driver.h"
+#include "programs/health/health_program.h"
+#include "programs/travel/travel_program.h"
 #include "reports/report_window.h"
 
 #include <QComboBox>
@@ -74,7 +76,7 @@ private slots:
 
     void travelGoesToTheDefaultPrinter()
     {
-        ProgramDriver travel(ReadingProgram::Travel);
+        ProgramDriver travel(TravelProgram());
         travel.read(u"ANNA"_s, 7, u"March"_s, 1980);
         auto *report = qobject_cast<ReportWindow *>(travel.openReport());
         QVERIFY(report);
@@ -91,7 +93,7 @@ private slots:
 
     void healthGoesThroughTheDialog()
     {
-        ProgramDriver health(ReadingProgram::Health);
+        ProgramDriver health(HealthProgram());
         health.read(u"ANNA"_s, 1, u"June"_s, 1990);
         auto *report = qobject_cast<ReportWindow *>(health.openReport());
         QVERIFY(report);

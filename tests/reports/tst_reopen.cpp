@@ -6,6 +6,10 @@
 #include "core/frame/program_window.h"
 #include "helpers/file_dialogs.h"
 #include "helpers/program_driver.h"
+#include "programs/financial/financial_program.h"
+#include "programs/flower/flower_program.h"
+#include "programs/health/health_program.h"
+#include "programs/travel/travel_program.h"
 #include "reports/saved_reading.h"
 
 #include <QDir>
@@ -24,23 +28,23 @@ namespace {
 
 struct ReportProgram
 {
-    ReadingProgram program;
+    const ReadingProgramEntry &program;
     bool keyRule; // whether its name box holds to the name key rule
 
-    const SavedReadingKind &files() const { return *ReadingProgramOf(program).savedFiles; }
+    const SavedReadingKind &files() const { return *program.savedFiles; }
 };
 
 const ReportProgram kReportPrograms[] = {
-    {ReadingProgram::Financial, false},
-    {ReadingProgram::Travel, false},
-    {ReadingProgram::Flower, true},
-    {ReadingProgram::Health, true},
+    {FinancialProgram(), false},
+    {TravelProgram(), false},
+    {FlowerProgram(), true},
+    {HealthProgram(), true},
 };
 
-const ReportProgram &ReportProgramOf(ReadingProgram program)
+const ReportProgram &ReportProgramOf(const ReadingProgramEntry &program)
 {
     for (const ReportProgram &entry : kReportPrograms) {
-        if (entry.program == program)
+        if (&entry.program == &program)
             return entry;
     }
     return kReportPrograms[0];
@@ -68,21 +72,21 @@ private slots:
         QTest::addColumn<int>("program");
         QTest::addColumn<QString>("name");
         for (const ReportProgram &entry : kReportPrograms) {
-            const QString program = ReadingProgramAt(int(entry.program)).name;
-            QTest::newRow(qPrintable(program + u", small letters"_s)) << int(entry.program) << u"anna"_s;
-            QTest::newRow(qPrintable(program + u", letters and digits"_s)) << int(entry.program) << u"R2D2"_s;
+            const QString program = entry.program.name;
+            QTest::newRow(qPrintable(program + u", small letters"_s)) << entry.program.button << u"anna"_s;
+            QTest::newRow(qPrintable(program + u", letters and digits"_s)) << entry.program.button << u"R2D2"_s;
         }
     }
     void storedNameComesBackAsStored()
     {
         QFETCH(int, program);
         QFETCH(QString, name);
-        const ReportProgram &entry = ReportProgramOf(ReadingProgram(program));
+        const ReportProgram &entry = ReportProgramOf(ReadingProgramAt(program));
         const SavedReadingKind &kind = entry.files();
         const QString path = m_dir.filePath(u"stored."_s + kind.extension);
         QVERIFY(WriteSavedReading(path, {name, u"9"_s, u"March"_s, u"1984"_s}, kind.order));
 
-        ProgramDriver driver{ReadingProgram(program)};
+        ProgramDriver driver{ReadingProgramAt(program)};
         {
             FileDialogAnswer answer(path);
             driver.proceed("cmdOpen");
@@ -120,16 +124,16 @@ private slots:
     {
         QTest::addColumn<int>("program");
         for (const ReportProgram &entry : kReportPrograms)
-            QTest::newRow(qPrintable(ReadingProgramAt(int(entry.program)).name)) << int(entry.program);
+            QTest::newRow(qPrintable(entry.program.name)) << entry.program.button;
     }
     void dateThatIsNoEntryKeepsTheList()
     {
         QFETCH(int, program);
-        const SavedReadingKind &kind = ReportProgramOf(ReadingProgram(program)).files();
+        const SavedReadingKind &kind = ReportProgramOf(ReadingProgramAt(program)).files();
         const QString path = m_dir.filePath(u"odd."_s + kind.extension);
         QVERIFY(WriteSavedReading(path, {u"ANNA"_s, u"07"_s, u"Marc"_s, u" 1990"_s}, kind.order));
 
-        ProgramDriver driver{ReadingProgram(program)};
+        ProgramDriver driver{ReadingProgramAt(program)};
         driver.enterDate(9, u"March"_s, 1984);
         {
             FileDialogAnswer answer(path);
@@ -157,9 +161,9 @@ private slots:
         };
         for (const ReportProgram &entry : kReportPrograms) {
             for (const auto &kind : kinds) {
-                QTest::newRow(qPrintable(ReadingProgramAt(int(entry.program)).name + u", "_s
+                QTest::newRow(qPrintable(entry.program.name + u", "_s
                                          + QString::fromUtf16(kind.name)))
-                    << int(entry.program) << int(kind.spoilt) << QString::fromUtf16(kind.reason);
+                    << entry.program.button << int(kind.spoilt) << QString::fromUtf16(kind.reason);
             }
         }
     }
@@ -168,7 +172,7 @@ private slots:
         QFETCH(int, program);
         QFETCH(int, spoilt);
         QFETCH(QString, reason);
-        const ReportProgram &entry = ReportProgramOf(ReadingProgram(program));
+        const ReportProgram &entry = ReportProgramOf(ReadingProgramAt(program));
         const SavedReadingKind &kind = entry.files();
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
@@ -197,7 +201,7 @@ private slots:
                                                           | QFile::ReadOther | QFile::ExeOther));
         }
 
-        ProgramDriver driver{ReadingProgram(program)};
+        ProgramDriver driver{ReadingProgramAt(program)};
         driver.inInput<QLineEdit>("txtName")->setText(u"ROSE"_s);
         driver.enterDate(9, u"March"_s, 1984);
         QList<SeenMessage> messages;

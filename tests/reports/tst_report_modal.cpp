@@ -8,6 +8,11 @@
 #include "core/frame/window_mnemonics.h"
 #include "helpers/modal_watcher.h"
 #include "helpers/program_driver.h"
+#include "programs/financial/financial_program.h"
+#include "programs/flower/flower_program.h"
+#include "programs/food/food_program.h"
+#include "programs/health/health_program.h"
+#include "programs/travel/travel_program.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -65,14 +70,14 @@ void AddReportProgramRows()
 {
     QTest::addColumn<int>("program");
     QTest::addColumn<bool>("mainWindow");
-    const struct { ReadingProgram program; const char *name; } programs[] = {
-        {ReadingProgram::Financial, "Financial"},
-        {ReadingProgram::Travel, "Travel"},
-        {ReadingProgram::Flower, "Flower"},
-        {ReadingProgram::Health, "Health"}};
+    const struct { const ReadingProgramEntry &program; const char *name; } programs[] = {
+        {FinancialProgram(), "Financial"},
+        {TravelProgram(), "Travel"},
+        {FlowerProgram(), "Flower"},
+        {HealthProgram(), "Health"}};
     for (const auto &entry : programs) {
-        QTest::addRow("%s main window", entry.name) << int(entry.program) << true;
-        QTest::addRow("%s display window", entry.name) << int(entry.program) << false;
+        QTest::addRow("%s main window", entry.name) << entry.program.button << true;
+        QTest::addRow("%s display window", entry.name) << entry.program.button << false;
     }
 }
 
@@ -130,10 +135,10 @@ QString Describe(const QWidget *control)
            + u" \""_s + control->property("text").toString().left(30) + u'"';
 }
 
-QPushButton *SelectorButton(frmMDI &main, ReadingProgram program)
+QPushButton *SelectorButton(frmMDI &main, const ReadingProgramEntry &program)
 {
     for (QPushButton *button : main.findChildren<QPushButton *>(u"cmdSelectOption"_s)) {
-        if (button->property("index").toInt() == int(program))
+        if (button->property("index").toInt() == program.button)
             return button;
     }
     return nullptr;
@@ -150,16 +155,16 @@ private slots:
     void reportIsModal_data()
     {
         QTest::addColumn<int>("program");
-        QTest::newRow("Financial") << int(ReadingProgram::Financial);
-        QTest::newRow("Travel") << int(ReadingProgram::Travel);
-        QTest::newRow("Flower") << int(ReadingProgram::Flower);
-        QTest::newRow("Health") << int(ReadingProgram::Health);
+        QTest::newRow("Financial") << FinancialProgram().button;
+        QTest::newRow("Travel") << TravelProgram().button;
+        QTest::newRow("Flower") << FlowerProgram().button;
+        QTest::newRow("Health") << HealthProgram().button;
     }
     void reportIsModal()
     {
         QFETCH(int, program);
         MessageWatcher messages;
-        ProgramDriver driver{ReadingProgram(program)};
+        ProgramDriver driver{ReadingProgramAt(program)};
         frmMDI &main = driver.main();
         driver.read(u"ANNA"_s, 1, u"June"_s, 1990);
         ProgramWindow *display = driver.display();
@@ -175,7 +180,7 @@ private slots:
 
         // The mouse: the display's Back and Exit, another program's button
         // in the main window, the main window's menu bar and its Exit.
-        QPushButton *food = SelectorButton(main, ReadingProgram::Food);
+        QPushButton *food = SelectorButton(main, FoodProgram());
         QVERIFY(food && food->isVisible());
         QWidget *fileTitle = main.menuBar();
         for (QWidget *control : {static_cast<QWidget *>(driver.inDisplay<QPushButton>("cmdBack")),
@@ -248,7 +253,7 @@ private slots:
     void reportClosesFromTheKeyboard()
     {
         QFETCH(QKeySequence, keys);
-        ProgramDriver driver{ReadingProgram::Travel};
+        ProgramDriver driver{TravelProgram()};
         driver.read(u"ANNA"_s, 1, u"June"_s, 1990);
         ProgramWindow *display = driver.display();
         QVERIFY(driver.openReport());
@@ -268,7 +273,7 @@ private slots:
     {
         QFETCH(int, program);
         QFETCH(bool, mainWindow);
-        ProgramDriver driver{ReadingProgram(program)};
+        ProgramDriver driver{ReadingProgramAt(program)};
         frmMDI &main = driver.main();
         driver.read(u"ANNA"_s, 1, u"June"_s, 1990);
         ProgramWindow *display = driver.display();
@@ -311,7 +316,7 @@ private slots:
     {
         QFETCH(int, program);
         QFETCH(bool, mainWindow);
-        ProgramDriver driver{ReadingProgram(program)};
+        ProgramDriver driver{ReadingProgramAt(program)};
         driver.read(u"ANNA"_s, 1, u"June"_s, 1990);
         ProgramWindow *display = driver.display();
         QVERIFY(display);
@@ -357,7 +362,7 @@ private slots:
     // A logout closes the main window with the report still open.
     void mainWindowClosesUnderTheReport()
     {
-        ProgramDriver driver{ReadingProgram::Flower};
+        ProgramDriver driver{FlowerProgram()};
         driver.read(u"ANNA"_s, 1, u"June"_s, 1990);
         QVERIFY(driver.openReport());
         QVERIFY(driver.main().close());

@@ -9,9 +9,13 @@
 #include "helpers/modal_watcher.h"
 #include "helpers/pdf_text.h"
 #include "helpers/program_driver.h"
+#include "programs/financial/financial_program.h"
+#include "programs/flower/flower_program.h"
+#include "programs/health/health_program.h"
+#include "programs/travel/travel_program.h"
+#include "programs/travel/travel_reading.h"
 #include "reports/report_document.h"
 #include "reports/report_links.h"
-#include "programs/travel/travel_reading.h"
 #include "reports/report_window.h"
 
 #include <QDialogButtonBox>
@@ -262,13 +266,13 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("dialogs");
         QTest::addColumn<QString>("title");
-        QTest::newRow("Financial") << int(ReadingProgram::Financial) << u"ANNA"_s << 0
+        QTest::newRow("Financial") << FinancialProgram().button << u"ANNA"_s << 0
                                    << u"Starbox - Financial Astrology - ANNA"_s;
-        QTest::newRow("Travel") << int(ReadingProgram::Travel) << u"BERG"_s << 0
+        QTest::newRow("Travel") << TravelProgram().button << u"BERG"_s << 0
                                 << u"Starbox - Travel Astrology - BERG"_s;
-        QTest::newRow("Flower") << int(ReadingProgram::Flower) << u"CARLA"_s << 1
+        QTest::newRow("Flower") << FlowerProgram().button << u"CARLA"_s << 1
                                 << u"Starbox - Flower Astrology - CARLA"_s;
-        QTest::newRow("Health") << int(ReadingProgram::Health) << u"DORA"_s << 1
+        QTest::newRow("Health") << HealthProgram().button << u"DORA"_s << 1
                                 << u"Starbox - Health Astrology - DORA"_s;
     }
     void printedReportsCarryTheProgramAndTheName()
@@ -279,7 +283,7 @@ private slots:
         QFETCH(QString, title);
         if (QStandardPaths::findExecutable(u"pdfinfo"_s).isEmpty())
             QSKIP("pdfinfo (poppler-utils) is needed to read the printed title");
-        ProgramDriver driver{ReadingProgram(program)};
+        ProgramDriver driver{ReadingProgramAt(program)};
         driver.read(name, 7, u"March"_s, 1980);
         auto *report = qobject_cast<ReportWindow *>(driver.openReport());
         QVERIFY(report);

@@ -9,6 +9,11 @@
 #include "helpers/modal_watcher.h"
 #include "helpers/program_driver.h"
 #include "helpers/url_catcher.h"
+#include "programs/fashion/fashion_program.h"
+#include "programs/food/food_program.h"
+#include "programs/fruit/fruit_program.h"
+#include "programs/gift/gift_program.h"
+#include "programs/travel/travel_program.h"
 #include "reports/report_links.h"
 
 #include <QAbstractButton>
@@ -29,11 +34,10 @@ void AddProgramRows()
 {
     QTest::addColumn<int>("program");
     QTest::addColumn<bool>("threeNames");
-    for (int i = 0; i < kReadingProgramCount; ++i) {
-        const ReadingProgram program = ReadingProgram(i);
-        const bool three = program == ReadingProgram::Food || program == ReadingProgram::Gift
-                           || program == ReadingProgram::Fashion || program == ReadingProgram::Fruit;
-        QTest::newRow(qPrintable(ReadingProgramAt(i).name)) << i << three;
+    for (const ReadingProgramEntry *program : ReadingPrograms()) {
+        const bool three = program == &FoodProgram() || program == &GiftProgram()
+                           || program == &FashionProgram() || program == &FruitProgram();
+        QTest::newRow(qPrintable(program->name)) << program->button << three;
     }
 }
 
@@ -51,7 +55,7 @@ private slots:
         QFETCH(int, program);
         QFETCH(bool, threeNames);
         MessageWatcher messages;
-        ProgramDriver driver{ReadingProgram(program)};
+        ProgramDriver driver{ReadingProgramAt(program)};
         if (auto *female = driver.inInput<QRadioButton>("optFemale"))
             female->setChecked(true);
         QLineEdit *name = driver.inInput<QLineEdit>(threeNames ? "txtFirstName" : "txtName");
@@ -86,7 +90,7 @@ private slots:
     void brandOffersComeLast()
     {
         QFETCH(int, program);
-        ProgramDriver driver{ReadingProgram(program)};
+        ProgramDriver driver{ReadingProgramAt(program)};
         ProgramWindow *window = driver.input();
         QStringList stops;
         QWidget *step = window;
@@ -106,7 +110,7 @@ private slots:
     // The fruit pictures are reached with Tab, and Space chooses one.
     void fruitIsChosenWithTheKeyboard()
     {
-        ProgramDriver fruit{ReadingProgram::Fruit};
+        ProgramDriver fruit{FruitProgram()};
         fruit.inInput<QLineEdit>("txtFirstName")->setText(u"ANNA"_s);
         fruit.proceed();
         QWidget *display = fruit.display();
@@ -133,7 +137,7 @@ private slots:
     void reportAddressesOpenWithTheKeyboard()
     {
         UrlCatcher browser;
-        ProgramDriver travel{ReadingProgram::Travel};
+        ProgramDriver travel{TravelProgram()};
         travel.read(u"ANNA"_s, 1, u"June"_s, 1980);
         QVERIFY(travel.openReport());
         auto *box = travel.report()->findChild<QTextBrowser *>(u"RTB"_s);

@@ -5,6 +5,11 @@
 
 #include "core/frame/program_window.h"
 #include "helpers/program_driver.h"
+#include "programs/financial/financial_program.h"
+#include "programs/flower/flower_program.h"
+#include "programs/fruit/fruit_program.h"
+#include "programs/powersign/powersign_program.h"
+#include "programs/travel/travel_program.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -47,15 +52,15 @@ private slots:
     void everyPictureIsSharp_data()
     {
         QTest::addColumn<int>("program");
-        QTest::newRow("Financial") << int(ReadingProgram::Financial);
-        QTest::newRow("Flower") << int(ReadingProgram::Flower);
-        QTest::newRow("Travel") << int(ReadingProgram::Travel);
-        QTest::newRow("Power Sign") << int(ReadingProgram::ZodiacPowerSign);
+        QTest::newRow("Financial") << FinancialProgram().button;
+        QTest::newRow("Flower") << FlowerProgram().button;
+        QTest::newRow("Travel") << TravelProgram().button;
+        QTest::newRow("Power Sign") << PowerSignProgram().button;
     }
     void everyPictureIsSharp()
     {
         QFETCH(int, program);
-        ProgramDriver driver{ReadingProgram(program)};
+        ProgramDriver driver{ReadingProgramAt(program)};
         // At least one picture is looked at, at twice its size.
         bool seen = false;
         const auto check = [&seen](QWidget *window) {
@@ -75,7 +80,7 @@ private slots:
     {
         const QList<QScreen *> screens = QGuiApplication::screens();
         QCOMPARE(screens.size(), 2);
-        ProgramDriver driver{ReadingProgram::Financial};
+        ProgramDriver driver{FinancialProgram()};
         driver.read(u"ANNA"_s, 1, u"June"_s, 1980);
         auto *sign = driver.inDisplay<QLabel>("picSign");
         QVERIFY(sign);
@@ -94,7 +99,7 @@ private slots:
 
     void fruitPicturesAreSharp()
     {
-        ProgramDriver fruit{ReadingProgram::Fruit};
+        ProgramDriver fruit{FruitProgram()};
         fruit.inInput<QLineEdit>("txtFirstName")->setText(u"ANNA"_s);
         fruit.proceed();
         QVERIFY(fruit.display());

@@ -7,6 +7,9 @@
 #include "core/frame/window_mnemonics.h"
 #include "helpers/modal_watcher.h"
 #include "helpers/program_driver.h"
+#include "programs/financial/financial_program.h"
+#include "programs/food/food_program.h"
+#include "programs/powersign/powersign_program.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -227,14 +230,14 @@ private slots:
     void everyWindow_data()
     {
         QTest::addColumn<int>("program");
-        for (int i = 0; i < kReadingProgramCount; ++i)
+        for (int i = 0; i < int(ReadingPrograms().size()); ++i)
             QTest::newRow(qPrintable(ReadingProgramAt(i).name)) << i;
     }
     void everyWindow()
     {
         QFETCH(int, program);
         MessageWatcher messages;
-        ProgramDriver driver{ReadingProgram(program)};
+        ProgramDriver driver{ReadingProgramAt(program)};
         QSignalSpy mainExit(driver.main().findChild<QPushButton *>(u"cmdMdiExit"_s), &QAbstractButton::pressed);
         QStringList problems = KeyboardProblems(driver.input(), true);
 
@@ -260,7 +263,7 @@ private slots:
     // captions, and the headings above them are no stops.
     void mainWindowReadsInOrder()
     {
-        ProgramDriver driver{ReadingProgram::Food};
+        ProgramDriver driver{FoodProgram()};
         driver.input()->close();
         QTRY_VERIFY(driver.selectorVisible());
         QPushButton *first = nullptr;
@@ -286,14 +289,14 @@ private slots:
     void lettersRunTheWindowsOwnCommands()
     {
         MessageWatcher messages;
-        ProgramDriver food{ReadingProgram::Food};
+        ProgramDriver food{FoodProgram()};
         food.enterNames(u"ANNA"_s, QString(), u"BERG"_s);
         QTest::keyClick(food.inInput("txtFirstName"), Qt::Key_F, Qt::AltModifier);
         QTRY_VERIFY(food.display());
         QVERIFY(messages.seen().isEmpty());
 
         // The Exit of Zodiac Power Sign closes that program, not Starbox.
-        ProgramDriver power{ReadingProgram::ZodiacPowerSign};
+        ProgramDriver power{PowerSignProgram()};
         QTest::keyClick(power.inInput("txtName"), Qt::Key_E, Qt::AltModifier);
         QTRY_VERIFY(!power.input());
         QVERIFY(power.main().isVisible());
@@ -302,7 +305,7 @@ private slots:
 
     void f10OpensTheFirstMenuOfTheWindow()
     {
-        ProgramDriver food{ReadingProgram::Food};
+        ProgramDriver food{FoodProgram()};
         QTest::keyClick(food.inInput("txtFirstName"), Qt::Key_F10);
         QTRY_VERIFY(QApplication::activePopupWidget());
         QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
@@ -312,7 +315,7 @@ private slots:
         CloseMenu();
 
         // Financial's input window has no menu bar: the main window's opens.
-        ProgramDriver financial{ReadingProgram::Financial};
+        ProgramDriver financial{FinancialProgram()};
         QTest::keyClick(financial.inInput("txtName"), Qt::Key_F10);
         QTRY_VERIFY(QApplication::activePopupWidget());
         menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
@@ -326,7 +329,7 @@ private slots:
     // the window in use, and to the main one only when it has none.
     void altAloneGoesToTheWindowsMenuBar()
     {
-        ProgramDriver food{ReadingProgram::Food};
+        ProgramDriver food{FoodProgram()};
         QWidget *name = food.inInput("txtFirstName");
         QTest::keyPress(name, Qt::Key_Alt);
         QTest::keyRelease(name, Qt::Key_Alt);
@@ -339,7 +342,7 @@ private slots:
         QTest::keyClick(bar, Qt::Key_Escape);
         QCOMPARE(QApplication::focusWidget(), name);
 
-        ProgramDriver financial{ReadingProgram::Financial};
+        ProgramDriver financial{FinancialProgram()};
         name = financial.inInput("txtName");
         QTest::keyPress(name, Qt::Key_Alt);
         QTest::keyRelease(name, Qt::Key_Alt);

@@ -5,10 +5,13 @@
 // open: Starbox must end by itself, with status 0, not abort.
 
 #include "core/frame/program_window.h"
+#include "programs/flower/flower_program.h"
+#include "programs/food/food_program.h"
+#include "programs/health/health_program.h"
 #include "shell/app_settings.h"
+#include "shell/command_line.h"
 #include "shell/frmMDI.h"
 #include "shell/reading_programs.h"
-#include "shell/command_line.h"
 #include "shell/startup.h"
 
 #include <QAction>
@@ -67,20 +70,20 @@ T *Control(QWidget *window, const char *name)
 }
 
 // Opens a program; its input window.
-ProgramWindow *OpenInput(frmMDI *main, ReadingProgram program)
+ProgramWindow *OpenInput(frmMDI *main, const ReadingProgramEntry &program)
 {
-    main->OpenReadingProgram(int(program));
-    return Window(main, ReadingProgramOf(program).inputWindow);
+    main->OpenReadingProgram(program.button);
+    return Window(main, program.inputWindow);
 }
 
 // Opens a program and shows the reading of ANNA, born 1 June 1980.
-ProgramWindow *ShowReading(frmMDI *main, ReadingProgram program)
+ProgramWindow *ShowReading(frmMDI *main, const ReadingProgramEntry &program)
 {
     ProgramWindow *input = OpenInput(main, program);
     Control<QLineEdit>(input, "txtName")->setText(u"ANNA"_s);
     Control<QComboBox>(input, "cboMonth")->setCurrentIndex(5);
     Control<QComboBox>(input, "cboYear")->setCurrentIndex(80);
-    Control<QPushButton>(input, qPrintable(ReadingProgramOf(program).proceedButton))->click();
+    Control<QPushButton>(input, qPrintable(program.proceedButton))->click();
     for (QMdiSubWindow *sub : main->programArea()->subWindowList()) {
         auto *window = qobject_cast<ProgramWindow *>(sub);
         if (window && window->role() == WindowRole::Display && window->isVisible())
@@ -90,7 +93,7 @@ ProgramWindow *ShowReading(frmMDI *main, ReadingProgram program)
     std::exit(4);
 }
 
-ProgramWindow *OpenReport(frmMDI *main, ReadingProgram program)
+ProgramWindow *OpenReport(frmMDI *main, const ReadingProgramEntry &program)
 {
     ShowReading(main, program);
     ProgramWindow *display = nullptr;
@@ -145,7 +148,7 @@ const QList<Scenario> &Scenarios()
     static const QList<Scenario> scenarios{
         {"report save dialog", IsFileDialog,
          [](frmMDI *main) {
-             Control<QPushButton>(OpenReport(main, ReadingProgram::Flower), "cmdSave")->click();
+             Control<QPushButton>(OpenReport(main, FlowerProgram()), "cmdSave")->click();
          }},
         {"save dialog's question to replace a file",
          [](QWidget *modal) { return IsMessageBox(modal) && qobject_cast<QFileDialog *>(modal->parentWidget()); },
@@ -155,7 +158,7 @@ const QList<Scenario> &Scenarios()
              if (!existing.open(QIODevice::WriteOnly))
                  std::exit(4);
              existing.close();
-             Control<QPushButton>(OpenReport(main, ReadingProgram::Flower), "cmdSave")->click();
+             Control<QPushButton>(OpenReport(main, FlowerProgram()), "cmdSave")->click();
          },
          [](QWidget *modal) {
              if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
@@ -169,31 +172,31 @@ const QList<Scenario> &Scenarios()
          }},
         {"input open dialog", IsFileDialog,
          [](frmMDI *main) {
-             Control<QPushButton>(OpenInput(main, ReadingProgram::Flower), "cmdOpen")->click();
+             Control<QPushButton>(OpenInput(main, FlowerProgram()), "cmdOpen")->click();
          }},
         {"Flower print dialog", IsPrintDialog,
          [](frmMDI *main) {
-             Control<QPushButton>(OpenReport(main, ReadingProgram::Flower), "cmdPrint")->click();
+             Control<QPushButton>(OpenReport(main, FlowerProgram()), "cmdPrint")->click();
          }},
         {"Health print dialog", IsPrintDialog,
          [](frmMDI *main) {
-             Control<QPushButton>(OpenReport(main, ReadingProgram::Health), "cmdPrint")->click();
+             Control<QPushButton>(OpenReport(main, HealthProgram()), "cmdPrint")->click();
          }},
         {"validation message", IsMessageBox,
          [](frmMDI *main) {
-             Control<QPushButton>(OpenInput(main, ReadingProgram::Flower),
-                                  qPrintable(ReadingProgramOf(ReadingProgram::Flower).proceedButton))
+             Control<QPushButton>(OpenInput(main, FlowerProgram()),
+                                  qPrintable(FlowerProgram().proceedButton))
                  ->click();
          }},
         {"update reminder", IsMessageBox,
          [](frmMDI *main) {
              AppSettings().setValue(u"Settings"_s, u"Duration"_s,
                                     QDate::currentDate().addDays(-15).toString(Qt::ISODate));
-             main->OpenReadingProgram(int(ReadingProgram::Flower));
+             main->OpenReadingProgram(FlowerProgram().button);
          }},
         {"About box of a program window", IsAboutBox,
          [](frmMDI *main) {
-             Control<QAction>(OpenInput(main, ReadingProgram::Food), "mnuAbout")->trigger();
+             Control<QAction>(OpenInput(main, FoodProgram()), "mnuAbout")->trigger();
          }},
         {"About box of the main window", IsAboutBox,
          [](frmMDI *main) { Control<QAction>(main, "mnuAbout")->trigger(); }},

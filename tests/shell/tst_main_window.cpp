@@ -6,9 +6,13 @@
 #include "helpers/isolation.h"
 #include "helpers/modal_watcher.h"
 #include "helpers/url_catcher.h"
+#include "programs/flower/flower_program.h"
+#include "programs/food/food_program.h"
+#include "programs/gift/gift_program.h"
+#include "programs/travel/travel_program.h"
+#include "reports/saved_reading.h"
 #include "shell/frmMDI.h"
 #include "shell/reading_programs.h"
-#include "reports/saved_reading.h"
 
 #include <QAction>
 #include <QDir>
@@ -182,7 +186,7 @@ private slots:
     void everyEntryOpensItsInputWindow_data()
     {
         QTest::addColumn<int>("index");
-        for (int index = 0; index < kReadingProgramCount; ++index)
+        for (int index = 0; index < int(ReadingPrograms().size()); ++index)
             QTest::addRow("%d %s", index, qPrintable(ReadingProgramAt(index).name)) << index;
     }
     void everyEntryOpensItsInputWindow()
@@ -214,15 +218,15 @@ private slots:
 
     void choosingAProgramClosesThePreviousOne()
     {
-        m_main->OpenReadingProgram(int(ReadingProgram::Food));
+        m_main->OpenReadingProgram(FoodProgram().button);
         QPointer<ProgramWindow> food = m_main->findChild<ProgramWindow *>(u"frmFoodAstrologyMain"_s);
         QVERIFY(food);
         QTest::keyClicks(food->findChild<QLineEdit *>(u"txtFirstName"_s), u"ANNA"_s);
-        m_main->OpenReadingProgram(int(ReadingProgram::Gift));
+        m_main->OpenReadingProgram(GiftProgram().button);
         QTRY_VERIFY(food.isNull());
         QCOMPARE(ProgramWindows(*m_main).size(), 1);
         // The same program again starts afresh.
-        m_main->OpenReadingProgram(int(ReadingProgram::Food));
+        m_main->OpenReadingProgram(FoodProgram().button);
         auto *fresh = m_main->findChild<ProgramWindow *>(u"frmFoodAstrologyMain"_s);
         QCOMPARE(fresh->findChild<QLineEdit *>(u"txtFirstName"_s)->text(), QString());
     }
@@ -237,7 +241,7 @@ private slots:
     void headingsOnlyCloseProgramWindows()
     {
         QFETCH(int, heading);
-        m_main->OpenReadingProgram(int(ReadingProgram::Food));
+        m_main->OpenReadingProgram(FoodProgram().button);
         auto *input = m_main->findChild<ProgramWindow *>(u"frmFoodAstrologyMain"_s);
         input->hide(); // even hidden windows are closed
         QPointer<ProgramWindow> guard(input);
@@ -249,7 +253,7 @@ private slots:
 
     void closingTheInputWindowShowsTheSelector()
     {
-        m_main->OpenReadingProgram(int(ReadingProgram::Travel));
+        m_main->OpenReadingProgram(TravelProgram().button);
         auto *input = m_main->findChild<ProgramWindow *>(u"frmTravelAstrologyMain"_s);
         input->close();
         QVERIFY(m_picMain->isVisible());
@@ -318,8 +322,8 @@ private slots:
         QTest::addColumn<QString>("display"); // the program window left open
         QTest::addColumn<QString>("name");    // in its input window's name box
         QTest::addColumn<QStringList>("messages"); // each contains this
-        const QString travel = ReadingProgramOf(ReadingProgram::Travel).displayWindow;
-        const QString flower = ReadingProgramOf(ReadingProgram::Flower).displayWindow;
+        const QString travel = TravelProgram().displayWindow;
+        const QString flower = FlowerProgram().displayWindow;
         QTest::newRow("Travel") << QStringList{u"anna.tvl"_s} << travel << u"ANNA"_s << QStringList();
         QTest::newRow("Flower") << QStringList{u"rose.flo"_s} << flower << u"ROSE"_s << QStringList();
         QTest::newRow("two files: the last stays") << QStringList{u"anna.tvl"_s, u"rose.flo"_s} << flower
@@ -380,7 +384,7 @@ private slots:
         QTest::qWait(400);
         QVERIFY(ProgramWindows(*m_main).isEmpty());
         m_main->setOwnControlsEnabled(true);
-        QTRY_VERIFY(m_main->findChild<ProgramWindow *>(ReadingProgramOf(ReadingProgram::Travel).displayWindow));
+        QTRY_VERIFY(m_main->findChild<ProgramWindow *>(TravelProgram().displayWindow));
     }
 
     void droppedFilesOpen_data()
@@ -405,12 +409,12 @@ private slots:
             return;
         QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(m_main.get(), &drop);
-        QTRY_VERIFY(m_main->findChild<ProgramWindow *>(ReadingProgramOf(ReadingProgram::Flower).displayWindow));
+        QTRY_VERIFY(m_main->findChild<ProgramWindow *>(FlowerProgram().displayWindow));
     }
 
     void exitClosesEveryWindow()
     {
-        m_main->OpenReadingProgram(int(ReadingProgram::Food));
+        m_main->OpenReadingProgram(FoodProgram().button);
         QPointer<ProgramWindow> input = m_main->findChild<ProgramWindow *>(u"frmFoodAstrologyMain"_s);
         m_main->findChild<QPushButton *>(u"cmdMdiExit"_s)->click();
         QVERIFY(!m_main->isVisible());

@@ -5,7 +5,9 @@
 
 #include "core/frame/program_window.h"
 #include "helpers/program_driver.h"
+#include "programs/fashion/fashion_program.h"
 #include "programs/fashion/fashion_reading.h"
+#include "programs/gift/gift_program.h"
 
 #include <QAction>
 #include <QTabWidget>
@@ -43,7 +45,7 @@ class TestFashionWindows : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void init() { m_fashion = std::make_unique<ProgramDriver>(ReadingProgram::Fashion); }
+    void init() { m_fashion = std::make_unique<ProgramDriver>(FashionProgram()); }
     void cleanup() { m_fashion.reset(); }
 
     void inputWindow()
@@ -141,7 +143,7 @@ private slots:
         QFETCH(QString, month);
         Read(*m_fashion, day, month, 1990);
         const QStringList fashion = Profile(*m_fashion);
-        ProgramDriver gift(ReadingProgram::Gift);
+        ProgramDriver gift(GiftProgram());
         Read(gift, day, month, 1990);
         QCOMPARE(Profile(gift), fashion);
     }

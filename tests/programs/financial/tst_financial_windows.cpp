@@ -4,10 +4,11 @@
 // the frame gives every program (the checks, Back, Exit, Save and reopen,
 // printing) is tested in tests/frame.
 
-#include "core/line_encoding.h"
 #include "core/frame/program_window.h"
+#include "core/line_encoding.h"
 #include "helpers/file_dialogs.h"
 #include "helpers/program_driver.h"
+#include "programs/financial/financial_program.h"
 #include "programs/financial/financial_reading.h"
 
 #include <QFile>
@@ -31,7 +32,7 @@ class TestFinancialWindows : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
-    void init() { m_financial = std::make_unique<ProgramDriver>(ReadingProgram::Financial); }
+    void init() { m_financial = std::make_unique<ProgramDriver>(FinancialProgram()); }
     void cleanup() { m_financial.reset(); }
 
     void inputWindow()

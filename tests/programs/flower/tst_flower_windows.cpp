@@ -7,6 +7,7 @@
 #include "core/frame/program_window.h"
 #include "helpers/program_driver.h"
 #include "programs/flower/flower_pictures.h"
+#include "programs/flower/flower_program.h"
 #include "programs/flower/flower_reading.h"
 
 #include <QAction>
@@ -21,7 +22,7 @@ class TestFlowerWindows : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void init() { m_flower = std::make_unique<ProgramDriver>(ReadingProgram::Flower); }
+    void init() { m_flower = std::make_unique<ProgramDriver>(FlowerProgram()); }
     void cleanup() { m_flower.reset(); }
 
     void inputWindow()

@@ -6,6 +6,7 @@
 #include "core/frame/program_window.h"
 #include "helpers/modal_watcher.h"
 #include "helpers/program_driver.h"
+#include "programs/food/food_program.h"
 #include "programs/food/food_reading.h"
 #include "shell/frmMDI.h"
 #include "shell/reading_programs.h"
@@ -30,7 +31,7 @@ private slots:
 
     void init()
     {
-        m_food = std::make_unique<ProgramDriver>(ReadingProgram::Food);
+        m_food = std::make_unique<ProgramDriver>(FoodProgram());
         m_main = &m_food->main();
         m_input = m_food->input();
         QVERIFY(m_input);

@@ -3,12 +3,13 @@
 // its picture. What the frame gives every program is tested in
 // tests/frame.
 
-#include "core/frame/program_window.h"
 #include "core/frame/clickable_label.h"
+#include "core/frame/program_window.h"
 #include "core/frame/sign_pictures.h"
 #include "helpers/program_driver.h"
-#include "programs/fruit/fruit_reading.h"
 #include "programs/fruit/fruit_pictures.h"
+#include "programs/fruit/fruit_program.h"
+#include "programs/fruit/fruit_reading.h"
 
 #include <QAction>
 #include <QSet>
@@ -21,7 +22,7 @@ class TestFruit : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void init() { m_fruit = std::make_unique<ProgramDriver>(ReadingProgram::Fruit); }
+    void init() { m_fruit = std::make_unique<ProgramDriver>(FruitProgram()); }
     void cleanup() { m_fruit.reset(); }
 
     void table_data()

@@ -6,6 +6,7 @@
 #include "core/frame/program_window.h"
 #include "helpers/program_driver.h"
 #include "helpers/url_catcher.h"
+#include "programs/gift/gift_program.h"
 #include "programs/gift/gift_reading.h"
 
 #include <QAction>
@@ -42,7 +43,7 @@ class TestGiftWindows : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void init() { m_gift = std::make_unique<ProgramDriver>(ReadingProgram::Gift); }
+    void init() { m_gift = std::make_unique<ProgramDriver>(GiftProgram()); }
     void cleanup() { m_gift.reset(); }
 
     void inputWindow()

@@ -9,6 +9,7 @@
 #include "helpers/file_dialogs.h"
 #include "helpers/program_driver.h"
 #include "programs/flower/flower_reading.h"
+#include "programs/health/health_program.h"
 #include "programs/health/health_reading.h"
 #include "reports/saved_reading.h"
 
@@ -114,7 +115,7 @@ class TestHealthWindows : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
-    void init() { m_health = std::make_unique<ProgramDriver>(ReadingProgram::Health); }
+    void init() { m_health = std::make_unique<ProgramDriver>(HealthProgram()); }
     void cleanup() { m_health.reset(); }
 
     void inputWindow()

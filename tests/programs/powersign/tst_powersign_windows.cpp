@@ -7,6 +7,7 @@
 #include "core/sun_sign.h"
 #include "helpers/program_driver.h"
 #include "pluto_changes.h"
+#include "programs/powersign/powersign_program.h"
 
 #include <QAction>
 #include <QDate>
@@ -19,7 +20,7 @@ class TestPowerSignWindows : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
-    void init() { m_power = std::make_unique<ProgramDriver>(ReadingProgram::ZodiacPowerSign); }
+    void init() { m_power = std::make_unique<ProgramDriver>(PowerSignProgram()); }
     void cleanup() { m_power.reset(); }
 
     void inputWindow()

@@ -4,10 +4,11 @@
 // gives every program (the checks, Back, Exit, Save and reopen, links,
 // printing) is tested in tests/frame.
 
-#include "core/line_encoding.h"
 #include "core/frame/program_window.h"
+#include "core/line_encoding.h"
 #include "helpers/file_dialogs.h"
 #include "helpers/program_driver.h"
+#include "programs/travel/travel_program.h"
 #include "programs/travel/travel_reading.h"
 
 #include <QAction>
@@ -25,7 +26,7 @@ class TestTravelWindows : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); QVERIFY(m_dir.isValid()); }
-    void init() { m_travel = std::make_unique<ProgramDriver>(ReadingProgram::Travel); }
+    void init() { m_travel = std::make_unique<ProgramDriver>(TravelProgram()); }
     void cleanup() { m_travel.reset(); }
 
     void inputWindow()
