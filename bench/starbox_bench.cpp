@@ -15,8 +15,8 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/starbox_bench
 
-#include "core/frame/clickable_label.h"
-#include "core/frame/program_window.h"
+#include "frame/clickable_label.h"
+#include "frame/program_window.h"
 #include "programs/powersign/powersign_program.h"
 #include "programs/powersign/powersign_reading.h"
 #include "shell/frmMDI.h"

@@ -4,7 +4,7 @@
 // it out again and reading that back must give the same details.
 
 #include "fuzz/fuzz_check.h"
-#include "reports/saved_reading.h"
+#include "core/saved_reading.h"
 
 #include <QFile>
 #include <QTemporaryFile>

@@ -7,7 +7,7 @@
 // it needs its display window for nothing but going back to it. A program's
 // report window states its composer, its print form and how it looks.
 
-#include "core/frame/reading_program.h"
+#include "frame/reading_program.h"
 #include "core/person.h"
 #include "reports/report_window.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/report_files.h"
 
-#include "core/frame/guarded_dialog.h"
-#include "core/frame/messages.h"
+#include "frame/guarded_dialog.h"
+#include "frame/messages.h"
 
 #include <QFileDialog>
 

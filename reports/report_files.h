@@ -5,7 +5,7 @@
 // wrong-extension refusal and a message when a save fails.
 
 #include "core/person.h"
-#include "reports/saved_reading.h"
+#include "core/saved_reading.h"
 
 #include <optional>
 

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/report_window.h"
 
-#include "core/frame/accessibility.h"
-#include "core/frame/clickable_label.h"
-#include "core/frame/fonts.h"
-#include "core/frame/program_host.h"
+#include "frame/clickable_label.h"
+#include "frame/fonts.h"
+#include "frame/program_host.h"
 #include "reports/report_files.h"
 #include "reports/report_links.h"
 
@@ -50,7 +49,6 @@ ReportWindow::ReportWindow(ProgramHost &host, ProgramWindow *display, const QStr
     m_above = new QVBoxLayout;
     body()->addLayout(m_above);
 
-    InstallAccessibleInterfaces(); // the box is a named document to a reader
     m_box = new ReportBrowser;
     m_box->setObjectName(QStringLiteral("RTB"));
     m_box->setAccessibleName(programName + QStringLiteral(" Report"));

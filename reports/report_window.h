@@ -8,9 +8,9 @@
 // window's own controls take input; closing it gives them back. Each
 // program composes its own report and names the details that Save writes.
 
-#include "core/frame/program_window.h"
+#include "frame/program_window.h"
 #include "reports/print_report.h"
-#include "reports/saved_reading.h"
+#include "core/saved_reading.h"
 
 class QPrinter;
 class QTextBrowser;

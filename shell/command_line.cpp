@@ -25,11 +25,25 @@ constexpr ToolkitOption kToolkitOptions[] = {
     {"nograb", nullptr},    {"dograb", nullptr},            {"sync", nullptr},
 };
 
-} // namespace
-
-CommandLine ReadCommandLine(const QStringList &arguments)
+// Starbox's options, its description and its arguments.
+struct Parser
 {
+    Parser();
+
     QCommandLineParser parser;
+    const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and end.")};
+    const QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and end.")};
+    const QCommandLineOption screenshot{
+        QStringLiteral("screenshot"),
+        QStringLiteral("Save a picture (PNG) of the main window in <file> once it is on screen, "
+                       "and end."),
+        QStringLiteral("file")};
+};
+
+Parser::Parser()
+{
     // "-platform xcb", as every Qt program takes it, rather than -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QStringLiteral(
@@ -37,15 +51,6 @@ CommandLine ReadCommandLine(const QStringList &arguments)
         "Saved Travel (.tvl) and Flower (.flo) readings named after the options open in\n"
         "their program; a Starbox that already runs is handed them and opens them.\n"
         "Starbox also takes the options of every Qt program, such as -platform NAME."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and end."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and end."));
-    const QCommandLineOption screenshot(
-        QStringLiteral("screenshot"),
-        QStringLiteral("Save a picture (PNG) of the main window in <file> once it is on screen, "
-                       "and end."),
-        QStringLiteral("file"));
     parser.addOptions({help, version, screenshot});
     for (const ToolkitOption &option : kToolkitOptions) {
         QCommandLineOption taken(QString::fromLatin1(option.name));
@@ -56,26 +61,37 @@ CommandLine ReadCommandLine(const QStringList &arguments)
     }
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Saved readings to open."),
                                  QStringLiteral("[file...]"));
+}
 
+} // namespace
+
+QString CommandLineHelp()
+{
+    return Parser().parser.helpText();
+}
+
+CommandLine ReadCommandLine(const QStringList &arguments)
+{
+    Parser read;
+    QCommandLineParser &parser = read.parser;
     CommandLine line;
     if (!parser.parse(arguments)) {
         line.action = CommandLine::Action::Refuse;
         line.text = QStringLiteral("starbox: %1 Try starbox --help.").arg(parser.errorText());
         return line;
     }
-    if (parser.isSet(help)) {
-        line.action = CommandLine::Action::Help;
-        line.text = parser.helpText();
+    if (parser.isSet(read.help)) {
+        line.action = CommandLine::Action::Help; // CommandLineHelp() gives the text
         return line;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(read.version)) {
         line.action = CommandLine::Action::Version;
         line.text = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                    QCoreApplication::applicationVersion());
         return line;
     }
-    line.screenshot = parser.value(screenshot);
-    if (parser.isSet(screenshot) && line.screenshot.isEmpty()) {
+    line.screenshot = parser.value(read.screenshot);
+    if (parser.isSet(read.screenshot) && line.screenshot.isEmpty()) {
         line.action = CommandLine::Action::Refuse;
         line.text = QStringLiteral("starbox: --screenshot needs a file name. Try starbox --help.");
         return line;

@@ -20,7 +20,7 @@ struct CommandLine
         Refuse   // print text (one line) on standard error, end with kUsageError
     };
     Action action = Action::Run;
-    QString text;
+    QString text;       // the version, or the error; for help, CommandLineHelp()
     QString screenshot; // --screenshot FILE: a picture of the main window, then end
     QStringList files;  // saved readings to open, as absolute paths
 };
@@ -28,7 +28,10 @@ struct CommandLine
 // The status of a run refused for its command line.
 inline constexpr int kUsageError = 2;
 
-// Reads the arguments, the program's path first, as QCoreApplication gives
-// them. Relative files are taken from the current folder. Needs the
-// application object, for the program's name and version.
+// Reads the arguments, the program's path first. Relative files are taken
+// from the current folder. Needs no application object: the toolkit's own
+// is made after it, and only once.
 CommandLine ReadCommandLine(const QStringList &arguments);
+
+// The text of --help. Needs the application object, for the program's path.
+QString CommandLineHelp();

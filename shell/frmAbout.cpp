@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/frmAbout.h"
 
-#include "core/frame/clickable_label.h"
-#include "core/frame/fonts.h"
-#include "core/frame/pictures.h"
-#include "core/frame/program_host.h"
+#include "frame/clickable_label.h"
+#include "frame/fonts.h"
+#include "frame/pictures.h"
+#include "frame/program_host.h"
 #include "shell/startup.h"
 
 #include <QFrame>

@@ -5,7 +5,7 @@
 // with its coloured captions, and the bottom strip. Program windows open in
 // its program area, one program at a time.
 
-#include "core/frame/program_host.h"
+#include "frame/program_host.h"
 
 #include <QMainWindow>
 

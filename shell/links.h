@@ -4,7 +4,7 @@
 // The web pages Starbox opens in the user's browser; their hosts are set in
 // core/web_addresses.h.
 
-#include "core/frame/program_host.h"
+#include "frame/program_host.h"
 #include "core/web_addresses.h"
 
 #include <QUrl>

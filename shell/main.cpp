@@ -10,14 +10,17 @@ int main(int argc, char *argv[])
 {
     // The command line is read before the toolkit reaches for a display:
     // help, the version and a mistake need none.
-    CommandLine line;
-    {
-        QCoreApplication reader(argc, argv);
-        NameApplication();
-        line = ReadCommandLine(QCoreApplication::arguments());
-    }
+    NameApplication();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLine line = ReadCommandLine(arguments);
     switch (line.action) {
-    case CommandLine::Action::Help:
+    case CommandLine::Action::Help: {
+        const QCoreApplication help(argc, argv);
+        std::fputs(qPrintable(CommandLineHelp()), stdout);
+        return 0;
+    }
     case CommandLine::Action::Version:
         std::fputs(qPrintable(line.text), stdout);
         return 0;

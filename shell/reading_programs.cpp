@@ -10,7 +10,7 @@
 #include "programs/health/health_program.h"
 #include "programs/powersign/powersign_program.h"
 #include "programs/travel/travel_program.h"
-#include "reports/saved_reading.h"
+#include "core/saved_reading.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 // the programs (the main window, the benchmark, the screenshot tool) asks
 // it.
 
-#include "core/frame/reading_program.h"
+#include "frame/reading_program.h"
 
 #include <QList>
 

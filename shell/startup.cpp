@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/startup.h"
 
-#include "core/frame/fonts.h"
-#include "core/frame/messages.h"
-#include "core/frame/starbox_style.h"
+#include "frame/accessibility.h"
+#include "frame/fonts.h"
+#include "frame/messages.h"
+#include "shell/starbox_style.h"
 #include "shell/app_settings.h"
 #include "shell/command_line.h"
 #include "shell/frmMDI.h"
@@ -60,6 +61,7 @@ void NameApplication()
 void ConfigureApplication()
 {
     NameApplication();
+    InstallAccessibleInterfaces();
     QApplication::setDesktopFileName(DesktopEntryName());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/starbox.svg")));
     QApplication::setStyle(new StarboxStyle);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/update_reminder.h"
 
-#include "core/frame/messages.h"
+#include "frame/messages.h"
 #include "shell/app_settings.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws SVG pictures at fixed pixel sizes while Starbox is built and writes
-// them as a C++ table of pixels (see core/frame/baked_pictures.h):
+// them as a C++ table of pixels (see frame/baked_pictures.h):
 //
 //   starbox_bake_pictures OUT.cpp SIZE SCALES RESOURCE=FILE...
 //
@@ -8,7 +8,7 @@
 // ratios to draw them for ("1,2"), RESOURCE the name Starbox asks for
 // (":/buttons/food.svg") and FILE the SVG file to draw.
 
-#include "core/frame/svg_image.h"
+#include "frame/svg_image.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -54,7 +54,7 @@ int main(int argc, char *argv[])
         return Fail("cannot write", arguments.at(1));
     QTextStream text(&out);
     text << "// Written by starbox_bake_pictures when Starbox was built; do not edit.\n"
-            "#include \"core/frame/baked_pictures.h\"\n\nnamespace {\n";
+            "#include \"frame/baked_pictures.h\"\n\nnamespace {\n";
     QStringList entries;
     for (qsizetype i = 4; i < arguments.size(); ++i) {
         const QString resource = arguments.at(i).section(QLatin1Char('='), 0, 0);

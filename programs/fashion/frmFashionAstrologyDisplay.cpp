@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/fashion/frmFashionAstrologyDisplay.h"
 
-#include "core/frame/reading_widgets.h"
+#include "frame/reading_widgets.h"
 #include "programs/fashion/fashion_program.h"
 #include "programs/fashion/fashion_reading.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/frame/profile_display_window.h"
+#include "frame/profile_display_window.h"
 #include "programs/fashion/fashion_reading.h"
 
 // Fashion Astrology's display window: the sign profile, with the trait

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/frame/reading_program.h"
+#include "frame/reading_program.h"
 
 const ReadingProgramEntry &FinancialProgram();

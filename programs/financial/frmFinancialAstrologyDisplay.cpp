@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/financial/frmFinancialAstrologyDisplay.h"
 
-#include "core/frame/fonts.h"
-#include "core/frame/reading_widgets.h"
-#include "core/frame/sign_pictures.h"
-#include "core/frame/solid_frame.h"
-#include "core/frame/text_label.h"
+#include "frame/fonts.h"
+#include "frame/reading_widgets.h"
+#include "frame/sign_pictures.h"
+#include "frame/solid_frame.h"
+#include "frame/text_label.h"
 #include "programs/financial/financial_program.h"
 #include "programs/financial/frmFinancialAstrologySave.h"
 

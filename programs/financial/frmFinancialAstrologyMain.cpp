@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/financial/frmFinancialAstrologyMain.h"
 
-#include "core/frame/fonts.h"
-#include "core/frame/text_label.h"
+#include "frame/fonts.h"
+#include "frame/text_label.h"
 #include "programs/financial/financial_program.h"
 #include "programs/financial/financial_reading.h"
 #include "programs/financial/frmFinancialAstrologyDisplay.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/frame/pictures.h"
+#include "frame/pictures.h"
 
 // The twelve flower pictures: 1 a red carnation, 2 an orange chrysanthemum,
 // 3 a white daffodil, 4 a blue larkspur, 5 lily of the valley, 6 a white

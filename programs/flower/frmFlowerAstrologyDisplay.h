@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/frame/reading_display_window.h"
+#include "frame/reading_display_window.h"
 #include "programs/flower/flower_reading.h"
 
 class QLabel;

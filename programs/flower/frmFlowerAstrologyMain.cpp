@@ -2,10 +2,10 @@
 #include "programs/flower/frmFlowerAstrologyMain.h"
 
 #include "programs/flower/flower_program.h"
-#include "core/frame/flat_list_style.h"
-#include "core/frame/fonts.h"
+#include "programs/flower/flat_list_style.h"
+#include "frame/fonts.h"
 #include "core/name_filter.h"
-#include "core/frame/text_label.h"
+#include "frame/text_label.h"
 #include "programs/flower/flower_colours.h"
 #include "programs/flower/flower_reading.h"
 #include "programs/flower/frmFlowerAstrologyDisplay.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/food/frmFoodAstrologyDisplay.h"
 
-#include "core/frame/fonts.h"
-#include "core/frame/reading_widgets.h"
+#include "frame/fonts.h"
+#include "frame/reading_widgets.h"
 #include "programs/food/food_program.h"
 #include "programs/food/food_reading.h"
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/food/frmFoodAstrologyMain.h"
 
-#include "core/frame/fonts.h"
+#include "frame/fonts.h"
 #include "core/name_filter.h"
-#include "core/frame/text_label.h"
+#include "frame/text_label.h"
 #include "programs/food/food_program.h"
 #include "programs/food/food_reading.h"
 #include "programs/food/frmFoodAstrologyDisplay.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/frame/input_window.h"
+#include "frame/input_window.h"
 
 // Food Astrology's input window: three names and a date of birth.
 class frmFoodAstrologyMain : public InputWindow

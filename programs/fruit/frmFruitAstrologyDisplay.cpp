@@ -2,10 +2,10 @@
 #include "programs/fruit/frmFruitAstrologyDisplay.h"
 
 #include "programs/fruit/fruit_program.h"
-#include "core/frame/clickable_label.h"
-#include "core/frame/fonts.h"
-#include "core/frame/reading_widgets.h"
-#include "core/frame/pictures.h"
+#include "frame/clickable_label.h"
+#include "frame/fonts.h"
+#include "frame/reading_widgets.h"
+#include "frame/pictures.h"
 #include "programs/fruit/fruit_reading.h"
 #include "programs/fruit/fruit_pictures.h"
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/fruit/frmFruitAstrologyMain.h"
 
-#include "core/frame/fonts.h"
+#include "frame/fonts.h"
 #include "core/name_filter.h"
-#include "core/frame/text_label.h"
+#include "frame/text_label.h"
 #include "programs/fruit/frmFruitAstrologyDisplay.h"
 #include "programs/fruit/fruit_program.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/frame/input_window.h"
+#include "frame/input_window.h"
 
 // Fruit Astrology's input window: a name only; the fruit is chosen on the
 // display window.

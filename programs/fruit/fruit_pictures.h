@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/frame/pictures.h"
+#include "frame/pictures.h"
 
 // The small and the large picture of each fruit, addressed from 1: the
 // fruit at index i is at position i + 1.

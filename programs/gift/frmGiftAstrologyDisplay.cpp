@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/gift/frmGiftAstrologyDisplay.h"
 
-#include "core/frame/reading_widgets.h"
+#include "frame/reading_widgets.h"
 #include "programs/gift/gift_program.h"
 #include "programs/gift/gift_reading.h"
 

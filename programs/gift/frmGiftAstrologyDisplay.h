@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/frame/profile_display_window.h"
+#include "frame/profile_display_window.h"
 #include "programs/gift/gift_reading.h"
 
 // Gift Astrology's display window: the sign profile and the "Gift Profile"

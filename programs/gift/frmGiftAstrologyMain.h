@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/frame/profile_input_window.h"
+#include "frame/profile_input_window.h"
 
 class QRadioButton;
 

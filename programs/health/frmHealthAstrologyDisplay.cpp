@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/health/frmHealthAstrologyDisplay.h"
 
-#include "core/frame/fonts.h"
-#include "core/frame/reading_widgets.h"
-#include "core/frame/solid_frame.h"
-#include "core/frame/text_label.h"
+#include "frame/fonts.h"
+#include "frame/reading_widgets.h"
+#include "frame/solid_frame.h"
+#include "frame/text_label.h"
 #include "programs/health/frmHealthAstrologySave.h"
 #include "programs/health/health_colours.h"
 #include "programs/health/health_program.h"

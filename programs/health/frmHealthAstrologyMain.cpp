@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/health/frmHealthAstrologyMain.h"
 
-#include "core/frame/fonts.h"
+#include "frame/fonts.h"
 #include "core/name_filter.h"
-#include "core/frame/text_label.h"
+#include "frame/text_label.h"
 #include "programs/health/frmHealthAstrologyDisplay.h"
 #include "programs/health/health_colours.h"
 #include "programs/health/health_program.h"

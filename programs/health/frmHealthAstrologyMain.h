@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/frame/input_window.h"
+#include "frame/input_window.h"
 
 // Health Astrology's input window: a name in capitals and a date of birth,
 // or a saved health reading opened again. Loading it runs the update

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/health/health_reading.h"
 
-#include "reports/saved_reading.h"
+#include "core/saved_reading.h"
 
 HealthReading BuildHealthReading(SunSign sign)
 {

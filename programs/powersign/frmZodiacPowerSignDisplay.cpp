@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/powersign/frmZodiacPowerSignDisplay.h"
 
-#include "core/frame/fonts.h"
-#include "core/frame/reading_widgets.h"
-#include "core/frame/text_label.h"
+#include "frame/fonts.h"
+#include "frame/reading_widgets.h"
+#include "frame/text_label.h"
 #include "programs/powersign/powersign_program.h"
 #include "programs/powersign/powersign_reading.h"
 

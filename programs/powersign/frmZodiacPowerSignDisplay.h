@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/frame/reading_display_window.h"
+#include "frame/reading_display_window.h"
 #include "programs/powersign/powersign_reading.h"
 
 // Zodiac Power Sign's display window: the sign Pluto occupied and what that

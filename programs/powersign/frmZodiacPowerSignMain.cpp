@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/powersign/frmZodiacPowerSignMain.h"
 
-#include "core/frame/fonts.h"
+#include "frame/fonts.h"
 #include "core/name_filter.h"
-#include "core/frame/pictures.h"
-#include "core/frame/text_label.h"
+#include "frame/pictures.h"
+#include "frame/text_label.h"
 #include "programs/powersign/frmZodiacPowerSignDisplay.h"
 #include "programs/powersign/powersign_program.h"
 #include "programs/powersign/powersign_reading.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/frame/input_window.h"
+#include "frame/input_window.h"
 
 // Zodiac Power Sign's input window: a name and a date of birth from 1900 to
 // 2022.

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/travel/frmTravelAstrologyDisplay.h"
 
-#include "core/frame/fonts.h"
-#include "core/frame/reading_widgets.h"
-#include "core/frame/sign_pictures.h"
+#include "frame/fonts.h"
+#include "frame/reading_widgets.h"
+#include "frame/sign_pictures.h"
 #include "programs/travel/frmTravelAstrologySave.h"
 #include "programs/travel/travel_program.h"
 #include "reports/report_document.h"

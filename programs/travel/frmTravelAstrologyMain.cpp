@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programs/travel/frmTravelAstrologyMain.h"
 
-#include "core/frame/fonts.h"
-#include "core/frame/text_label.h"
+#include "frame/fonts.h"
+#include "frame/text_label.h"
 #include "programs/travel/frmTravelAstrologyDisplay.h"
 #include "programs/travel/travel_program.h"
 #include "programs/travel/travel_reading.h"

@@ -5,12 +5,12 @@
 // file until its overflow button is drawn; the selector's pictures drawn
 // at build time are the pictures their SVG files draw.
 
-#include "core/frame/baked_pictures.h"
-#include "core/frame/clickable_label.h"
-#include "core/frame/fonts.h"
-#include "core/frame/pictures.h"
-#include "core/frame/starbox_style.h"
-#include "core/frame/svg_image.h"
+#include "frame/baked_pictures.h"
+#include "frame/clickable_label.h"
+#include "frame/fonts.h"
+#include "frame/pictures.h"
+#include "shell/starbox_style.h"
+#include "frame/svg_image.h"
 #include "programs/food/food_program.h"
 #include "shell/reading_programs.h"
 

@@ -8,8 +8,8 @@
 // display, its links, Save and reopen, refused files and printing. Where
 // programs differ in a text or a control, the row carries it.
 
-#include "core/frame/fonts.h"
-#include "core/frame/program_window.h"
+#include "frame/fonts.h"
+#include "frame/program_window.h"
 #include "core/line_encoding.h"
 #include "helpers/isolation.h"
 #include "helpers/pdf_text.h"
@@ -25,7 +25,7 @@
 #include "programs/powersign/powersign_program.h"
 #include "programs/travel/travel_program.h"
 #include "reports/report_window.h"
-#include "reports/saved_reading.h"
+#include "core/saved_reading.h"
 #include "shell/app_settings.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 
 // A stand-in for the main window, for testing program windows on their own.
 
-#include "core/frame/program_host.h"
+#include "frame/program_host.h"
 
 #include <QList>
 #include <QMdiArea>

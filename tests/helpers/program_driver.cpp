@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpers/program_driver.h"
 
-#include "core/frame/program_window.h"
+#include "frame/program_window.h"
 #include "helpers/file_dialogs.h"
 #include "helpers/isolation.h"
 #include "helpers/shown_text.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpers/shown_text.h"
 
-#include "core/frame/reading_widgets.h"
+#include "frame/reading_widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,14 +3,14 @@
 // comes back as it was stored, outside the key rule, and a file that cannot
 // be read says so once and leaves the entries as they were.
 
-#include "core/frame/program_window.h"
+#include "frame/program_window.h"
 #include "helpers/file_dialogs.h"
 #include "helpers/program_driver.h"
 #include "programs/financial/financial_program.h"
 #include "programs/flower/flower_program.h"
 #include "programs/health/health_program.h"
 #include "programs/travel/travel_program.h"
-#include "reports/saved_reading.h"
+#include "core/saved_reading.h"
 
 #include <QDir>
 #include <QFile>

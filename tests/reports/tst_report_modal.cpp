@@ -4,8 +4,8 @@
 // neither that window nor the main window's program buttons, captions and
 // menus take the mouse or the keyboard until the report closes.
 
-#include "core/frame/program_window.h"
-#include "core/frame/window_mnemonics.h"
+#include "frame/program_window.h"
+#include "shell/window_mnemonics.h"
 #include "helpers/modal_watcher.h"
 #include "helpers/program_driver.h"
 #include "programs/financial/financial_program.h"

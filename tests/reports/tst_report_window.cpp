@@ -3,7 +3,7 @@
 // its dialog, printing to PDF in both forms, and closing back to the
 // display window.
 
-#include "core/frame/program_window.h"
+#include "frame/program_window.h"
 #include "helpers/fake_host.h"
 #include "helpers/isolation.h"
 #include "helpers/modal_watcher.h"

@@ -8,7 +8,7 @@
 #include "programs/flower/flower_reading.h"
 #include "programs/health/health_reading.h"
 #include "programs/travel/travel_reading.h"
-#include "reports/saved_reading.h"
+#include "core/saved_reading.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -5,7 +5,7 @@
 // each window is read from the real accessibility bus by
 // tst_screen_reader.py.
 
-#include "core/frame/program_window.h"
+#include "frame/program_window.h"
 #include "helpers/modal_watcher.h"
 #include "helpers/program_driver.h"
 #include "helpers/url_catcher.h"

@@ -3,7 +3,7 @@
 // is drawn at twice its size in device pixels, so it stays sharp; moved to
 // the second screen, of twice the density, at four times.
 
-#include "core/frame/program_window.h"
+#include "frame/program_window.h"
 #include "helpers/program_driver.h"
 #include "programs/financial/financial_program.h"
 #include "programs/flower/flower_program.h"

@@ -2,9 +2,9 @@
 // The keyboard in every window of every program: where the focus is when a
 // window opens, the order that Tab takes, and Alt with a caption's letter.
 
-#include "core/frame/clickable_label.h"
-#include "core/frame/program_window.h"
-#include "core/frame/window_mnemonics.h"
+#include "frame/clickable_label.h"
+#include "frame/program_window.h"
+#include "shell/window_mnemonics.h"
 #include "helpers/modal_watcher.h"
 #include "helpers/program_driver.h"
 #include "programs/financial/financial_program.h"

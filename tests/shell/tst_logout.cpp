@@ -4,7 +4,7 @@
 // dialog and closes the main window from a timer while the dialog is still
 // open: Starbox must end by itself, with status 0, not abort.
 
-#include "core/frame/program_window.h"
+#include "frame/program_window.h"
 #include "programs/flower/flower_program.h"
 #include "programs/food/food_program.h"
 #include "programs/health/health_program.h"

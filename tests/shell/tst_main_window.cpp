@@ -2,7 +2,7 @@
 // The main window driven through its controls: the selector, headings,
 // hover underlines, opening and closing programs, menus and the About box.
 
-#include "core/frame/program_window.h"
+#include "frame/program_window.h"
 #include "helpers/isolation.h"
 #include "helpers/modal_watcher.h"
 #include "helpers/url_catcher.h"
@@ -10,7 +10,7 @@
 #include "programs/food/food_program.h"
 #include "programs/gift/gift_program.h"
 #include "programs/travel/travel_program.h"
-#include "reports/saved_reading.h"
+#include "core/saved_reading.h"
 #include "shell/frmMDI.h"
 #include "shell/reading_programs.h"
 

@@ -3,7 +3,7 @@
 // fashion tab, its layout, and the profile it shares with Gift Astrology.
 // What the frame gives every program is tested in tests/frame.
 
-#include "core/frame/program_window.h"
+#include "frame/program_window.h"
 #include "helpers/program_driver.h"
 #include "programs/fashion/fashion_program.h"
 #include "programs/fashion/fashion_reading.h"

@@ -4,7 +4,7 @@
 // the frame gives every program (the checks, Back, Exit, Save and reopen,
 // printing) is tested in tests/frame.
 
-#include "core/frame/program_window.h"
+#include "frame/program_window.h"
 #include "core/line_encoding.h"
 #include "helpers/file_dialogs.h"
 #include "helpers/program_driver.h"

@@ -4,7 +4,7 @@
 // reminder, the checks, Back, Exit, Save and reopen, printing) is tested in
 // tests/frame.
 
-#include "core/frame/program_window.h"
+#include "frame/program_window.h"
 #include "helpers/program_driver.h"
 #include "programs/flower/flower_pictures.h"
 #include "programs/flower/flower_program.h"

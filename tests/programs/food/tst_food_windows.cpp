@@ -3,7 +3,7 @@
 // it accepts, the sign at every cusp, and what its display shows. What the
 // frame gives every program is tested in tests/frame.
 
-#include "core/frame/program_window.h"
+#include "frame/program_window.h"
 #include "helpers/modal_watcher.h"
 #include "helpers/program_driver.h"
 #include "programs/food/food_program.h"

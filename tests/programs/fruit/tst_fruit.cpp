@@ -3,9 +3,9 @@
 // its picture. What the frame gives every program is tested in
 // tests/frame.
 
-#include "core/frame/clickable_label.h"
-#include "core/frame/program_window.h"
-#include "core/frame/sign_pictures.h"
+#include "frame/clickable_label.h"
+#include "frame/program_window.h"
+#include "frame/sign_pictures.h"
 #include "helpers/program_driver.h"
 #include "programs/fruit/fruit_pictures.h"
 #include "programs/fruit/fruit_program.h"

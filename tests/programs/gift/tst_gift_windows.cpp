@@ -3,7 +3,7 @@
 // genders, its signs, its two tabs and its gift ideas. What the frame gives
 // every program is tested in tests/frame.
 
-#include "core/frame/program_window.h"
+#include "frame/program_window.h"
 #include "helpers/program_driver.h"
 #include "helpers/url_catcher.h"
 #include "programs/gift/gift_program.h"

@@ -5,13 +5,13 @@
 // reminder, the checks, Back, Exit, Save and reopen, printing) is tested in
 // tests/frame.
 
-#include "core/frame/program_window.h"
+#include "frame/program_window.h"
 #include "helpers/file_dialogs.h"
 #include "helpers/program_driver.h"
 #include "programs/flower/flower_reading.h"
 #include "programs/health/health_program.h"
 #include "programs/health/health_reading.h"
-#include "reports/saved_reading.h"
+#include "core/saved_reading.h"
 
 #include <QAction>
 #include <QTabWidget>

@@ -3,7 +3,7 @@
 // its signs at every change, one reading after another. What the frame
 // gives every program is tested in tests/frame.
 
-#include "core/frame/program_window.h"
+#include "frame/program_window.h"
 #include "core/sun_sign.h"
 #include "helpers/program_driver.h"
 #include "pluto_changes.h"

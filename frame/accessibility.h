@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What a screen reader is told about Starbox's own controls, beyond what
+// Qt tells it by itself:
+//
+// - a clickable label is a link (a web page) or a button (a command of the
+//   program), with a Press action that clicks it; one that lies under
+//   another label is not there at all;
+// - a date list is called by its field ("Date", "Month", "Year"), with its
+//   entry as its value. Qt on Linux calls a list by its entry and leaves its
+//   field to a label relation, which the lists without a caption over them
+//   lack;
+// - a read-only rich-text box given a name is a document of that name (Qt
+//   shows a text browser as a label), and the address Tab reaches in it is
+//   a link, its one child, with the reader's focus;
+// - a piece of a reading that Tab reaches is called by its caption and its
+//   text;
+// - a frame is called by its own caption, not by the caption of the frame
+//   it lies in; option buttons and date lists are not labelled by their
+//   frames, which a reader speaks as their surroundings already; a
+//   control that hands its focus to another does not claim to take it;
+// - the program area and a tab control's stack of pages are layout, not
+//   nameless layered panes;
+// - a date list's entry picked with the keys takes the reader's focus;
+// and holds back two kinds of Qt 6.4's events that mislead a reader (a
+// window announced as activated again as a menu opens over it, and a text
+// box's caret moving before it reports its focus).
+
+class QWidget;
+
+// Registers the interfaces above with Qt's accessibility: once, at start,
+// after the application object and before any window.
+void InstallAccessibleInterfaces();
+
+// The second half, for a window whose controls are all made: frames named
+// by their captions, no focus claimed by a control that hands it on.
+void PrepareForScreenReaders(QWidget *window);
