@@ -10,14 +10,14 @@
 #include "frame/messages.h"
 #include "frame/pictures.h"
 #include "frame/program_window.h"
-#include "shell/window_mnemonics.h"
-#include "shell/frmAbout.h"
+#include "reports/report_files.h"
 #include "shell/app_settings.h"
+#include "shell/frmAbout.h"
 #include "shell/links.h"
-#include "shell/update_reminder.h"
 #include "shell/reading_programs.h"
 #include "shell/startup.h"
-#include "reports/report_files.h"
+#include "shell/update_reminder.h"
+#include "shell/window_mnemonics.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -391,7 +391,10 @@ void frmMDI::openSavedFile(const QString &path)
         return;
     }
     if (!program->offered()) {
-        ShowMessage(this, NotOfferedMessage(path, program->name), MessageIcon::Stop);
+        ShowMessage(this,
+                    QStringLiteral("%1 is a saved %2 reading, which this Starbox does not open.")
+                        .arg(QDir::toNativeSeparators(path), program->name),
+                    MessageIcon::Stop);
         return;
     }
     const std::optional<Person> person = ReadSavedReadingFile(this, *program->savedFiles, path);
@@ -399,12 +402,6 @@ void frmMDI::openSavedFile(const QString &path)
         return;
     if (auto *input = qobject_cast<InputWindow *>(OpenReadingProgram(program->button)))
         input->showSaved(*person);
-}
-
-QString frmMDI::NotOfferedMessage(const QString &path, const QString &program)
-{
-    return QStringLiteral("%1 is a saved %2 reading, which this Starbox does not open.")
-        .arg(QDir::toNativeSeparators(path), program);
 }
 
 void frmMDI::bringToFront()

@@ -50,8 +50,6 @@ public:
     void openSavedFiles(const QStringList &paths);
     // Shows the window, unminimised, above the others and active.
     void bringToFront();
-    // "<file> is a saved <program> reading, which this Starbox does not open."
-    static QString NotOfferedMessage(const QString &path, const QString &program);
 
 public slots:
     void cmdSelectOption_Click(int index);
@@ -72,15 +70,14 @@ private:
     QWidget *createButtonPanel();
     QWidget *createSelectorArea();
     QWidget *createBottomStrip();
+    void openWaitingFiles();
+    void openSavedFile(const QString &path);
 
     QMdiArea *m_area = nullptr;
     QWidget *m_picMain = nullptr;
     QList<QWidget *> m_ownControls; // strips, button panel, selector, menu bar
     QList<QPushButton *> m_buttons;     // by the program's button index
     QList<ClickableLabel *> m_captions; // the headings, then by button index
-    void openWaitingFiles();
-    void openSavedFile(const QString &path);
-
     int m_lastProgram = -1;        // the program opened last, by index
     bool m_ownControlsEnabled = true; // false while a report is open
     QStringList m_waitingFiles;    // saved readings to open, in order

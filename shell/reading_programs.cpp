@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/reading_programs.h"
 
+#include "core/saved_reading.h"
 #include "programs/fashion/fashion_program.h"
 #include "programs/financial/financial_program.h"
 #include "programs/flower/flower_program.h"
@@ -10,7 +11,6 @@
 #include "programs/health/health_program.h"
 #include "programs/powersign/powersign_program.h"
 #include "programs/travel/travel_program.h"
-#include "core/saved_reading.h"
 
 #include <algorithm>
 

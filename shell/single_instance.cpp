@@ -13,26 +13,22 @@
 namespace {
 
 const QByteArray kGreeting = QByteArrayLiteral("starbox-open\n");
+const QByteArray kEnd = QByteArrayLiteral("\0\0"); // the last path's NUL, then the empty one
 const QByteArray kAnswer = QByteArrayLiteral("ok\n");
 
-// The files of a whole message; nothing when it is not one.
+// The files of a whole message (the greeting, and paths up to kEnd);
+// nothing when one of them is empty, not UTF-8 or not absolute.
 std::optional<QStringList> FilesOf(const QByteArray &message)
 {
-    if (!message.startsWith(kGreeting) || !message.endsWith(QByteArrayLiteral("\0\0")))
-        return std::nullopt;
-    const QByteArray body = message.sliced(kGreeting.size(), message.size() - kGreeting.size() - 1);
+    const QByteArray paths = message.sliced(kGreeting.size(), message.size() - kGreeting.size() - kEnd.size());
     QStringList files;
-    for (const QByteArray &entry : body.split('\0')) {
-        if (entry.isEmpty())
-            continue; // the end of the last path
+    for (const QByteArray &entry : paths.split('\0')) {
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString path = utf8(entry);
         if (utf8.hasError() || !QDir::isAbsolutePath(path))
             return std::nullopt;
         files.append(path);
     }
-    if (files.isEmpty() || body.count(QByteArrayLiteral("\0\0")) != 0)
-        return std::nullopt;
     return files;
 }
 
@@ -84,7 +80,7 @@ void SingleInstance::receive(QLocalSocket *socket)
         message->append(socket->readAll());
         if (message->size() > kMaxHandOverBytes || !kGreeting.startsWith(message->left(kGreeting.size())))
             return drop();
-        if (message->size() <= kGreeting.size() || !message->endsWith(QByteArrayLiteral("\0\0")))
+        if (message->size() < kGreeting.size() + kEnd.size() || !message->endsWith(kEnd))
             return; // more to come
         const std::optional<QStringList> files = FilesOf(*message);
         if (!files)

@@ -4,12 +4,12 @@
 #include "frame/accessibility.h"
 #include "frame/fonts.h"
 #include "frame/messages.h"
-#include "shell/starbox_style.h"
 #include "shell/app_settings.h"
 #include "shell/command_line.h"
 #include "shell/frmMDI.h"
 #include "shell/links.h"
 #include "shell/single_instance.h"
+#include "shell/starbox_style.h"
 #include "shell/update_reminder.h"
 
 #include <QApplication>
@@ -81,24 +81,28 @@ int RunStarbox(const CommandLine &line)
         EndProgram();
         return 0;
     }
-    // Files handed over while the reminder is up wait for the main window.
-    QStringList files = line.files;
+    // Files named here, or handed over while the reminder is still up,
+    // wait for the main window; later ones go straight to it.
+    QStringList waiting = line.files;
+    frmMDI *shown = nullptr;
     instance.listen();
-    QObject::connect(&instance, &SingleInstance::filesArrived, &instance,
-                     [&files](const QStringList &arrived) { files += arrived; });
+    QObject::connect(&instance, &SingleInstance::filesArrived, &instance, [&](const QStringList &arrived) {
+        if (!shown) {
+            waiting += arrived;
+            return;
+        }
+        shown->bringToFront();
+        shown->openSavedFiles(arrived);
+    });
 
     AppSettings settings;
     RemindAboutUpdate(settings, QDate::currentDate(), nullptr, &OpenDownloadPage);
 
     frmMDI main;
     main.show();
-    instance.disconnect(&instance);
-    QObject::connect(&instance, &SingleInstance::filesArrived, &main, [&main](const QStringList &arrived) {
-        main.bringToFront();
-        main.openSavedFiles(arrived);
-    });
-    if (!files.isEmpty())
-        main.openSavedFiles(files);
+    shown = &main;
+    if (!waiting.isEmpty())
+        main.openSavedFiles(waiting);
 
     if (!line.screenshot.isEmpty()) {
         const QString file = line.screenshot;

@@ -177,8 +177,8 @@ void TestFrameWidgets::selectorPicturesAreBaked_data()
 {
     QTest::addColumn<QString>("resource");
     QTest::addColumn<int>("scale");
-    for (int index = 0; index < int(ReadingPrograms().size()); ++index) {
-        const ReadingProgramEntry &entry = ReadingProgramAt(index);
+    for (const ReadingProgramEntry *program : ReadingPrograms()) {
+        const ReadingProgramEntry &entry = *program;
         if (entry.picture.isEmpty())
             continue;
         for (int scale : {1, 2})

@@ -237,8 +237,8 @@ private slots:
     void placement_data()
     {
         QTest::addColumn<int>("program");
-        for (int i = 0; i < int(ReadingPrograms().size()); ++i)
-            AddRow(ReadingProgramAt(i), "");
+        for (const ReadingProgramEntry *program : ReadingPrograms())
+            AddRow(*program, "");
     }
     void placement()
     {
@@ -529,8 +529,8 @@ private slots:
     {
         QTest::addColumn<int>("program");
         QTest::addColumn<bool>("reminds");
-        for (int i = 0; i < int(ReadingPrograms().size()); ++i)
-            AddRow(ReadingProgramAt(i), "") << (&ReadingProgramAt(i) == &FlowerProgram() || &ReadingProgramAt(i) == &HealthProgram());
+        for (const ReadingProgramEntry *program : ReadingPrograms())
+            AddRow(*program, "") << (*program == FlowerProgram() || *program == HealthProgram());
     }
     void reminderOnLoading()
     {
@@ -583,8 +583,8 @@ private slots:
         QTest::addColumn<QString>("command"); // empty: the close box
         QTest::addColumn<QString>("option");  // checked before the reading
         QTest::addColumn<QString>("freshOption"); // checked in a fresh input window
-        for (int i = 0; i < int(ReadingPrograms().size()); ++i) {
-            const ReadingProgramEntry &program = ReadingProgramAt(i);
+        for (const ReadingProgramEntry *each : ReadingPrograms()) {
+            const ReadingProgramEntry &program = *each;
             const bool gift = program == GiftProgram();
             const QString option = gift ? u"optFemale"_s : QString();
             const QString fresh = gift ? u"optMale"_s : QString();
@@ -640,8 +640,8 @@ private slots:
         QTest::addColumn<int>("program");
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("option"); // checked before the reading
-        for (int i = 0; i < int(ReadingPrograms().size()); ++i) {
-            const ReadingProgramEntry &program = ReadingProgramAt(i);
+        for (const ReadingProgramEntry *each : ReadingPrograms()) {
+            const ReadingProgramEntry &program = *each;
             const QString option = program == GiftProgram() ? u"optFemale"_s : QString();
             const bool fileBack = program == FlowerProgram() || program == HealthProgram() || program == PowerSignProgram();
             AddRow(program, "by its button") << u"cmdBack"_s << option;

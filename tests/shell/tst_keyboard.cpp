@@ -230,8 +230,8 @@ private slots:
     void everyWindow_data()
     {
         QTest::addColumn<int>("program");
-        for (int i = 0; i < int(ReadingPrograms().size()); ++i)
-            QTest::newRow(qPrintable(ReadingProgramAt(i).name)) << i;
+        for (const ReadingProgramEntry *program : ReadingPrograms())
+            QTest::newRow(qPrintable(program->name)) << program->button;
     }
     void everyWindow()
     {

@@ -186,8 +186,8 @@ private slots:
     void everyEntryOpensItsInputWindow_data()
     {
         QTest::addColumn<int>("index");
-        for (int index = 0; index < int(ReadingPrograms().size()); ++index)
-            QTest::addRow("%d %s", index, qPrintable(ReadingProgramAt(index).name)) << index;
+        for (const ReadingProgramEntry *program : ReadingPrograms())
+            QTest::addRow("%d %s", program->button, qPrintable(program->name)) << program->button;
     }
     void everyEntryOpensItsInputWindow()
     {
@@ -324,8 +324,6 @@ private slots:
         QTest::addColumn<QStringList>("messages"); // each contains this
         const QString travel = TravelProgram().displayWindow;
         const QString flower = FlowerProgram().displayWindow;
-        QTest::newRow("Travel") << QStringList{u"anna.tvl"_s} << travel << u"ANNA"_s << QStringList();
-        QTest::newRow("Flower") << QStringList{u"rose.flo"_s} << flower << u"ROSE"_s << QStringList();
         QTest::newRow("two files: the last stays") << QStringList{u"anna.tvl"_s, u"rose.flo"_s} << flower
                                                    << u"ROSE"_s << QStringList();
         QTest::newRow("capitals refused as Open refuses them")
