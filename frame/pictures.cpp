@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/pictures.h"
 
-#include "frame/baked_pictures.h"
-#include "frame/svg_image.h"
-
 #include <QEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmapCache>
+#include <QSvgRenderer>
 
 QPixmap SvgPixmap(const QString &resource, const QSize &logicalSize, qreal devicePixelRatio)
 {
@@ -21,10 +20,14 @@ QPixmap SvgPixmap(const QString &resource, const QSize &logicalSize, qreal devic
     if (QPixmapCache::find(key, &cached))
         return cached;
 
-    const QSize pixelSize = logicalSize * devicePixelRatio;
-    QImage image = BakedImage(resource, pixelSize);
-    if (image.isNull())
-        image = SvgImage(resource, pixelSize);
+    QImage image(logicalSize * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QSvgRenderer renderer(resource);
+    if (renderer.isValid()) {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&painter);
+    }
     QPixmap pixmap = QPixmap::fromImage(image);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     QPixmapCache::insert(key, pixmap);

@@ -9,7 +9,6 @@
 #include "shell/frmMDI.h"
 #include "shell/links.h"
 #include "shell/single_instance.h"
-#include "shell/starbox_style.h"
 #include "shell/update_reminder.h"
 
 #include <QApplication>
@@ -64,7 +63,6 @@ void ConfigureApplication()
     InstallAccessibleInterfaces();
     QApplication::setDesktopFileName(DesktopEntryName());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/starbox.svg")));
-    QApplication::setStyle(new StarboxStyle);
     QApplication::setFont(StarboxFont(8.25));
 }
 
