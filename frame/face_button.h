@@ -13,7 +13,9 @@
 // set on each button instead, resident memory keeps growing: by 1.3 MiB
 // over 1,000 Flower report cycles and 5.8 MiB over 10,000, then by 4.3 MiB
 // over 1,000 Flower reading cycles and 7.6 MiB over 10,000 (flat with the
-// shared palettes; starbox_bench).
+// shared palettes; starbox_bench). Setting one shared palette on each
+// button grows the same: the button resolves it into palette data of its
+// own, which the style's cache tells apart.
 class FaceButton : public QPushButton
 {
     Q_OBJECT
