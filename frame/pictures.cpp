@@ -4,9 +4,14 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QPixmap>
 #include <QPixmapCache>
 #include <QSvgRenderer>
 
+namespace {
+
+// Renders an SVG resource at a logical size for a device pixel ratio, so a
+// picture stays crisp at any scale.
 QPixmap SvgPixmap(const QString &resource, const QSize &logicalSize, qreal devicePixelRatio)
 {
     // Each picture is drawn once per size and scale, then shared from the
@@ -33,8 +38,6 @@ QPixmap SvgPixmap(const QString &resource, const QSize &logicalSize, qreal devic
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
-
-namespace {
 
 // Keeps a label's picture drawn at the scale of the screen it is on: when
 // its window moves to a screen of another scale, the next paint draws the

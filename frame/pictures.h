@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QPixmap>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
 class QLabel;
-
-// Renders an SVG resource at a logical size for a device pixel ratio, so a
-// picture stays crisp at any scale.
-QPixmap SvgPixmap(const QString &resource, const QSize &logicalSize, qreal devicePixelRatio);
 
 // Shows an SVG resource on a label at the label's own device pixel ratio,
 // and again at the new ratio when its window moves to a screen of another
