@@ -260,12 +260,13 @@ void QuietPlatform(QtMsgType type, const QMessageLogContext &context, const QStr
 }
 
 // Start-up of the bare window and of the main window.
-void PrintStartUp(const QString &self)
+void PrintStartUp()
 {
+    const QString self = QCoreApplication::applicationFilePath();
     const QString bareProgram = QCoreApplication::applicationDirPath() + QStringLiteral("/starbox_bench_bare");
     // The two starts take turns, so that a machine that grows busier or
     // quieter during the run weighs on each alike.
-    constexpr int kColdRuns = 51;
+    constexpr int kColdRuns = 101;
     std::vector<double> bare, mainWindow;
     for (int i = 0; i < kColdRuns; ++i) {
         bare.push_back(ColdStartMs(bareProgram, {}));
@@ -300,12 +301,11 @@ int main(int argc, char *argv[])
     }
     const auto wanted = [&only](const ReadingProgramEntry &program) { return Wanted(only, program); };
     QStandardPaths::setTestModeEnabled(true); // the update reminder must not touch real settings
-    const QString self = QCoreApplication::applicationFilePath();
 
     // "--start-up" measures only the start.
     const bool startUpOnly = argc == 2 && std::strcmp(argv[1], "--start-up") == 0;
     if (argc == 1 || startUpOnly)
-        PrintStartUp(self);
+        PrintStartUp();
     if (startUpOnly)
         return 0;
 
