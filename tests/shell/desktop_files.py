@@ -31,7 +31,7 @@ import subprocess
 import sys
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
-from desktop_session import Failure, Session, expect, need, need_atspi, run
+from desktop_session import Failure, Session, ended, expect, need, need_atspi, run
 from desktop_identity import Accessibility, Checks, x11_windows, xprop
 
 TRAVEL = "application/x-starbox-travel"
@@ -58,13 +58,17 @@ def shows(accessibility, text):
     return search(accessibility.application())
 
 
-def ended(pid):
-    """Whether the process is gone, or a zombie that only its parent's reaping keeps."""
-    try:
-        with open(f"/proc/{pid}/stat") as stat:
-            return stat.read().rsplit(")", 1)[1].split()[0] == "Z"
-    except FileNotFoundError:
-        return True
+def processes_of(program):
+    """The PIDs of the running processes whose executable is program."""
+    program = os.path.realpath(program)
+    found = []
+    for entry in os.listdir("/proc"):
+        try:
+            if entry.isdigit() and os.readlink(f"/proc/{entry}/exe") == program and not ended(entry):
+                found.append(int(entry))
+        except OSError:
+            continue  # gone, or another user's
+    return found
 
 
 def send(path, message):
@@ -132,8 +136,12 @@ def main():
         print(f"Xvfb on display {session.start_xvfb()}")
         session.start_buses()
         session.start_window_manager()
-        accessibility = Accessibility(session)
         session.start(["gio", "open", anna], stdout=subprocess.DEVNULL)
+        # Known by its executable, the one installed in the session's folder.
+        launched = expect("the Starbox that gio open started", lambda: processes_of(starbox))
+        checks.equal("gio open started one Starbox", len(launched), 1)
+        pid = launched[0]
+        accessibility = Accessibility(session, pid)
         expect("the Travel reading of anna.tvl, launched by gio open", lambda: shows(accessibility, "Pisces"))
         checks.equal("gio open shows the Travel reading", shows(accessibility, "Travel Traits"), True)
 
@@ -178,11 +186,11 @@ def main():
         active = xprop(session.env, "-root", "_NET_ACTIVE_WINDOW").split()[-1]
         checks.equal("the main window is back in front and active",
                      (hidden(), int(active, 16)), (False, int(main_window, 16)))
-        checks.equal("Starbox is the one application on the bus",
-                     sum(1 for i in range(accessibility.atspi.get_desktop(0).get_child_count())
-                         if accessibility.atspi.get_desktop(0).get_child_at_index(i).get_name() == "starbox"), 1)
+        desktop = accessibility.atspi.get_desktop(0)
+        checks.equal("the first Starbox is the one process with applications on the bus",
+                     {desktop.get_child_at_index(i).get_process_id() for i in range(desktop.get_child_count())},
+                     {pid})
         # gio started it, not the session: it is ended here, by its PID.
-        pid = accessibility.application().get_process_id()
         os.kill(pid, signal.SIGTERM)
         expect("Starbox to end", lambda: ended(pid))
 

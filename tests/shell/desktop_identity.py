@@ -34,24 +34,21 @@ import subprocess
 import sys
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
-from desktop_session import Failure, Session, Skip, do_action, expect, need, need_atspi, run
+from desktop_session import (Failure, Session, Skip, application_of, do_action, expect, need,
+                             need_atspi, run)
 
 
 class Accessibility:
-    """Starbox's windows as the accessibility bus shows them."""
+    """The windows of the Starbox of process pid as the accessibility bus shows them."""
 
-    def __init__(self, session):
+    def __init__(self, session, pid):
         session.use_buses_here()
         from gi.repository import Atspi
         self.atspi = Atspi
+        self.pid = pid
 
     def application(self):
-        desktop = self.atspi.get_desktop(0)
-        for index in range(desktop.get_child_count()):
-            child = desktop.get_child_at_index(index)
-            if child is not None and child.get_name() == "starbox":
-                return child
-        return None
+        return application_of(self.pid)
 
     def press_about(self):
         """Presses Help > About Software, as a user of a screen reader or of
@@ -124,12 +121,12 @@ def run_x11(args, checks):
         print(f"Xvfb on display {session.start_xvfb()}")
         session.start_window_manager()
 
-        session.start_starbox(args.starbox, "xcb")
+        first = session.start_starbox(args.starbox, "xcb")
         main = expect("the main window", lambda: x11_windows(session.env))
         (main_id, main_names), = main.items()
         check_x11_window(checks, "main window", main_names, args.caption, args.window_class)
 
-        Accessibility(session).press_about()
+        Accessibility(session, first.pid).press_about()
         about = expect("the About box", lambda: {w: n for w, n in x11_windows(session.env).items()
                                                 if w != main_id})
         (about_id, about_names), = about.items()
@@ -215,7 +212,7 @@ def run_wayland(args, checks):
                       lambda: first.poll() is None and toplevels(logs[0])[:1])[0]
         check_wayland_window(checks, "main window", main, args.caption, args.app_id)
 
-        Accessibility(session).press_about()
+        Accessibility(session, first.pid).press_about()
         about = expect("the About box's xdg_toplevel with a title and an app_id",
                        lambda: toplevels(logs[0])[1:2])[0]
         checks.equal("About box has the main window as parent", about["parent"], True)

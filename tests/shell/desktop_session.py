@@ -106,6 +106,38 @@ def expect(what, condition, seconds=WAIT):
     return result
 
 
+def ended(pid):
+    """Whether the process is gone, or a zombie that only its parent's reaping keeps."""
+    try:
+        with open(f"/proc/{pid}/stat") as stat:
+            return stat.read().rsplit(")", 1)[1].split()[0] == "Z"
+    except FileNotFoundError:
+        return True
+
+
+def application_of(pid, seconds=WAIT):
+    """The application object of the process pid on the accessibility bus,
+    once it holds a window. Under XDG_CURRENT_DESKTOP=GNOME Qt 6.4 registers
+    a program twice, both named after it and of its PID: first an object
+    with no children, then the one with the windows. Raises Failure where
+    the process ends first or the time is up."""
+    from gi.repository import Atspi, GLib
+
+    def holding_windows():
+        if ended(pid):
+            raise Failure(f"process {pid} ended before it showed a window on the accessibility bus")
+        desktop = Atspi.get_desktop(0)
+        for index in range(desktop.get_child_count()):
+            try:
+                child = desktop.get_child_at_index(index)
+                if child is not None and child.get_process_id() == pid and child.get_child_count() > 0:
+                    return child
+            except GLib.GError:
+                continue  # an application that has just left the bus
+        return None
+    return expect(f"the windows of process {pid} on the accessibility bus", holding_windows, seconds)
+
+
 def action_names(node):
     """The names of an accessible object's actions; none where it has none."""
     from gi.repository import Atspi

@@ -31,7 +31,8 @@ import subprocess
 import sys
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
-from desktop_session import Session, action_names, do_action, need_atspi, run, wait_for
+from desktop_session import (Failure, Session, action_names, application_of, do_action, need_atspi, run,
+                             wait_for)
 
 PROGRAMS = [
     # selector button, window caption, names typed, has a report
@@ -213,27 +214,19 @@ class Starbox:
         self.session = session
         self.process = session.start_starbox(binary, "xcb", stderr=session.log("starbox-errors.txt"),
                                              QT_ACCESSIBILITY="1")
-        self.app = wait_for(self._find_app, 30, 0.1)
-        if not self.app:
-            raise AssertionError("Starbox never appeared on the accessibility bus")
-        self.main = wait_for(lambda: self.frame("Starbox v1.15"), 10)
-        if not self.main:
-            raise AssertionError("no main window on the bus")
-
-    def _find_app(self):
-        if self.process.poll() is not None:
+        try:
+            self.app = application_of(self.process.pid)
+        except Failure:
+            if self.process.poll() is None:
+                raise
             with open(self.session.path("starbox-errors.txt")) as errors:
                 raise AssertionError(f"Starbox ended with status {self.process.returncode}: {errors.read()}"
                                      f"(X server running: {[p.poll() for p in self.session.processes]}, "
                                      f"{self.session.env['DISPLAY']}, "
                                      f"{subprocess.run(['xdpyinfo'], env=self.session.env, capture_output=True, text=True).stderr})")
-        for app in children(pyatspi.Registry.getDesktop(0)):
-            try:
-                if app.get_process_id() == self.process.pid:
-                    return app
-            except Exception:
-                continue
-        return None
+        self.main = wait_for(lambda: self.frame("Starbox v1.15"), 10)
+        if not self.main:
+            raise AssertionError("no main window on the bus")
 
     def frame(self, caption, root=None):
         for node in walk(root or self.app):
