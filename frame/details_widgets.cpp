@@ -24,7 +24,7 @@ QLineEdit *NameBox(const QString &name, const QString &refusalMessage)
 {
     auto *box = new QLineEdit;
     box->setObjectName(name);
-    box->setMinimumWidth(150);
+    box->setMinimumWidth(Twips(2250));
     InstallNameKeyFilter(box, refusalMessage);
     return box;
 }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/fonts.h"
 
-#include <QWidget>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
+#include <QWidget>
 
 QFont StarboxFont(qreal pointSize, bool bold, bool underline)
 {
@@ -12,6 +14,16 @@ QFont StarboxFont(qreal pointSize, bool bold, bool underline)
     font.setBold(bold);
     font.setUnderline(underline);
     return font;
+}
+
+int Twips(int twips)
+{
+    // As Qt turns points into pixels for the whole program: the primary
+    // screen's logical DPI. A scale factor (QT_SCALE_FACTOR, or Xft.dpi
+    // above 96) leaves it at 96 and scales everything already.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const int dpi = screen ? qRound(screen->logicalDotsPerInchY()) : 96;
+    return twips * dpi / 1440;
 }
 
 void SetTextColour(QPalette &palette, QPalette::ColorRole role, const QColor &colour)

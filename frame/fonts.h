@@ -13,8 +13,11 @@ class QWidget;
 // The face of every window: Verdana, or DejaVu Sans where Verdana is absent.
 QFont StarboxFont(qreal pointSize, bool bold = false, bool underline = false);
 
-// Sizes in the classic twips: 15 twips to a logical pixel.
-constexpr int Twips(int twips) { return twips / 15; }
+// Sizes in the classic twips: 1/1440 inch at the screen's logical DPI, the
+// DPI that turns the faces' points into pixels. That is 15 twips to a pixel
+// at 96 dpi and 10 at 144, so where the desktop raises its text through the
+// font DPI, every box grows along with its text.
+int Twips(int twips);
 
 // Gives a text role of a palette its colour for a widget that can be used,
 // in an active window or not. A widget turned off (as everything behind a

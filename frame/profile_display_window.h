@@ -6,6 +6,7 @@
 // Back at the right end of the bottom strip, and the File menu with Back
 // and Exit.
 
+#include "frame/fonts.h"
 #include "frame/reading_display_window.h"
 #include "frame/sign_profile_tab.h"
 
@@ -21,7 +22,7 @@ public:
     {
         m_profile = new SignProfileTab(traits);
         m_tabs = this->addTabSheet(QStringLiteral("SSTab1"), {{m_profile, QStringLiteral("Sun Sign Profile")}});
-        m_tabs->setMinimumWidth(680);
+        m_tabs->setMinimumWidth(Twips(10200));
         this->addToBottomStrip(this->commandButton(DisplayWindow::Back));
     }
 

@@ -88,7 +88,7 @@ frmFinancialAstrologyDisplay::frmFinancialAstrologyDisplay(ProgramHost &host, Pr
                          {{createSignFrame(), QStringLiteral("Sun Sign Profile")},
                           {createFinancialFrame(), QStringLiteral("Financial Profile")}},
                          TabCaptions::Bold);
-    m_tabs->setMinimumWidth(680);
+    m_tabs->setMinimumWidth(Twips(10200));
 
     addCommandRow({Back, Exit, Print});
 }

@@ -18,8 +18,6 @@
 
 namespace {
 
-const QSize kFlowerPictureSize(Twips(2100), Twips(1560));
-
 QLabel *Caption(const QString &text)
 {
     QLabel *caption = ReadingCaption(text);
@@ -80,7 +78,7 @@ frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramW
                                       &FlowerRow::flowerPlantDescription);
     m_picture = new QLabel;
     m_picture->setObjectName(QStringLiteral("picFlower"));
-    m_picture->setFixedSize(kFlowerPictureSize);
+    m_picture->setFixedSize(Twips(2100), Twips(1560));
 
     auto *area = new QWidget;
     Paint(area, Qt::black, kFlowerPanel);
@@ -118,5 +116,5 @@ frmFlowerAstrologyDisplay::frmFlowerAstrologyDisplay(ProgramHost &host, ProgramW
 
 void frmFlowerAstrologyDisplay::filled()
 {
-    FlowerPictures().show(m_picture, reading().row.pictureIndex, kFlowerPictureSize);
+    FlowerPictures().show(m_picture, reading().row.pictureIndex, m_picture->size());
 }

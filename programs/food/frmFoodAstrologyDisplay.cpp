@@ -21,7 +21,7 @@ frmFoodAstrologyDisplay::frmFoodAstrologyDisplay(ProgramHost &host, ProgramWindo
                 {{createProfileTab(), QStringLiteral("Food Astrology Profile")},
                  {createEatingHabitsTab(), QStringLiteral("Eating Habits")},
                  {createRecipeTab(), QStringLiteral("Astrology Recipes")}})
-        ->setMinimumSize(600, 360);
+        ->setMinimumSize(Twips(9000), Twips(5400));
 
     addCommandRow({Back});
 }

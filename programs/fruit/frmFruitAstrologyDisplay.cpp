@@ -75,7 +75,7 @@ QWidget *frmFruitAstrologyDisplay::createResult()
         &FruitRow::interpretation);
     description->setFont(StarboxFont(8.25, true));
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    description->setMinimumWidth(380); // the longest interpretation fits beside the picture
+    description->setMinimumWidth(Twips(5700)); // the longest interpretation fits beside the picture
 
     auto *text = new QVBoxLayout;
     text->addWidget(name);

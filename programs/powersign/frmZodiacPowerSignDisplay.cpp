@@ -32,7 +32,7 @@ frmZodiacPowerSignDisplay::frmZodiacPowerSignDisplay(ProgramHost &host, ProgramW
     column->addSpacing(8);
     QLabel *description = fills().add(ReadingValue(QStringLiteral("lblSignDesc")), &PowerSignRow::description);
     description->setFont(StarboxFont(8.25, true));
-    description->setMinimumSize(480, 90);
+    description->setMinimumSize(Twips(7200), Twips(1350));
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     column->addWidget(description, 1);
     body()->addWidget(frame, 1);

@@ -48,7 +48,7 @@ frmTravelAstrologyDisplay::frmTravelAstrologyDisplay(ProgramHost &host, ProgramW
                                    {{createSunSignFrame(), QStringLiteral("Sun Sign Traits")},
                                     {createTravelFrame(), QStringLiteral("Travel Traits")}},
                                    TabCaptions::Bold);
-    tabs->setMinimumWidth(680);
+    tabs->setMinimumWidth(Twips(10200));
 
     addCommandRow({Back, Exit, Print});
 }
