@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -48,8 +49,11 @@ ProgramWindow::ProgramWindow(ProgramHost &host, const QString &programName,
     setFocusPolicy(Qt::ClickFocus);
 
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (now && isAncestorOf(now) && (now->focusPolicy() & Qt::TabFocus))
+        if (!now || !isAncestorOf(now))
+            return;
+        if (now->focusPolicy() & Qt::TabFocus)
             m_controlInUse = now;
+        scrollIntoView(now);
     });
 
     m_content = new QWidget;
@@ -225,11 +229,13 @@ void ProgramWindow::open()
         placeBrandLastInTabOrder();
         PrepareForScreenReaders(this);
         // The area may widen the window past its hint (room for the title
-        // bar's buttons), so it is centred at the width it was given.
+        // bar's buttons), so it is centred at the width it was given. A
+        // window keeps its size in a smaller area, which scrolls.
         QSize size = sizeHint();
         if (m_designedWidth > 0) // the frame around the client area, and the client area
             size.setWidth(size.width() - m_content->sizeHint().width() + Twips(m_designedWidth));
-        resize(size.boundedTo(area->viewport()->size()).expandedTo(minimumSizeHint()));
+        resize(size.expandedTo(minimumSizeHint()));
+        growToContent();
         move(TopCentre(area, width()));
         firstField = openingFocus();
     } else {
@@ -305,7 +311,40 @@ QString ProgramWindow::caption() const
 
 QPoint ProgramWindow::TopCentre(const QMdiArea *area, int windowWidth)
 {
-    return {std::max(0, (area->viewport()->width() - windowWidth) / 2), 0};
+    // Across the whole area: scroll bars still shown for a window that is
+    // closing do not move the new one off centre.
+    return {std::max(0, (area->contentsRect().width() - windowWidth) / 2), 0};
+}
+
+void ProgramWindow::growToContent()
+{
+    // An MDI window takes no notice of its content's minimum, nor of heights
+    // that depend on the width: a window smaller than what its controls and
+    // wrapped texts need grows, and the area scrolls.
+    if (!mdiArea())
+        return;
+    const int needed = m_content->layout()->totalMinimumHeightForWidth(m_content->width());
+    if (needed > m_content->height())
+        resize(width(), height() + needed - m_content->height());
+}
+
+void ProgramWindow::scrollIntoView(QWidget *control)
+{
+    QMdiArea *area = mdiArea();
+    if (!area || !isVisible())
+        return;
+    // Where the area is smaller than the window, the control that takes the
+    // keyboard is scrolled into sight, its start first where it is larger.
+    const QWidget *viewport = area->viewport();
+    const QRect shown(control->mapTo(viewport, QPoint(0, 0)), control->size());
+    const auto bring = [](QScrollBar *bar, int start, int length, int room) {
+        if (start < 0)
+            bar->setValue(bar->value() + start);
+        else if (start + length > room)
+            bar->setValue(bar->value() + std::min(start, start + length - room));
+    };
+    bring(area->horizontalScrollBar(), shown.x(), shown.width(), viewport->width());
+    bring(area->verticalScrollBar(), shown.y(), shown.height(), viewport->height());
 }
 
 void ProgramWindow::placeAtTopCentre()

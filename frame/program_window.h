@@ -56,6 +56,14 @@ public:
     // Left = (area width - window width) / 2, Top = 0.
     void placeAtTopCentre();
 
+    // Makes the window as high as its content needs at its width, once its
+    // texts are in: it grows, and never shrinks.
+    void growToContent();
+
+    // Scrolls the program area, where it is smaller than this window, so
+    // that this control of the window is in sight.
+    void scrollIntoView(QWidget *control);
+
     // The slogan of the banner label shared by program windows.
     static QString BannerText();
     static QString FullBrandText();

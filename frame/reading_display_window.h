@@ -24,6 +24,7 @@ public:
         m_person = person;
         m_fills.show(m_reading);
         filled();
+        growToContent();
     }
 
     const Reading &reading() const { return m_reading; }

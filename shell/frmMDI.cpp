@@ -32,12 +32,24 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 
 const QColor kStripColour(0xC0, 0xC0, 0xFF);
+
+// A wrapped label whose height is settled otherwise (a fixed width, a strip
+// of fixed height). A height that depends on the width would make the
+// window's scroll area ask for the content's preferred height, and scroll
+// where everything fits.
+void KeepOutOfHeightForWidth(QWidget *label)
+{
+    QSizePolicy policy = label->sizePolicy();
+    policy.setHeightForWidth(false);
+    label->setSizePolicy(policy);
+}
 
 } // namespace
 
@@ -73,11 +85,19 @@ frmMDI::frmMDI(QWidget *parent)
     layout->addWidget(buttons);
     layout->addLayout(middle, 1);
     layout->addWidget(bottom);
-    setCentralWidget(central);
+    // On a screen too small for the window, its content scrolls rather
+    // than being squeezed below what its strips and buttons need.
+    auto *scroller = new QScrollArea;
+    scroller->setObjectName(QStringLiteral("mdiScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls, not to the frame around them
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(central);
+    setCentralWidget(scroller);
     m_ownControls = {banner, buttons, selector, bottom, menuBar()};
 
-    // Designed for a client area of 11880 by 11210 twips; smaller screens
-    // get what fits.
+    // Designed for a client area of 11880 by 11210 twips; a smaller screen
+    // gets a window that fits it, and scrolls.
     QSize size(Twips(11880) + 8, Twips(560 + 1275 + 8640 + 735) + menuBar()->sizeHint().height());
     if (const QScreen *screen = this->screen())
         size = size.boundedTo(screen->availableSize() - QSize(16, 48));
@@ -146,6 +166,7 @@ QWidget *frmMDI::createButtonPanel()
         button->setFixedSize(buttonSize);
         QPalette palette = button->palette();
         palette.setColor(QPalette::Button, QColor(0xC0, 0xC0, 0xC0));
+        SetTextColour(palette, QPalette::ButtonText, Qt::black);
         button->setPalette(palette);
         button->setVisible(program->offered());
         connect(button, &QPushButton::clicked, this, [this, index] { cmdSelectOption_Click(index); });
@@ -234,6 +255,7 @@ QWidget *frmMDI::createSelectorArea()
     intro->setWordWrap(true);
     intro->setFixedWidth(Twips(7200));
     intro->setMinimumHeight(intro->heightForWidth(intro->width()));
+    KeepOutOfHeightForWidth(intro);
 
     auto *column = new QVBoxLayout(m_picMain);
     column->setContentsMargins(0, 16, 0, 16);
@@ -258,6 +280,7 @@ QWidget *frmMDI::createBottomStrip()
     offer->setObjectName(QStringLiteral("Label7"));
     offer->setFont(StarboxFont(8.25, true, true));
     offer->setWordWrap(true);
+    KeepOutOfHeightForWidth(offer);
     connect(offer, &ClickableLabel::clicked, this, [this] { openLink(WebLink::FullBrandPage); });
 
     auto *exit = new QPushButton(QStringLiteral("&Exit"));
