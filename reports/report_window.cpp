@@ -3,6 +3,7 @@
 
 #include "frame/clickable_label.h"
 #include "frame/fonts.h"
+#include "frame/plain_scroll_bar.h"
 #include "frame/program_host.h"
 #include "reports/report_files.h"
 #include "reports/report_links.h"
@@ -61,6 +62,13 @@ ReportWindow::ReportWindow(ProgramHost &host, ProgramWindow *display, const QStr
     // Every report is longer than the box; a bar that is always there
     // keeps its width from changing as the report arrives.
     m_box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The report's runs are black and coloured, as on paper: they sit on
+    // white whatever the desktop's colours, and the bar keeps the desktop's.
+    QPalette page = m_box->palette();
+    page.setColor(QPalette::Base, Qt::white);
+    SetTextColour(page, QPalette::Text, Qt::black);
+    m_box->setPalette(page);
+    m_box->setVerticalScrollBar(new PlainScrollBar(Qt::Vertical));
     // Designed at 7665 by 6135 twips; it may shrink to fit a smaller area.
     m_box->setMinimumSize(Twips(7665), Twips(4500));
     body()->addWidget(m_box, 1);

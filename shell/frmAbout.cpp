@@ -20,7 +20,8 @@ ClickableLabel *LinkLabel(const QString &text, const QString &name)
     auto *label = new ClickableLabel(text);
     label->setObjectName(name);
     label->setFont(StarboxFont(8.25, true, true));
-    Paint(label, QColor(0x00, 0x00, 0xC0));
+    // The desktop's colour for links, on the desktop's background.
+    Paint(label, label->palette().color(QPalette::Link));
     return label;
 }
 
@@ -84,7 +85,7 @@ frmAbout::frmAbout(ProgramHost &host, QWidget *parent)
     layout->addWidget(details);
     layout->addWidget(home);
     layout->addLayout(buttons);
-    setMinimumWidth(480);
+    setMinimumWidth(Twips(7200));
 }
 
 QString frmAbout::DescriptionText()
