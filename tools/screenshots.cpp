@@ -1,6 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Walks through the main window and every finished program window and saves
 // a picture of each state, so that the look can be reviewed by eye.
+//
+//   starbox_screenshots [--screen WxH] [--dpi N] [--scale F]
+//                       [--theme dark|high-contrast] [--font-size PT] FOLDER
+//
+// --screen and --dpi take the pictures on Qt's offscreen platform with a
+// screen of that size and logical (font) DPI; --scale is QT_SCALE_FACTOR;
+// --theme and --font-size use the desktop's own platform themes: Adwaita's
+// dark variant through Qt's GTK theme, and qt6ct with a white-on-black
+// palette or a larger general font, in a settings folder of the walk's own.
 
 #include "reports/report_window.h"
 #include "shell/frmMDI.h"
@@ -12,6 +21,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -20,6 +30,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -138,15 +149,84 @@ void Walk(frmMDI &main, const ReadingProgramEntry &program)
 
 } // namespace
 
+// Sets up the desktop the options ask for, before the application starts:
+// returns the folder the pictures go to, and keeps the walk's own settings
+// folder alive in the given one.
+QString ChooseDesktop(int argc, char *argv[], QTemporaryDir &settings)
+{
+    QString folder = QStringLiteral("screenshots");
+    QString screen, theme;
+    int dpi = 96;
+    qreal fontSize = 0;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray option = argv[i];
+        const QByteArray value = i + 1 < argc ? QByteArray(argv[i + 1]) : QByteArray();
+        if (option == "--screen")
+            screen = QString::fromLatin1(value);
+        else if (option == "--dpi")
+            dpi = value.toInt();
+        else if (option == "--scale")
+            qputenv("QT_SCALE_FACTOR", value);
+        else if (option == "--theme")
+            theme = QString::fromLatin1(value);
+        else if (option == "--font-size")
+            fontSize = value.toDouble();
+        else {
+            folder = QString::fromLocal8Bit(option);
+            continue;
+        }
+        ++i;
+    }
+    if (!screen.isEmpty() || dpi != 96) {
+        const QStringList size = (screen.isEmpty() ? QStringLiteral("1280x1024") : screen).split(QLatin1Char('x'));
+        QFile config(settings.filePath(QStringLiteral("screen.json")));
+        if (size.size() != 2 || !config.open(QIODevice::WriteOnly))
+            qFatal("--screen takes a size such as 1366x768");
+        config.write(QStringLiteral("{ \"screens\": [ { \"name\": \"screen\", \"x\": 0, \"y\": 0, "
+                                    "\"width\": %1, \"height\": %2, \"logicalDpi\": %3 } ] }\n")
+                         .arg(size.at(0).toInt()).arg(size.at(1).toInt()).arg(dpi).toUtf8());
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    }
+    if (theme == QStringLiteral("dark")) {
+        qputenv("QT_QPA_PLATFORMTHEME", "gtk3");
+        qputenv("GTK_THEME", "Adwaita:dark");
+    } else if (theme == QStringLiteral("high-contrast") || fontSize > 0) {
+        QDir(settings.path()).mkpath(QStringLiteral("qt6ct/colors"));
+        QFile colours(settings.filePath(QStringLiteral("qt6ct/colors/contrast.conf")));
+        QFile config(settings.filePath(QStringLiteral("qt6ct/qt6ct.conf")));
+        if (!colours.open(QIODevice::WriteOnly) || !config.open(QIODevice::WriteOnly))
+            qFatal("cannot write the qt6ct settings");
+        // White on black, links cyan, selections yellow, in qt6ct's order
+        // of the palette's roles.
+        const QByteArray roles = "#ffffffff, #ff000000, #ffffffff, #ffc0c0c0, #ffffffff, #ff808080, #ffffffff, "
+                                 "#ffffffff, #ffffffff, #ff000000, #ff000000, #ffffffff, #ffffff00, #ff000000, "
+                                 "#ff00ffff, #ffff00ff, #ff000000, #ffffffff, #ff000000, #ffffffff, #ffc0c0c0";
+        colours.write("[ColorScheme]\nactive_colors=" + roles + "\ninactive_colors=" + roles
+                      + "\ndisabled_colors=" + QByteArray(roles).replace("#ffffffff", "#ffc0c0c0") + "\n");
+        config.write("[Appearance]\nstyle=Fusion\ncustom_palette=" + QByteArray(theme.isEmpty() ? "false" : "true")
+                     + "\ncolor_scheme_path=" + colours.fileName().toLocal8Bit() + "\n");
+        if (fontSize > 0)
+            config.write("[Fonts]\ngeneral=\"DejaVu Sans," + QByteArray::number(fontSize) + ",-1,5,400,0,0,0,0,0,0,0,0,0,0,1\"\n");
+        qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+        qputenv("QT_QPA_PLATFORMTHEME", "qt6ct");
+    } else if (!theme.isEmpty()) {
+        qFatal("--theme takes dark or high-contrast");
+    }
+    return folder;
+}
+
 int main(int argc, char *argv[])
 {
     // The walk prints every report, to PDF files beside the pictures. CUPS
     // is asked at a socket that does not exist, so that not one job can
     // reach a printer of the machine, whatever it has.
     qputenv("CUPS_SERVER", QDir::temp().filePath(QStringLiteral("starbox-screenshots-no-printer/cups.sock")).toLocal8Bit());
-    QApplication app(argc, argv);
+    QTemporaryDir settings;
+    const QString folder = ChooseDesktop(argc, argv, settings);
+    int noArguments = 1;
+    QApplication app(noArguments, argv);
     ConfigureApplication();
-    g_out = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
+    g_out = QDir(folder);
     g_out.mkpath(QStringLiteral("."));
 
     frmMDI main;
