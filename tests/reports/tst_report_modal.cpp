@@ -35,6 +35,11 @@ namespace {
 // window, delivered to the main window as the desktop delivers it.
 void ClickAt(QWidget *main, QWidget *control)
 {
+    // As a person does, scrolled into sight first where the area is smaller.
+    for (QWidget *w = control; w; w = w->parentWidget()) {
+        if (auto *window = qobject_cast<ProgramWindow *>(w))
+            window->scrollIntoView(control);
+    }
     const QPoint place = control->mapTo(main, control->rect().center());
     QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, place);
 }
