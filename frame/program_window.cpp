@@ -20,7 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QScrollBar>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -330,21 +330,14 @@ void ProgramWindow::growToContent()
 
 void ProgramWindow::scrollIntoView(QWidget *control)
 {
-    QMdiArea *area = mdiArea();
-    if (!area || !isVisible())
-        return;
-    // Where the area is smaller than the window, the control that takes the
-    // keyboard is scrolled into sight, its start first where it is larger.
-    const QWidget *viewport = area->viewport();
-    const QRect shown(control->mapTo(viewport, QPoint(0, 0)), control->size());
-    const auto bring = [](QScrollBar *bar, int start, int length, int room) {
-        if (start < 0)
-            bar->setValue(bar->value() + start);
-        else if (start + length > room)
-            bar->setValue(bar->value() + std::min(start, start + length - room));
-    };
-    bring(area->horizontalScrollBar(), shown.x(), shown.width(), viewport->width());
-    bring(area->verticalScrollBar(), shown.y(), shown.height(), viewport->height());
+    // Where the main window is smaller than this window, its content
+    // scrolls to the control that takes the keyboard.
+    for (QWidget *above = parentWidget(); above; above = above->parentWidget()) {
+        if (auto *scroller = qobject_cast<QScrollArea *>(above)) {
+            scroller->ensureWidgetVisible(control, 0, 0);
+            return;
+        }
+    }
 }
 
 void ProgramWindow::placeAtTopCentre()

@@ -60,8 +60,8 @@ public:
     // texts are in: it grows, and never shrinks.
     void growToContent();
 
-    // Scrolls the program area, where it is smaller than this window, so
-    // that this control of the window is in sight.
+    // Scrolls the main window's content, where it is smaller than this
+    // window, so that this control of the window is in sight.
     void scrollIntoView(QWidget *control);
 
     // The slogan of the banner label shared by program windows.

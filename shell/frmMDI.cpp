@@ -9,6 +9,7 @@
 #include "frame/input_window.h"
 #include "frame/messages.h"
 #include "frame/pictures.h"
+#include "frame/program_area.h"
 #include "frame/program_window.h"
 #include "reports/report_files.h"
 #include "shell/app_settings.h"
@@ -64,7 +65,7 @@ frmMDI::frmMDI(QWidget *parent)
 
     // The program area and the selector area share one place; the selector
     // covers the program area whenever it is shown.
-    m_area = new QMdiArea;
+    m_area = new ProgramArea;
     m_area->setObjectName(QStringLiteral("mdiArea"));
     m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

@@ -25,6 +25,7 @@
 #include <QTextEdit>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -35,11 +36,9 @@ namespace {
 // window, delivered to the main window as the desktop delivers it.
 void ClickAt(QWidget *main, QWidget *control)
 {
-    // As a person does, scrolled into sight first where the area is smaller.
-    for (QWidget *w = control; w; w = w->parentWidget()) {
-        if (auto *window = qobject_cast<ProgramWindow *>(w))
-            window->scrollIntoView(control);
-    }
+    // As a person does, scrolled into sight first on a small screen.
+    if (auto *scroller = main->findChild<QScrollArea *>())
+        scroller->ensureWidgetVisible(control, 0, 0);
     const QPoint place = control->mapTo(main, control->rect().center());
     QTest::mouseClick(main->windowHandle(), Qt::LeftButton, {}, place);
 }
