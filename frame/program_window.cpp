@@ -230,12 +230,15 @@ void ProgramWindow::open()
         PrepareForScreenReaders(this);
         // The area may widen the window past its hint (room for the title
         // bar's buttons), so it is centred at the width it was given. A
-        // window keeps its size in a smaller area, which scrolls.
+        // window keeps its size in a smaller area: the main window scrolls.
         QSize size = sizeHint();
         if (m_designedWidth > 0) // the frame around the client area, and the client area
             size.setWidth(size.width() - m_content->sizeHint().width() + Twips(m_designedWidth));
         resize(size.expandedTo(minimumSizeHint()));
         growToContent();
+        // The area gives back the room of the windows closed before this
+        // one, so that it is centred across the area as it will stay.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         move(TopCentre(area, width()));
         firstField = openingFocus();
     } else {
@@ -318,11 +321,11 @@ QPoint ProgramWindow::TopCentre(const QMdiArea *area, int windowWidth)
 
 void ProgramWindow::growToContent()
 {
-    // An MDI window takes no notice of its content's minimum, nor of heights
-    // that depend on the width: a window smaller than what its controls and
-    // wrapped texts need grows, and the area scrolls.
+    // An MDI window takes no notice of heights that depend on the width:
+    // wrapped texts would be squeezed onto one another.
     if (!mdiArea())
         return;
+    layout()->activate(); // the content takes the window's width
     const int needed = m_content->layout()->totalMinimumHeightForWidth(m_content->width());
     if (needed > m_content->height())
         resize(width(), height() + needed - m_content->height());

@@ -32,36 +32,14 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The palettes of the themes tried: Adwaita's dark variant as Qt's GTK
-// platform theme gives it, and white on black.
+// platform theme gives it, and white on black with cyan links.
 QPalette ThemePalette(const QString &theme)
 {
-    QPalette palette;
-    const auto set = [&palette](QPalette::ColorRole role, QRgb rgb) {
-        palette.setColor(role, QColor::fromRgb(rgb));
-    };
-    if (theme == u"dark") {
-        for (auto [role, rgb] : {std::pair{QPalette::Window, 0x353535u}, {QPalette::WindowText, 0xffffffu},
-                                 {QPalette::Base, 0x2d2d2du}, {QPalette::AlternateBase, 0x353535u},
-                                 {QPalette::Text, 0xffffffu}, {QPalette::Button, 0x353535u},
-                                 {QPalette::ButtonText, 0xffffffu}, {QPalette::Light, 0x505050u},
-                                 {QPalette::Midlight, 0x454545u}, {QPalette::Mid, 0x2a2a2au},
-                                 {QPalette::Dark, 0x1b1b1bu}, {QPalette::Shadow, 0x000000u},
-                                 {QPalette::Highlight, 0x15539eu}, {QPalette::HighlightedText, 0xffffffu},
-                                 {QPalette::Link, 0x8ab4f8u}, {QPalette::ToolTipBase, 0x262626u},
-                                 {QPalette::ToolTipText, 0xffffffu}, {QPalette::PlaceholderText, 0x919191u}})
-            set(role, rgb);
-    } else {
-        for (auto [role, rgb] : {std::pair{QPalette::Window, 0x000000u}, {QPalette::WindowText, 0xffffffu},
-                                 {QPalette::Base, 0x000000u}, {QPalette::AlternateBase, 0x000000u},
-                                 {QPalette::Text, 0xffffffu}, {QPalette::Button, 0x000000u},
-                                 {QPalette::ButtonText, 0xffffffu}, {QPalette::Light, 0xffffffu},
-                                 {QPalette::Midlight, 0xc0c0c0u}, {QPalette::Mid, 0x808080u},
-                                 {QPalette::Dark, 0xffffffu}, {QPalette::Shadow, 0xffffffu},
-                                 {QPalette::Highlight, 0xffff00u}, {QPalette::HighlightedText, 0x000000u},
-                                 {QPalette::Link, 0x00ffffu}, {QPalette::ToolTipBase, 0x000000u},
-                                 {QPalette::ToolTipText, 0xffffffu}, {QPalette::PlaceholderText, 0xc0c0c0u}})
-            set(role, rgb);
-    }
+    const bool dark = theme == u"dark";
+    const QColor ink(Qt::white), face(dark ? 0x353535 : 0x000000), base(dark ? 0x2d2d2d : 0x000000);
+    // Text, button, light, dark, mid, text, bright text, base, window.
+    QPalette palette(ink, face, face.lighter(150), face.darker(150), face, ink, ink, base, face);
+    palette.setColor(QPalette::Link, dark ? QColor(0x8ab4f8) : QColor(Qt::cyan));
     return palette;
 }
 
