@@ -67,6 +67,7 @@ ReportWindow::ReportWindow(ProgramHost &host, ProgramWindow *display, const QStr
     QPalette page = m_box->palette();
     page.setColor(QPalette::Base, Qt::white);
     SetTextColour(page, QPalette::Text, Qt::black);
+    page.setColor(QPalette::Link, Qt::blue);
     m_box->setPalette(page);
     m_box->setVerticalScrollBar(new PlainScrollBar(Qt::Vertical));
     // Designed at 7665 by 6135 twips; it may shrink to fit a smaller area.
