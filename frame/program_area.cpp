@@ -1,8 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/program_area.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMdiSubWindow>
+#include <QScrollArea>
+
+QScrollArea *ProgramArea::scroller() const
+{
+    for (QWidget *above = parentWidget(); above; above = above->parentWidget()) {
+        if (auto *found = qobject_cast<QScrollArea *>(above))
+            return found;
+    }
+    return nullptr;
+}
+
+void ProgramArea::bringIntoView(QWidget *control) const
+{
+    if (QScrollArea *above = scroller())
+        above->ensureWidgetVisible(control, 0, 0);
+}
 
 QSize ProgramArea::minimumSizeHint() const
 {
@@ -25,8 +42,12 @@ bool ProgramArea::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Hide:
     case QEvent::Move:
     case QEvent::Resize:
-        if (qobject_cast<QMdiSubWindow *>(watched))
+        if (qobject_cast<QMdiSubWindow *>(watched)) {
             updateGeometry();
+            // The scroll area the area lies in does not hear of it by itself.
+            if (QScrollArea *above = scroller())
+                QCoreApplication::postEvent(above, new QEvent(QEvent::LayoutRequest));
+        }
         break;
     default:
         break;

@@ -5,6 +5,7 @@
 #include "frame/clickable_label.h"
 #include "frame/enter_key.h"
 #include "frame/fonts.h"
+#include "frame/program_area.h"
 #include "frame/program_host.h"
 #include "frame/solid_frame.h"
 
@@ -20,7 +21,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -333,14 +333,8 @@ void ProgramWindow::growToContent()
 
 void ProgramWindow::scrollIntoView(QWidget *control)
 {
-    // Where the main window is smaller than this window, its content
-    // scrolls to the control that takes the keyboard.
-    for (QWidget *above = parentWidget(); above; above = above->parentWidget()) {
-        if (auto *scroller = qobject_cast<QScrollArea *>(above)) {
-            scroller->ensureWidgetVisible(control, 0, 0);
-            return;
-        }
-    }
+    if (auto *area = qobject_cast<ProgramArea *>(mdiArea()))
+        area->bringIntoView(control);
 }
 
 void ProgramWindow::placeAtTopCentre()
