@@ -36,7 +36,9 @@ namespace {
 // window, delivered to the main window as the desktop delivers it.
 void ClickAt(QWidget *main, QWidget *control)
 {
-    // As a person does, scrolled into sight first on a small screen.
+    // As a person does, scrolled into sight first on a small screen, once
+    // the windows have settled.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     if (auto *scroller = main->findChild<QScrollArea *>())
         scroller->ensureWidgetVisible(control, 0, 0);
     const QPoint place = control->mapTo(main, control->rect().center());
@@ -324,6 +326,7 @@ private slots:
         driver.read(u"ANNA"_s, 1, u"June"_s, 1990);
         ProgramWindow *display = driver.display();
         QVERIFY(display);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest); // as it settles on screen
         QWidget *window = mainWindow ? static_cast<QWidget *>(&driver.main()) : display;
         QList<QWidget *> controls;
         for (QWidget *control : TextControls(window)) {
