@@ -53,7 +53,8 @@ ProgramWindow::ProgramWindow(ProgramHost &host, const QString &programName,
             return;
         if (now->focusPolicy() & Qt::TabFocus)
             m_controlInUse = now;
-        scrollIntoView(now);
+        if (auto *area = qobject_cast<ProgramArea *>(mdiArea()))
+            area->bringIntoView(now);
     });
 
     m_content = new QWidget;
@@ -314,9 +315,7 @@ QString ProgramWindow::caption() const
 
 QPoint ProgramWindow::TopCentre(const QMdiArea *area, int windowWidth)
 {
-    // Across the whole area: scroll bars still shown for a window that is
-    // closing do not move the new one off centre.
-    return {std::max(0, (area->contentsRect().width() - windowWidth) / 2), 0};
+    return {std::max(0, (area->viewport()->width() - windowWidth) / 2), 0};
 }
 
 void ProgramWindow::growToContent()
@@ -329,12 +328,6 @@ void ProgramWindow::growToContent()
     const int needed = m_content->layout()->totalMinimumHeightForWidth(m_content->width());
     if (needed > m_content->height())
         resize(width(), height() + needed - m_content->height());
-}
-
-void ProgramWindow::scrollIntoView(QWidget *control)
-{
-    if (auto *area = qobject_cast<ProgramArea *>(mdiArea()))
-        area->bringIntoView(control);
 }
 
 void ProgramWindow::placeAtTopCentre()

@@ -56,14 +56,6 @@ public:
     // Left = (area width - window width) / 2, Top = 0.
     void placeAtTopCentre();
 
-    // Makes the window as high as its content needs at its width, once its
-    // texts are in: it grows, and never shrinks.
-    void growToContent();
-
-    // Scrolls the main window's content, where it is smaller than this
-    // window, so that this control of the window is in sight.
-    void scrollIntoView(QWidget *control);
-
     // The slogan of the banner label shared by program windows.
     static QString BannerText();
     static QString FullBrandText();
@@ -133,6 +125,10 @@ protected:
 
     // Narrows the margins around the body, for windows that need the room.
     void setCompactBody();
+
+    // Makes the window as high as its content needs at its width, once its
+    // texts are in: it grows, and never shrinks.
+    void growToContent();
 
     // Proceed's last step: show a new display window, hide this input window
     // (which keeps its entries) and the selector. Every reading has a display

@@ -67,8 +67,9 @@ frmMDI::frmMDI(QWidget *parent)
     // covers the program area whenever it is shown.
     m_area = new ProgramArea;
     m_area->setObjectName(QStringLiteral("mdiArea"));
-    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The area grows to its windows, and the main window scrolls.
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QWidget *selector = createSelectorArea();
     auto *middle = new QGridLayout;
     middle->addWidget(m_area, 0, 0);
