@@ -5,8 +5,9 @@
 //   starbox_screenshots [--screen WxH] [--dpi N] [--scale F]
 //                       [--theme dark|high-contrast] [--font-size PT] FOLDER
 //
-// --screen and --dpi take the pictures on Qt's offscreen platform with a
-// screen of that size and logical (font) DPI; --scale is QT_SCALE_FACTOR;
+// --screen takes the pictures on Qt's offscreen platform with a screen of
+// that size; --dpi is a font DPI that is no scale factor (Qt's scaling off,
+// QT_FONT_DPI, as some desktops set them); --scale is QT_SCALE_FACTOR;
 // --theme and --font-size use the desktop's own platform themes: Adwaita's
 // dark variant through Qt's GTK theme, and qt6ct with a white-on-black
 // palette or a larger general font, in a settings folder of the walk's own.
@@ -156,15 +157,16 @@ QString ChooseDesktop(int argc, char *argv[], QTemporaryDir &settings)
 {
     QString folder = QStringLiteral("screenshots");
     QString screen, theme;
-    int dpi = 96;
     qreal fontSize = 0;
     for (int i = 1; i < argc; ++i) {
         const QByteArray option = argv[i];
         const QByteArray value = i + 1 < argc ? QByteArray(argv[i + 1]) : QByteArray();
         if (option == "--screen")
             screen = QString::fromLatin1(value);
-        else if (option == "--dpi")
-            dpi = value.toInt();
+        else if (option == "--dpi") {
+            qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+            qputenv("QT_FONT_DPI", value);
+        }
         else if (option == "--scale")
             qputenv("QT_SCALE_FACTOR", value);
         else if (option == "--theme")
@@ -177,14 +179,14 @@ QString ChooseDesktop(int argc, char *argv[], QTemporaryDir &settings)
         }
         ++i;
     }
-    if (!screen.isEmpty() || dpi != 96) {
-        const QStringList size = (screen.isEmpty() ? QStringLiteral("1280x1024") : screen).split(QLatin1Char('x'));
+    if (!screen.isEmpty()) {
+        const QStringList size = screen.split(QLatin1Char('x'));
         QFile config(settings.filePath(QStringLiteral("screen.json")));
         if (size.size() != 2 || !config.open(QIODevice::WriteOnly))
             qFatal("--screen takes a size such as 1366x768");
         config.write(QStringLiteral("{ \"screens\": [ { \"name\": \"screen\", \"x\": 0, \"y\": 0, "
-                                    "\"width\": %1, \"height\": %2, \"logicalDpi\": %3 } ] }\n")
-                         .arg(size.at(0).toInt()).arg(size.at(1).toInt()).arg(dpi).toUtf8());
+                                    "\"width\": %1, \"height\": %2, \"logicalDpi\": 96 } ] }\n")
+                         .arg(size.at(0).toInt()).arg(size.at(1).toInt()).toUtf8());
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
     }
     if (theme == QStringLiteral("dark")) {
