@@ -168,30 +168,25 @@ double Contrast(QRgb a, QRgb b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// The part of a widget where its text is drawn, in its own coordinates.
+// The part of a widget where its text is drawn, in its own coordinates:
+// a box's page, a label's contents (labels draw no frame), and inside a
+// control's frame, where its frame's lines would count as text: a line's
+// or list's text from the left (a list's arrow aside), an option's after
+// its indicator, a button's caption in its middle.
 QRect TextArea(QWidget *widget)
 {
-    const QFontMetrics metrics = widget->fontMetrics();
+    if (auto *box = qobject_cast<QAbstractScrollArea *>(widget))
+        return QRect(box->viewport()->mapTo(widget, QPoint(0, 0)), box->viewport()->size());
+    if (qobject_cast<QLabel *>(widget))
+        return widget->contentsRect();
     QString text;
-    if (auto *label = qobject_cast<QLabel *>(widget)) {
-        if (label->wordWrap())
-            return label->contentsRect();
-        return QStyle::alignedRect(label->layoutDirection(), QStyle::visualAlignment(label->layoutDirection(), label->alignment()),
-                                   metrics.size(0, label->text()).boundedTo(label->contentsRect().size()), label->contentsRect());
-    }
-    if (auto *edit = qobject_cast<QPlainTextEdit *>(widget))
-        return QRect(edit->viewport()->mapTo(widget, QPoint(0, 0)), edit->viewport()->size());
-    if (auto *edit = qobject_cast<QTextEdit *>(widget))
-        return QRect(edit->viewport()->mapTo(widget, QPoint(0, 0)), edit->viewport()->size());
     if (auto *button = qobject_cast<QAbstractButton *>(widget))
         text = button->text();
-    else if (auto *edit = qobject_cast<QLineEdit *>(widget))
-        text = edit->text();
+    else if (auto *line = qobject_cast<QLineEdit *>(widget))
+        text = line->text();
     else if (auto *list = qobject_cast<QComboBox *>(widget))
         text = list->currentText();
-    const QSize size = metrics.size(Qt::TextShowMnemonic, text).boundedTo(widget->size() - QSize(8, 4));
-    // Boxes and lists start their text at the left, before a list's arrow;
-    // option buttons after their indicator.
+    const QSize size = widget->fontMetrics().size(Qt::TextShowMnemonic, text).boundedTo(widget->size() - QSize(8, 4));
     if (qobject_cast<QLineEdit *>(widget) || qobject_cast<QComboBox *>(widget)) {
         const QRect room = widget->rect().adjusted(4, 3, qobject_cast<QComboBox *>(widget) ? -24 : -4, -3);
         return QRect(room.topLeft(), QSize(std::min(room.width(), size.width()), room.height()));
