@@ -80,7 +80,9 @@ ProgramDriver::ProgramDriver(const ReadingProgramEntry &program)
     m_main->show();
     if (!QTest::qWaitForWindowExposed(m_main.get()))
         qWarning("main window not exposed");
-    QApplication::setActiveWindow(m_main.get());
+    m_main->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_main.get()))
+        qWarning("main window not active");
     m_main->OpenReadingProgram(program.button);
 }
 

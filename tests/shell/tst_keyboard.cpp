@@ -373,7 +373,8 @@ private slots:
         QMdiSubWindow *window = area->addSubWindow(content);
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
-        QApplication::setActiveWindow(&main);
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
         window->show();
         find->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), find);
