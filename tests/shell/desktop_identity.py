@@ -158,17 +158,18 @@ def check_x11_window(checks, what, names, caption, window_class):
 def toplevels(log_path):
     """The xdg_toplevel objects in the WAYLAND_DEBUG log, in the order they
     were made, each with the last title and app_id Starbox set on it, and
-    whether it has a parent."""
+    whether it has a parent. libwayland 1.21 names an object xdg_toplevel@13,
+    1.23 xdg_toplevel#13 after a queue's name."""
     made = []
     current = {}
     with open(log_path, encoding="utf-8", errors="replace") as log:
         for line in log:
-            created = re.search(r"-> xdg_surface@\d+\.get_toplevel\(new id xdg_toplevel@(\d+)\)", line)
+            created = re.search(r"-> xdg_surface[@#]\d+\.get_toplevel\(new id xdg_toplevel[@#](\d+)\)", line)
             if created:
                 current[created.group(1)] = {"title": None, "app_id": None, "parent": False}
                 made.append(current[created.group(1)])
                 continue
-            request = re.search(r'-> xdg_toplevel@(\d+)\.(set_title|set_app_id|set_parent)\((.*)\)\s*$', line)
+            request = re.search(r'-> xdg_toplevel[@#](\d+)\.(set_title|set_app_id|set_parent)\((.*)\)\s*$', line)
             if request and request.group(1) in current:
                 toplevel = current[request.group(1)]
                 if request.group(2) == "set_parent":
