@@ -27,7 +27,8 @@ QStringList Blurred(QWidget *window)
     QStringList problems;
     for (QLabel *label : window->findChildren<QLabel *>()) {
         const QPixmap picture = label->pixmap();
-        if (picture.isNull() || !label->isVisibleTo(window))
+        // A picture scrolled out of sight is drawn anew when it comes back.
+        if (picture.isNull() || !label->isVisibleTo(window) || label->visibleRegion().isEmpty())
             continue;
         const qreal ratio = label->devicePixelRatioF();
         if (!qFuzzyCompare(picture.devicePixelRatio(), ratio)
