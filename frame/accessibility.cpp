@@ -580,6 +580,13 @@ QAccessibleInterface *StarboxInterfaces(const QString &className, QObject *objec
     // on every entry).
     if (className == QLatin1String("QMdiArea") || className == QLatin1String("QStackedWidget"))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Client);
+    // So is a plain frame without a name of its own (a window's body, its
+    // brand strip), which Qt 6.8 makes an unnamed panel that Orca 48 speaks.
+    if (className == QLatin1String("QFrame")) {
+        auto *frame = static_cast<QWidget *>(object);
+        if (frame->accessibleName().isEmpty())
+            return new QAccessibleWidget(frame, QAccessible::Client);
+    }
     if (className == QLatin1String("TextLabel")) {
         auto *value = qobject_cast<QLabel *>(object);
         if (value && (value->focusPolicy() & Qt::TabFocus))
