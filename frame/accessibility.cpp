@@ -226,6 +226,35 @@ public:
     QStringList keyBindingsForAction(const QString &) const override { return {QStringLiteral("Space")}; }
 };
 
+// A frame with a caption, as Qt shows it, but a filler where it holds
+// option buttons. Orca 48, which comes with Qt 6.8 (Debian 13), names an
+// option button's group by the panel it lies in, and speaks the panel as
+// the focus enters it as well; a filler it passes through. Orca 43, with
+// Qt 6.4, names the group by the panel alone. Qt makes the interface as
+// the caption is set, before the frame has children: the role is looked
+// up when asked.
+class CaptionedFrameAccessible : public QAccessibleWidget
+{
+public:
+    explicit CaptionedFrameAccessible(QGroupBox *frame)
+        : QAccessibleWidget(frame, QAccessible::Grouping)
+    {
+    }
+
+    QAccessible::Role role() const override
+    {
+        return widget()->findChild<QRadioButton *>(QString(), Qt::FindDirectChildrenOnly) ? QAccessible::Client
+                                                                                           : QAccessible::Grouping;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return WithoutMnemonic(static_cast<QGroupBox *>(widget())->title());
+        return QAccessibleWidget::text(t);
+    }
+};
+
 // A pick-only list called by its field, its entry its value and its text
 // (which a reader speaks as the list's value where Qt offers no selection
 // on the bus); its entries are its one child, the list that drops down.
@@ -254,6 +283,15 @@ public:
         switch (t) {
         case QAccessible::Name: return list()->accessibleName();
         case QAccessible::Value: return list()->currentText();
+        case QAccessible::Description: {
+            // Orca 48, which comes with Qt 6.8 (Debian 13), speaks neither
+            // the frame a list lies in nor a frame as its label: there the
+            // frame's caption describes the list ("Date Of Birth").
+            auto *frame = qobject_cast<QGroupBox *>(list()->parentWidget());
+            if (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) && list()->accessibleDescription().isEmpty() && frame)
+                return WithoutMnemonic(frame->title());
+            return QAccessibleWidget::text(t);
+        }
         default: return QAccessibleWidget::text(t);
         }
     }
@@ -587,6 +625,8 @@ QAccessibleInterface *StarboxInterfaces(const QString &className, QObject *objec
         if (frame->accessibleName().isEmpty())
             return new QAccessibleWidget(frame, QAccessible::Client);
     }
+    if (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) && className == QLatin1String("QGroupBox"))
+        return new CaptionedFrameAccessible(static_cast<QGroupBox *>(object));
     if (className == QLatin1String("TextLabel")) {
         auto *value = qobject_cast<QLabel *>(object);
         if (value && (value->focusPolicy() & Qt::TabFocus))
