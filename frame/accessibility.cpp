@@ -84,7 +84,8 @@ public:
 
     QStringList keyBindingsForAction(const QString &actionName) const override
     {
-        if (actionName == pressAction() && acts())
+        // A button's keys are a button's, which a reader does not read out.
+        if (actionName == pressAction() && label()->kind() == ClickableLabel::Kind::Link)
             return {QStringLiteral("Space"), QStringLiteral("Return")};
         return QAccessibleWidget::keyBindingsForAction(actionName);
     }
@@ -224,6 +225,24 @@ public:
             option()->click();
     }
     QStringList keyBindingsForAction(const QString &) const override { return {QStringLiteral("Space")}; }
+};
+
+// A plain frame: a reader passes through it as through a layout where it
+// has no name of its own (a window's body, its brand strip), which Qt 6.8
+// makes an unnamed panel that Orca 48 speaks. With a name it is a group
+// that a reader speaks as the focus enters it, as a frame with a caption.
+class PlainFrameAccessible : public QAccessibleWidget
+{
+public:
+    explicit PlainFrameAccessible(QWidget *frame)
+        : QAccessibleWidget(frame, QAccessible::Client)
+    {
+    }
+
+    QAccessible::Role role() const override
+    {
+        return widget()->accessibleName().isEmpty() ? QAccessible::Client : QAccessible::Grouping;
+    }
 };
 
 // A frame with a caption, as Qt shows it, but a filler where it holds
@@ -618,13 +637,8 @@ QAccessibleInterface *StarboxInterfaces(const QString &className, QObject *objec
     // on every entry).
     if (className == QLatin1String("QMdiArea") || className == QLatin1String("QStackedWidget"))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Client);
-    // So is a plain frame without a name of its own (a window's body, its
-    // brand strip), which Qt 6.8 makes an unnamed panel that Orca 48 speaks.
-    if (className == QLatin1String("QFrame")) {
-        auto *frame = static_cast<QWidget *>(object);
-        if (frame->accessibleName().isEmpty())
-            return new QAccessibleWidget(frame, QAccessible::Client);
-    }
+    if (className == QLatin1String("QFrame"))
+        return new PlainFrameAccessible(static_cast<QWidget *>(object));
     if (QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) && className == QLatin1String("QGroupBox"))
         return new CaptionedFrameAccessible(static_cast<QGroupBox *>(object));
     if (className == QLatin1String("TextLabel")) {

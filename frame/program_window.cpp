@@ -301,8 +301,9 @@ QWidget *ProgramWindow::openingFocus() const
     for (QWidget *stop : tabStops()) {
         if (!stop->isVisibleTo(this) || !stop->isEnabled())
             continue;
+        const auto *label = qobject_cast<ClickableLabel *>(stop);
         if (m_role == WindowRole::Input ? qobject_cast<QLineEdit *>(stop) != nullptr
-                                         : qobject_cast<ClickableLabel *>(stop) == nullptr)
+                                         : !label || label->kind() != ClickableLabel::Kind::Link)
             return stop;
     }
     return nullptr;

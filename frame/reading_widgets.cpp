@@ -33,6 +33,9 @@ ReadingBox *ReadingTextBox(const QString &objectName, const QString &caption)
     box->setObjectName(objectName);
     box->setAccessibleName(caption);
     box->setReadOnly(true);
+    // The arrow keys move a caret through the text, line by line, so that
+    // a reader reads each line it reaches, as in a report.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setVerticalScrollBar(new PlainScrollBar(Qt::Vertical));
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -3,15 +3,18 @@
 
 #include "programs/fruit/fruit_program.h"
 #include "frame/clickable_label.h"
+#include "frame/face_button.h"
 #include "frame/fonts.h"
 #include "frame/reading_widgets.h"
 #include "frame/pictures.h"
 #include "programs/fruit/fruit_reading.h"
 #include "programs/fruit/fruit_pictures.h"
 
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QStackedLayout>
 #include <QVBoxLayout>
@@ -20,6 +23,7 @@ namespace {
 
 const QSize kSmallPicture(90, 90);
 const QSize kBigPicture(220, 220);
+constexpr int kColumns = 4; // fruits to a row
 
 } // namespace
 
@@ -36,13 +40,18 @@ frmFruitAstrologyDisplay::frmFruitAstrologyDisplay(ProgramHost &host, ProgramWin
     m_frames->setCurrentWidget(m_choose);
     body()->addWidget(place, 1);
 
-    addCommandRow({Back});
+    // Two buttons read "Back": a reader tells them apart by where they go.
+    FaceButton *back = commandButton(Back);
+    back->setAccessibleDescription(QStringLiteral("Back to your name and date of birth"));
+    addButtonRow({back});
 }
 
 QWidget *frmFruitAstrologyDisplay::createChoice()
 {
-    m_choose = new QWidget;
+    // A frame with no caption on screen; a reader hears its name, what to do.
+    m_choose = new QFrame;
     m_choose->setObjectName(QStringLiteral("fraChoose"));
+    m_choose->setAccessibleName(QStringLiteral("Pick the fruit you like best"));
     auto *grid = new QGridLayout(m_choose);
     grid->setSpacing(14);
     for (int index = 0; index < kFruitCount; ++index) {
@@ -54,7 +63,8 @@ QWidget *frmFruitAstrologyDisplay::createChoice()
         picture->setAccessibleName(name);
         FruitSmallPictures().show(picture, index + 1, kSmallPicture);
         connect(picture, &ClickableLabel::clicked, this, [this, index] { picSmallFruit_Click(index); });
-        grid->addWidget(picture, index / 4, index % 4, Qt::AlignCenter);
+        picture->installEventFilter(this);
+        grid->addWidget(picture, index / kColumns, index % kColumns, Qt::AlignCenter);
         m_smallFruit[std::size_t(index)] = picture;
     }
     return m_choose;
@@ -68,8 +78,8 @@ QWidget *frmFruitAstrologyDisplay::createResult()
     m_bigFruit = new QLabel;
     m_bigFruit->setObjectName(QStringLiteral("picBigFruit"));
     m_bigFruit->setFixedSize(kBigPicture);
-    QLabel *name = fills().add(ReadingValue(QStringLiteral("lblFruitName")), &FruitRow::name);
-    name->setFont(StarboxFont(8.25, true, true));
+    m_fruitName = fills().add(ReadingValue(QStringLiteral("lblFruitName")), &FruitRow::name);
+    m_fruitName->setFont(StarboxFont(8.25, true, true));
     QLabel *description = fills().add(
         ReadingValue(QStringLiteral("lblFruitDesc"), QStringLiteral("Fruit Astrology Interpretation")),
         &FruitRow::interpretation);
@@ -78,7 +88,7 @@ QWidget *frmFruitAstrologyDisplay::createResult()
     description->setMinimumWidth(Twips(5700)); // the longest interpretation fits beside the picture
 
     auto *text = new QVBoxLayout;
-    text->addWidget(name);
+    text->addWidget(m_fruitName);
     text->addWidget(description, 1);
     auto *row = new QHBoxLayout;
     row->addWidget(m_bigFruit, 0, Qt::AlignTop);
@@ -88,6 +98,7 @@ QWidget *frmFruitAstrologyDisplay::createResult()
     column->addLayout(row, 1);
     auto *back = button(QStringLiteral("&Back"), QStringLiteral("cmdResultBack"),
                         &frmFruitAstrologyDisplay::cmdResultBack_Click);
+    back->setAccessibleDescription(QStringLiteral("Back to the fruits"));
     column->addWidget(back, 0, Qt::AlignRight);
     return m_result;
 }
@@ -101,9 +112,32 @@ void frmFruitAstrologyDisplay::filled()
 {
     FruitBigPictures().show(m_bigFruit, reading().fruit + 1, kBigPicture);
     m_frames->setCurrentWidget(m_result);
+    // The reading is read from its first line, at every pick.
+    m_fruitName->setFocus(Qt::OtherFocusReason);
 }
 
 void frmFruitAstrologyDisplay::cmdResultBack_Click()
 {
     m_frames->setCurrentWidget(m_choose);
+    m_smallFruit[std::size_t(reading().fruit)]->setFocus(Qt::OtherFocusReason);
+}
+
+bool frmFruitAstrologyDisplay::eventFilter(QObject *watched, QEvent *event)
+{
+    // The arrow keys move among the fruits as they stand, four to a row.
+    const auto *picture = qobject_cast<ClickableLabel *>(watched);
+    if (event->type() != QEvent::KeyPress || !picture)
+        return ReadingDisplayWindow::eventFilter(watched, event);
+    const int index = picture->property("index").toInt();
+    int next = index;
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+    case Qt::Key_Left: next = index - 1; break;
+    case Qt::Key_Right: next = index + 1; break;
+    case Qt::Key_Up: next = index - kColumns; break;
+    case Qt::Key_Down: next = index + kColumns; break;
+    default: return ReadingDisplayWindow::eventFilter(watched, event);
+    }
+    if (next >= 0 && next < kFruitCount)
+        m_smallFruit[std::size_t(next)]->setFocus(Qt::OtherFocusReason);
+    return true;
 }

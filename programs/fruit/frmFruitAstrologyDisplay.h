@@ -29,6 +29,7 @@ private:
     QWidget *createChoice();
     QWidget *createResult();
     void filled() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     const Person m_chooser; // until a fruit is picked
 
@@ -37,4 +38,5 @@ private:
     QGroupBox *m_result = nullptr;
     std::array<ClickableLabel *, 12> m_smallFruit{};
     QLabel *m_bigFruit = nullptr;
+    QLabel *m_fruitName = nullptr;
 };

@@ -296,6 +296,38 @@ WALK = [
     ("F10", ["Print."], ["Starbox v1.15 frame"]),
     ("Return", ["Travel Astrology Report read only document frame"], ["Starbox v1.15 frame"]),
     ("Escape", ["Sun Sign: Capricorn"], ["link"]),
+    # a reading's box of many lines, read line by line
+    ("alt+x", ["Travel Astrology push button"], []),
+    ("shift+Tab", ["Food Astrology push button"], []),
+    ("shift+Tab", ["Fashion Astrology push button"], []),
+    ("space", ["Orla Fashion Astrology", "First Name text"], []),
+    *typed("anna"), ("Tab", [], []), ("Tab", [], []), *typed("berg"),
+    ("Return", ["Sun Sign Profile page tab list"], []),
+    ("Right", ["Fashion Profile page tab"], []),
+    *[("Tab", [], [])] * 7,
+    ("Tab", ["Fashion Characteristics read only text", "Capricorn dresses for"], []),
+    ("Down", ["working day and tailored well"], ["Capricorn dresses for"]),
+    ("Up", ["Capricorn dresses for"], ["working day and tailored well"]),
+    # Fruit: told what to do on the first fruit, the arrows among the
+    # fruits, each pick read, the two Back buttons told apart
+    ("alt+f", ["File"], []),
+    ("x", ["Fashion Astrology push button"], []),
+    *[("Tab", [], [])] * 4,
+    ("Tab", ["Fruit Astrology push button"], []),
+    ("space", ["Orla Fruit Astrology", "Name:- text"], []),
+    *typed("anna"),
+    ("Return", ["Pick the fruit you like best", "An apple push button"], ["Back"]),
+    ("Right", ["A banana push button"], ["return"]),
+    ("Down", ["A custard apple push button"], []),
+    ("Return", ["Fruit Astrology Interpretation panel", "Custard Apple"], []),
+    ("Tab", ["Fruit Astrology Interpretation: You respect"], []),
+    ("Tab", ["Back push button", "Back to the fruits"], []),
+    ("Return", ["A custard apple push button"], []),
+    ("Left", ["A coconut push button"], []),
+    ("Return", ["Fruit Astrology Interpretation panel", "Coconut"], []),
+    ("Tab", ["Fruit Astrology Interpretation: The coconut"], []),
+    ("Tab", ["Back to the fruits"], ["name and date"]),
+    ("Tab", ["Back to your name and date of birth"], []),
 ]
 
 

@@ -192,7 +192,8 @@ QStringList KeyboardProblems(ProgramWindow *window, bool input)
     if (!opening || !window->isAncestorOf(opening))
         return {window->objectName() + u" opens with the focus on "_s + NameOf(opening)};
     QStringList problems;
-    if (input ? qobject_cast<QLineEdit *>(opening) == nullptr : qobject_cast<ClickableLabel *>(opening) != nullptr)
+    const auto *label = qobject_cast<ClickableLabel *>(opening);
+    if (input ? qobject_cast<QLineEdit *>(opening) == nullptr : label && label->kind() == ClickableLabel::Kind::Link)
         problems.append(window->objectName() + u" opens with the focus on "_s + NameOf(opening));
     problems += TabOrderProblems(window);
     problems += MnemonicProblems(window, opening);
