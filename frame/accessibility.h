@@ -20,8 +20,12 @@
 //   it lies in; option buttons and date lists are not labelled by their
 //   frames, which a reader speaks as their surroundings already; a
 //   control that hands its focus to another does not claim to take it;
-// - the program area and a tab control's stack of pages are layout, not
-//   nameless layered panes;
+// - the program area, a tab control's stack of pages and a plain frame
+//   without a name are layout, not nameless layered panes or panels; a
+//   plain frame given a name is a group, spoken as the focus enters it;
+// - with Qt 6.8 (and Orca 48), a frame of option buttons is a named filler
+//   and a date list is described by its frame's caption, so that the
+//   caption is heard once;
 // - a date list's entry picked with the keys takes the reader's focus;
 // and holds back two kinds of Qt 6.4's events that mislead a reader (a
 // window announced as activated again as a menu opens over it, and a text
