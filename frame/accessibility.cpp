@@ -285,8 +285,13 @@ public:
     {
         // The entry picked with the keys takes the reader's focus: a
         // reader speaks it, where it would ask the list for its selection,
-        // which Qt 6.4 does not offer.
+        // which Qt 6.4 does not offer. The entries that drop down show it
+        // as their current one, which a reader finds as the focused entry;
+        // without one, Orca 43 looks for it through the whole list once
+        // for each entry, 12 s for a list of years.
+        showCurrent(list, list->currentIndex());
         QObject::connect(list, &QComboBox::currentIndexChanged, list, [list](int index) {
+            showCurrent(list, index);
             if (!list->hasFocus() || index < 0)
                 return;
             QAccessibleEvent event(list->view(), QAccessible::Focus);
@@ -296,6 +301,11 @@ public:
     }
 
     QComboBox *list() const { return static_cast<QComboBox *>(widget()); }
+
+    static void showCurrent(QComboBox *list, int index)
+    {
+        list->view()->setCurrentIndex(list->model()->index(index, list->modelColumn(), list->rootModelIndex()));
+    }
 
     QString text(QAccessible::Text t) const override
     {

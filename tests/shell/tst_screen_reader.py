@@ -170,6 +170,13 @@ def problems_in(window, where, opened_addresses):
             name = announced(node)
             if name not in DATE_FIELDS:
                 fail(node, f"a date list announced as {name!r}, not by its field")
+            # Orca looks for the entry shown among the focused ones, and
+            # searches the list once for each entry where none is.
+            shown = node.queryText().getText(0, -1)
+            focused = [entry.name for list_ in children(node) for entry in children(list_)
+                       if has(entry, pyatspi.STATE_FOCUSED)]
+            if focused != [shown]:
+                fail(node, f"shows {shown!r}, but its entries {focused} are focused")
         if role == pyatspi.ROLE_PANEL and node.name.strip():
             outer = [a for a in ancestors(node) if a.getRole() == pyatspi.ROLE_PANEL and a.name.strip()]
             if outer and outer[0].name.strip() == node.name.strip():
