@@ -249,6 +249,9 @@ WALK = [
                 "First Name text"], ["layered pane"]),
     *typed("anna"),
     ("Tab", ["Middle Name text"], []),
+    # a name is heard whole
+    ("shift+Tab", ["First Name text", "ANNA"], []),
+    ("Tab", ["Middle Name text"], []),
     ("Tab", ["Last Name text"], []),
     *typed("berg"),
     ("Tab", ["Enter Gender", "Male", "radio button"], []),
