@@ -20,7 +20,8 @@
 // window waits for none to be running before it closes its windows.
 int RunningGuardedDialogs();
 
-// Counts one dialog as running for as long as it lives.
+// Counts one dialog as running for as long as it lives; the window under
+// it is active again once it has gone.
 class GuardedDialogRun
 {
 public:
