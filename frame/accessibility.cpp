@@ -22,6 +22,13 @@
 
 namespace {
 
+// What following a link does, which the screen shows only as a browser
+// window opens.
+QString WebLinkDescription()
+{
+    return QStringLiteral("Opens in your web browser");
+}
+
 // A clickable label: a link or a button with a Press action; or, covered
 // by another label, nothing a reader shows.
 class ClickableLabelAccessible : public QAccessibleWidget
@@ -64,6 +71,9 @@ public:
                 return widget()->accessibleName();
             return label()->text();
         }
+        if (t == QAccessible::Description && label()->kind() == ClickableLabel::Kind::Link
+            && widget()->accessibleDescription().isEmpty())
+            return WebLinkDescription();
         return QAccessibleWidget::text(t);
     }
 
@@ -536,6 +546,8 @@ public:
     QAccessibleInterface *focusChild() const override { return nullptr; }
     QString text(QAccessible::Text t) const override
     {
+        if (t == QAccessible::Description)
+            return WebLinkDescription();
         return t == QAccessible::Name ? m_address.selectedText() : QString();
     }
     void setText(QAccessible::Text, const QString &) override {}
@@ -800,6 +812,30 @@ QAccessibleInterface *StarboxInterfaces(const QString &className, QObject *objec
     return nullptr;
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// The control described by text until the focus leaves it; the
+// description it had before, put back then, is kept by one watcher however
+// often it is described.
+void Describe(QWidget *control, const QString &text)
+{
+    if (!control)
+        return;
+    const auto kWatcher = QStringLiteral("announcementWatcher");
+    if (!control->findChild<QObject *>(kWatcher, Qt::FindDirectChildrenOnly)) {
+        auto *watcher = new QObject(control);
+        watcher->setObjectName(kWatcher);
+        QObject::connect(qApp, &QApplication::focusChanged, watcher,
+                         [control, watcher, before = control->accessibleDescription()](QWidget *old, QWidget *) {
+                             if (old != control)
+                                 return;
+                             control->setAccessibleDescription(before);
+                             watcher->deleteLater();
+                         });
+    }
+    control->setAccessibleDescription(text);
+}
+#endif
+
 } // namespace
 
 void InstallAccessibleInterfaces()
@@ -829,4 +865,25 @@ void PrepareForScreenReaders(QWidget *window)
         tabs->setFocusPolicy(Qt::NoFocus);
         row->setFocusPolicy(rowPolicy);
     }
+}
+
+void Announce(QWidget *window, const QString &text)
+{
+    if (!window)
+        return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(window, text);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    Describe(window->window()->focusWidget(), text);
+#endif
+}
+
+void NameMadeList(QComboBox *list, const QString &field)
+{
+    list->setAccessibleName(field);
+    // Qt's interface for the list, made with the list, gives way to the
+    // one for a named list.
+    if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(list))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }

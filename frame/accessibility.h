@@ -31,6 +31,8 @@
 // window announced as activated again as a menu opens over it, and a text
 // box's caret moving before it reports its focus).
 
+class QComboBox;
+class QString;
 class QWidget;
 
 // Registers the interfaces above with Qt's accessibility: once, at start,
@@ -40,3 +42,16 @@ void InstallAccessibleInterfaces();
 // The second half, for a window whose controls are all made: frames named
 // by their captions, no focus claimed by a control that hands it on.
 void PrepareForScreenReaders(QWidget *window);
+
+// Tells a screen reader of something done that the screen does not show
+// as it happens (a reading saved, a page opened in the web browser). Qt
+// 6.8 announces it. Qt 6.4 has no announcements, and a reader takes no
+// notice of a description that changes: there the control that has the
+// focus in window, or will have it as the window is active again after a
+// dialog, is described by text until the focus leaves it.
+void Announce(QWidget *window, const QString &text);
+
+// Calls a pick-only list that Qt has made (in one of its own dialogs) by
+// its field, as Starbox's own date lists are called: a reader speaks the
+// field and the entry, where Qt speaks the entry alone.
+void NameMadeList(QComboBox *list, const QString &field);

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/report_files.h"
 
+#include "frame/accessibility.h"
 #include "frame/guarded_dialog.h"
 #include "frame/messages.h"
 
+#include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
 
 namespace {
 
@@ -22,6 +26,11 @@ std::optional<QString> ChooseFile(QWidget *parent, QFileDialog::AcceptMode mode,
     dialog->setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog->setNameFilter(filter);
     dialog->setDefaultSuffix(extension);
+    // Qt's own dialog does not tie the caption of its list of file types to
+    // the list, which a screen reader then speaks by its entry alone.
+    auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+    if (auto *caption = dialog->findChild<QLabel *>(QStringLiteral("fileTypeLabel")); caption && types)
+        NameMadeList(types, caption->text().remove(QLatin1Char('&')).remove(QLatin1Char(':')));
     if (dialog.exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
     return dialog->selectedFiles().constFirst();
@@ -36,8 +45,11 @@ bool SaveReading(QWidget *parent, const SavedReadingKind &kind, const SavedDetai
     if (!path)
         return false;
     QString error;
-    if (WriteSavedReading(*path, details, kind.order, &error))
+    if (WriteSavedReading(*path, details, kind.order, &error)) {
+        // The screen shows nothing of it: a screen reader is told.
+        Announce(parent, QStringLiteral("Saved to %1").arg(QFileInfo(*path).fileName()));
         return true;
+    }
     ShowMessage(parent, SaveFailedMessage() + QLatin1Char('\n') + error, MessageIcon::Stop);
     return false;
 }

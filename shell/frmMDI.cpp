@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/frmMDI.h"
 
+#include "frame/accessibility.h"
 #include "frame/clickable_label.h"
 #include "frame/enter_key.h"
 #include "frame/fonts.h"
@@ -40,6 +41,13 @@
 namespace {
 
 const QColor kStripColour(0xC0, 0xC0, 0xFF);
+
+// The browser takes a moment to show: a screen reader hears at once that
+// it is on its way.
+void AnnounceBrowser()
+{
+    Announce(QApplication::activeWindow(), QStringLiteral("Opening in your web browser"));
+}
 
 // A wrapped label whose height is settled otherwise (a fixed width, a strip
 // of fixed height). A height that depends on the width would make the
@@ -320,11 +328,13 @@ void frmMDI::setOwnControlsEnabled(bool enabled)
 void frmMDI::openLink(WebLink link)
 {
     OpenLink(link);
+    AnnounceBrowser();
 }
 
 void frmMDI::openAddress(const QUrl &address)
 {
     OpenUrl(address);
+    AnnounceBrowser();
 }
 
 void frmMDI::remindAboutUpdate(QWidget *parent)
