@@ -328,10 +328,11 @@ class Session:
 
     def start_starbox(self, starbox, platform, stdout=None, stderr=None, **variables):
         """Starbox on the session's display (platform: xcb or wayland) with
-        Qt's accessibility bridge on, and any further variables set."""
+        Qt's accessibility bridge on, and any further variables set; its
+        dialogs open in the session's home."""
         env = dict(self.env, QT_QPA_PLATFORM=platform, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    **variables)
-        return self.start([starbox], env=env, stdout=stdout, stderr=stderr)
+        return self.start([starbox], env=env, stdout=stdout, stderr=stderr, cwd=self.path("home"))
 
     def log(self, name):
         """A file in the session's folder to write to, closed with the session."""
