@@ -230,6 +230,22 @@ def typed(text):
     return [(key, [], []) for key in text]
 
 
+# An expected text that only Orca 43 says. Orca 48, at the first key after
+# a dialog has gone, takes the window under it as active without a word,
+# and then neither announces the window as the window system activates it
+# nor speaks the ancestors of the new focus, its prior focus having died
+# with the dialog.
+ORCA_43 = "Orca 43: "
+
+
+def orca_version():
+    try:
+        from orca import orca_platform
+        return int(orca_platform.version.split(".")[0])
+    except (ImportError, ValueError):
+        return 0
+
+
 # The walk a blind user takes, a key a row: what Orca must say in answer
 # (each text once, within one utterance) and what it must not. It starts on
 # the main window's banner link.
@@ -312,7 +328,7 @@ WALK = [
         ("alt+b", ["Name text"], []),
         ("alt+o", ["Select the source file dialog", "File name: text"], []),
         ("a n n a", [], []),
-        ("Return", ["Orla Travel Astrology", "Sun Sign Traits page tab list"], []))],
+        ("Return", [ORCA_43 + "Orla Travel Astrology", "Sun Sign Traits page tab list"], []))],
     # a reading's box of many lines, read line by line
     ("alt+x", ["Travel Astrology push button"], []),
     ("shift+Tab", ["Food Astrology push button"], []),
@@ -325,11 +341,25 @@ WALK = [
     ("Tab", ["Fashion Characteristics read only text", "Capricorn dresses for"], []),
     ("Down", ["working day and tailored well"], ["Capricorn dresses for"]),
     ("Up", ["Capricorn dresses for"], ["working day and tailored well"]),
+    # a Food recipe, line by line
+    ("alt+f", ["File"], []),
+    ("x", ["Fashion Astrology push button"], []),
+    ("Tab", ["Food Astrology push button"], []),
+    ("space", ["Orla Food Astrology", "First Name text"], []),
+    *typed("anna"), ("Tab", [], []), ("Tab", [], []), *typed("berg"),
+    ("Return", ["Food Astrology Profile page tab list"], []),
+    ("Right", [], []),
+    ("Right", ["Astrology Recipes page tab"], []),
+    ("Tab", ["Recipe for Your Sun Sign: Grilled Red Snapper"], []),
+    ("Tab", ["Ingredients read only text", "4 red snapper fillets"], []),
+    ("Down", ["tablespoons chopped parsley"], ["4 red snapper fillets"]),
+    ("Tab", ["Preparation read only text", "Rinse the snapper"], []),
+    ("Down", ["shallow dish, then whisk"], ["Rinse the snapper"]),
     # Fruit: told what to do on the first fruit, the arrows among the
     # fruits, each pick read, the two Back buttons told apart
     ("alt+f", ["File"], []),
-    ("x", ["Fashion Astrology push button"], []),
-    *[("Tab", [], [])] * 4,
+    ("x", ["Food Astrology push button"], []),
+    *[("Tab", [], [])] * 3,
     ("Tab", ["Fruit Astrology push button"], []),
     ("space", ["Orla Fruit Astrology", "Name:- text"], []),
     *typed("anna"),
@@ -369,7 +399,10 @@ def walk(session, window, out=None):
     if not any(utterance.startswith("Starbox v1.15 frame") for utterance in window):
         problems.append(f"Orca did not announce the main window: {window}")
     heard = list(window)
+    version = orca_version()
     for step, (key, expected, unexpected) in enumerate(WALK, 1):
+        expected = [text.removeprefix(ORCA_43) for text in expected
+                    if version == 43 or not text.startswith(ORCA_43)]
         said = session.press(key)
         heard += said
         if out:
