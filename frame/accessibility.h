@@ -4,9 +4,12 @@
 // What a screen reader is told about Starbox's own controls, beyond what
 // Qt tells it by itself:
 //
-// - a clickable label is a link (a web page) or a button (a command of the
-//   program), with a Press action that clicks it; one that lies under
-//   another label is not there at all;
+// - a clickable label is a link (a web page, described as opening in the
+//   web browser) or a button (a command of the program), with a Press
+//   action that clicks it; one that lies under another label is not there
+//   at all;
+// - a one-line text box gives its text as one run of attributes (Qt gives
+//   an empty run at each offset, and Orca leaves the last letter out);
 // - a date list is called by its field ("Date", "Month", "Year"), with its
 //   entry as its value. Qt on Linux calls a list by its entry and leaves its
 //   field to a label relation, which the lists without a caption over them
@@ -26,7 +29,8 @@
 // - with Qt 6.8 (and Orca 48), a frame of option buttons is a named filler
 //   and a date list is described by its frame's caption, so that the
 //   caption is heard once;
-// - a date list's entry picked with the keys takes the reader's focus;
+// - a date list's entry picked with the keys takes the reader's focus, and
+//   is the focused one among the entries that drop down;
 // and holds back two kinds of Qt 6.4's events that mislead a reader (a
 // window announced as activated again as a menu opens over it, and a text
 // box's caret moving before it reports its focus).
