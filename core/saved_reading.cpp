@@ -9,7 +9,41 @@
 #include <QList>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
+
+// Opens path for reading if it is an ordinary file, without waiting: a
+// pipe would hold the opening until something writes to it, and a device
+// may never end. Whatever the path names is looked at once opened, so that
+// it cannot change in between.
+bool OpenOrdinaryFile(QFile &file, const QString &path, QString *error)
+{
+    const auto refuse = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (handle < 0)
+        return refuse(QString::fromLocal8Bit(std::strerror(errno)));
+    struct stat status {};
+    if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(handle);
+        return refuse(S_ISDIR(status.st_mode) ? QStringLiteral("It is a directory")
+                                              : QStringLiteral("It is not a file of data (a device, pipe or socket)"));
+    }
+    if (!file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(handle);
+        return refuse(file.errorString());
+    }
+    return true;
+}
 
 constexpr int kLines = 4;
 constexpr int kLinesRead = 5;
@@ -130,14 +164,14 @@ bool WriteSavedReading(const QString &path, const SavedDetails &details, LineOrd
 
 std::optional<SavedDetails> ReadSavedReading(const QString &path, LineOrder order, QString *error)
 {
-    QFile file(path);
+    QFile file;
     const auto failed = [&file, error]() -> std::optional<SavedDetails> {
         if (error)
             *error = file.errorString();
         return std::nullopt;
     };
-    if (!file.open(QIODevice::ReadOnly))
-        return failed();
+    if (!OpenOrdinaryFile(file, path, error))
+        return std::nullopt;
     // The rest of an overlong line is skipped, but only so far: a file that
     // never ends a line ends the reading instead.
     constexpr qint64 kMaxSkippedBytes = 64 * kMaxSavedLineBytes;

@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -222,7 +224,8 @@ private slots:
         QTest::newRow("five lines") << u"five lines"_s << u"ANNA"_s;
         QTest::newRow("100 MB in one line") << u"huge"_s << QString(kMaxSavedLineBytes, u'A');
         QTest::newRow("binary") << u"binary"_s << u"?"_s; // any name, but no crash
-        QTest::newRow("endless") << u"endless"_s << QString();
+        QTest::newRow("a device without end") << u"endless"_s << u"-"_s;
+        QTest::newRow("a pipe nothing writes to") << u"pipe"_s << u"-"_s;
         QTest::newRow("a directory") << u"directory"_s << u"-"_s;
         QTest::newRow("no read permission") << u"unreadable"_s << u"?"_s; // root may still read it
     }
@@ -255,6 +258,8 @@ private slots:
             write(bytes);
         } else if (kind == u"endless"_s) {
             path = u"/dev/zero"_s;
+        } else if (kind == u"pipe"_s) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         } else if (kind == u"directory"_s) {
             QVERIFY(QDir().mkpath(path));
         } else if (kind == u"unreadable"_s) {
