@@ -453,7 +453,9 @@ QStringList LocalFiles(const QMimeData *data)
 {
     QStringList files;
     for (const QUrl &url : data->urls()) {
-        if (url.isLocalFile())
+        // A path holding a NUL ("rose.flo%00.flo") names to the system a
+        // file other than the one its end shows.
+        if (url.isLocalFile() && !url.toLocalFile().contains(QChar(u'\0')))
             files.append(url.toLocalFile());
     }
     return files;
