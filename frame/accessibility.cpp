@@ -370,9 +370,10 @@ public:
         const QString shown = box()->displayText();
         const QFontMetrics metrics = box()->fontMetrics();
         const QRect caret = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-        const int x = caret.x() + metrics.horizontalAdvance(shown.left(bounded(offset)))
+        const int at = bounded(offset);
+        const int x = caret.x() + metrics.horizontalAdvance(shown.left(at))
                       - metrics.horizontalAdvance(shown.left(box()->cursorPosition()));
-        const int width = offset < characterCount() ? metrics.horizontalAdvance(shown.at(offset)) : 1;
+        const int width = at < characterCount() ? metrics.horizontalAdvance(shown.at(at)) : 1;
         return {box()->mapToGlobal(QPoint(x, caret.y())), QSize(width, caret.height())};
     }
     int offsetAtPoint(const QPoint &point) const override
