@@ -3,12 +3,19 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QThread>
 #include <QTimer>
+
+#include <cstdio>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -32,10 +39,19 @@ std::optional<QStringList> FilesOf(const QByteArray &message)
     return files;
 }
 
+// Whether path names something that belongs to another user. Nothing
+// there is no one's.
+bool OthersAt(const QString &path)
+{
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && status.st_uid != ::getuid();
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString &folder)
-    : m_socketPath(QDir(folder).filePath(QStringLiteral("starbox.socket")))
+    : m_folder(folder)
+    , m_socketPath(QDir(folder).filePath(QStringLiteral("starbox.socket")))
     , m_lock(QDir(folder).filePath(QStringLiteral("starbox.lock")))
 {
     // Only a lock whose process is gone is stale: a long run keeps its lock.
@@ -44,7 +60,21 @@ SingleInstance::SingleInstance(const QString &folder)
 
 bool SingleInstance::tryAcquire()
 {
-    return m_lock.isLocked() || m_lock.tryLock(0);
+    return m_lock.isLocked() || (!m_folder.isEmpty() && m_lock.tryLock(0));
+}
+
+QString SingleInstance::fault() const
+{
+    if (m_folder.isEmpty())
+        return QStringLiteral("Starbox has no folder of your own for its lock: make sure that XDG_RUNTIME_DIR "
+                              "names your runtime folder.");
+    for (const QString &path : {m_lock.fileName(), m_socketPath}) {
+        if (OthersAt(path))
+            return QStringLiteral("%1 belongs to another user, so Starbox cannot tell whether it is running. "
+                                  "Ask your administrator to remove it.")
+                .arg(QDir::toNativeSeparators(path));
+    }
+    return {};
 }
 
 bool SingleInstance::listen()
@@ -56,8 +86,11 @@ bool SingleInstance::listen()
     // The lock is ours, so a socket still there was left by a Starbox that
     // ended without removing it.
     QLocalServer::removeServer(m_socketPath);
-    if (!m_server->listen(m_socketPath))
+    if (!m_server->listen(m_socketPath)) {
+        std::fprintf(stderr, "starbox: files cannot be handed over to this Starbox: %s\n",
+                     qPrintable(m_server->errorString()));
         return false;
+    }
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = m_server->nextPendingConnection())
             receive(socket);
@@ -94,6 +127,9 @@ void SingleInstance::receive(QLocalSocket *socket)
 
 bool SingleInstance::handOver(const QStringList &files) const
 {
+    // Not a byte to a socket that another user may have put there.
+    if (!fault().isEmpty())
+        return false;
     QByteArray message = kGreeting;
     for (const QString &file : files)
         message += file.toUtf8() + '\0';
@@ -118,6 +154,24 @@ bool SingleInstance::handOver(const QStringList &files) const
 
 QString SingleInstance::DefaultFolder()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return folder.isEmpty() ? QDir::tempPath() : folder;
+    // Qt gives no runtime folder where the one it would make in the
+    // temporary folder is another user's: the temporary folder, open to
+    // all, is never used.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        return runtime;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    return cache.isEmpty() ? QString() : OwnFolder(QDir(cache).filePath(QStringLiteral("starbox-instance")));
+}
+
+QString SingleInstance::OwnFolder(const QString &folder)
+{
+    QDir().mkpath(QFileInfo(folder).path());
+    const QByteArray name = QFile::encodeName(folder);
+    ::mkdir(name.constData(), 0700); // or there already, and looked at below
+    struct stat status {};
+    if (::lstat(name.constData(), &status) != 0 || !S_ISDIR(status.st_mode) || status.st_uid != ::getuid()
+        || (status.st_mode & 077) != 0)
+        return {};
+    return folder;
 }

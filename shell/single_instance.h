@@ -6,9 +6,12 @@
 // A lock file held for the whole run decides which Starbox runs; a lock
 // left behind by a process that no longer runs is taken over. The running
 // Starbox listens on a local socket beside the lock, in the user's runtime
-// folder (0700) and itself open to the user alone, so no other user can
-// reach it. A second Starbox started with files hands them over there and
-// ends.
+// folder (0700) or, without one, in a folder of the user's own that only
+// the user may enter, and the socket itself is open to the user alone, so
+// no other user can reach it. A second Starbox started with files hands
+// them over there, once it has made sure that the socket is the user's,
+// and ends. A lock or socket of another user's there is a fault, not a
+// Starbox running.
 //
 // What the socket takes, and nothing else:
 //   "starbox-open\n", then each file as an absolute path in UTF-8 ended by
@@ -36,6 +39,10 @@ public:
     // True when this process now holds the lock.
     bool tryAcquire();
 
+    // Why no Starbox can run or be reached here, if that is so: no folder
+    // of the user's own, or a lock or socket of another user's in it.
+    QString fault() const;
+
     // Held the lock: listens for files from later starts. Nothing arrives
     // before this. False when the socket cannot be made (files are then
     // not handed over; the lock still keeps a second Starbox out).
@@ -46,8 +53,14 @@ public:
     // listen yet: it is asked again for a moment.
     bool handOver(const QStringList &files) const;
 
-    // The user's runtime folder, or the temporary folder without one.
+    // The user's runtime folder, or without one the user's own
+    // "starbox-instance" folder in the cache (OwnFolder); empty when
+    // neither is.
     static QString DefaultFolder();
+
+    // folder, made if missing, when it is a folder (not a link) that
+    // belongs to the user and that no one else may enter; else empty.
+    static QString OwnFolder(const QString &folder);
 
     static constexpr qsizetype kMaxHandOverBytes = 1 << 20;
     static constexpr int kHandOverTimeoutMs = 5000;
@@ -59,6 +72,7 @@ signals:
 private:
     void receive(QLocalSocket *socket);
 
+    QString m_folder;
     QString m_socketPath;
     QLockFile m_lock;
     QLocalServer *m_server = nullptr;

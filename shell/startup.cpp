@@ -71,6 +71,11 @@ int RunStarbox(const CommandLine &line)
     ConfigureApplication();
 
     SingleInstance instance;
+    if (const QString fault = instance.fault(); !fault.isEmpty()) {
+        ShowMessage(nullptr, fault, MessageIcon::Stop);
+        EndProgram();
+        return 1;
+    }
     if (!instance.tryAcquire()) {
         if (!line.files.isEmpty() && instance.handOver(line.files))
             return 0;

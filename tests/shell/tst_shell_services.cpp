@@ -14,11 +14,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocalServer>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -223,6 +225,67 @@ private slots:
         QVERIFY(QFile::exists(lock));
         SingleInstance next(folder.path());
         QVERIFY(next.tryAcquire());
+    }
+
+    // The folder for the lock and the socket is the user's alone.
+    void ownFolder_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("made anew") << u"missing"_s << true;
+        QTest::newRow("the user's, closed to others") << u"closed"_s << true;
+        QTest::newRow("open to others") << u"open"_s << false;
+        QTest::newRow("a link to a folder") << u"link"_s << false;
+        QTest::newRow("a file") << u"file"_s << false;
+    }
+    void ownFolder()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, taken);
+        QTemporaryDir base;
+        const QString folder = base.filePath(u"instance"_s);
+        const QByteArray name = QFile::encodeName(folder);
+        if (kind == u"closed"_s || kind == u"open"_s)
+            QCOMPARE(::mkdir(name.constData(), kind == u"open"_s ? 0755 : 0700), 0);
+        if (kind == u"link"_s) {
+            QVERIFY(QDir().mkdir(base.filePath(u"elsewhere"_s)));
+            QVERIFY(QFile::link(base.filePath(u"elsewhere"_s), folder));
+        }
+        if (kind == u"file"_s) {
+            QFile file(folder);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(SingleInstance::OwnFolder(folder), taken ? folder : QString());
+        if (taken)
+            QCOMPARE(QFileInfo(folder).permissions() & 0x0077, QFileDevice::Permissions());
+    }
+
+    // Another user's lock or socket is a fault, and not a byte goes to the
+    // socket.
+    void othersFilesAreAFault_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("another user's lock") << u"starbox.lock"_s;
+        QTest::newRow("another user's socket") << u"starbox.socket"_s;
+    }
+    void othersFilesAreAFault()
+    {
+        QFETCH(QString, file);
+        if (::getuid() != 0)
+            QSKIP("only root can give a file to another user");
+        QTemporaryDir folder;
+        QLocalServer stranger;
+        QVERIFY(stranger.listen(folder.filePath(u"starbox.socket"_s)));
+        if (file == u"starbox.lock"_s) {
+            QFile lock(folder.filePath(file));
+            QVERIFY(lock.open(QIODevice::WriteOnly));
+            lock.write("garbage");
+        }
+        QCOMPARE(::chown(QFile::encodeName(folder.filePath(file)).constData(), 65534, 65534), 0);
+        const SingleInstance instance(folder.path());
+        QVERIFY(instance.fault().contains(folder.filePath(file)));
+        QVERIFY(!instance.handOver({u"/tmp/anna.tvl"_s}));
+        QVERIFY(!stranger.waitForNewConnection(200));
     }
 
 private:
