@@ -39,6 +39,14 @@ std::optional<QStringList> FilesOf(const QByteArray &message)
     return files;
 }
 
+QByteArray HandOverMessage(const QStringList &files)
+{
+    QByteArray message = kGreeting;
+    for (const QString &file : files)
+        message += file.toUtf8() + '\0';
+    return message + '\0';
+}
+
 // Whether path names something that belongs to another user. Nothing
 // there is no one's.
 bool OthersAt(const QString &path)
@@ -125,15 +133,17 @@ void SingleInstance::receive(QLocalSocket *socket)
     });
 }
 
+bool SingleInstance::HandOverTakes(const QStringList &files)
+{
+    return HandOverMessage(files).size() <= kMaxHandOverBytes;
+}
+
 bool SingleInstance::handOver(const QStringList &files) const
 {
     // Not a byte to a socket that another user may have put there.
     if (!fault().isEmpty())
         return false;
-    QByteArray message = kGreeting;
-    for (const QString &file : files)
-        message += file.toUtf8() + '\0';
-    message += '\0';
+    const QByteArray message = HandOverMessage(files);
 
     const QDeadlineTimer deadline(kHandOverTimeoutMs);
     while (!deadline.hasExpired()) {

@@ -48,6 +48,9 @@ public:
     // not handed over; the lock still keeps a second Starbox out).
     bool listen();
 
+    // Whether one hand-over takes all these files (kMaxHandOverBytes).
+    static bool HandOverTakes(const QStringList &files);
+
     // Not holding the lock: hands the files to the Starbox that holds it.
     // True when it took them. A Starbox that has only just started may not
     // listen yet: it is asked again for a moment.

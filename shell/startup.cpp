@@ -16,6 +16,8 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <cstdio>
+
 bool DisplayAvailable()
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
@@ -77,6 +79,12 @@ int RunStarbox(const CommandLine &line)
         return 1;
     }
     if (!instance.tryAcquire()) {
+        if (!SingleInstance::HandOverTakes(line.files)) {
+            std::fprintf(stderr, "starbox: too many files to hand over at once (%lld bytes of paths at most)\n",
+                         static_cast<long long>(SingleInstance::kMaxHandOverBytes));
+            EndProgram();
+            return kUsageError;
+        }
         if (!line.files.isEmpty() && instance.handOver(line.files))
             return 0;
         ShowMessage(nullptr, QStringLiteral("Application is already running"),

@@ -183,6 +183,12 @@ def main():
             expect(f"the first Starbox to show the Flower reading of {os.path.basename(file)!r}",
                    lambda: all(shows(accessibility, text) for text in ("Lucky Flower", sign))
                    and not shows(accessibility, "Travel Traits"))
+        # More paths than one hand-over takes: said, and nothing sent.
+        many = [os.path.join(readings, "x" * 200 + f"{i}.flo") for i in range(4500)]
+        second = subprocess.run([starbox, *many], env=session.env, capture_output=True, text=True, timeout=60)
+        checks.equal("a second starbox with over a megabyte of paths ends with status 2, in one line",
+                     (second.returncode, second.stderr.count("\n"), "too many files" in second.stderr),
+                     (2, 1, True))
         active = xprop(session.env, "-root", "_NET_ACTIVE_WINDOW").split()[-1]
         checks.equal("the main window is back in front and active",
                      (hidden(), int(active, 16)), (False, int(main_window, 16)))
