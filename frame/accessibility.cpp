@@ -880,8 +880,11 @@ void Announce(QWidget *window, const QString &text)
 #endif
 }
 
-void NameMadeList(QComboBox *list, const QString &field)
+void NameMadeList(QComboBox *list, const QString &caption)
 {
+    QString field = WithoutMnemonic(caption);
+    if (field.endsWith(QLatin1Char(':')))
+        field.chop(1);
     list->setAccessibleName(field);
     // Qt's interface for the list, made with the list, gives way to the
     // one for a named list.

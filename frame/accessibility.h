@@ -56,6 +56,7 @@ void PrepareForScreenReaders(QWidget *window);
 void Announce(QWidget *window, const QString &text);
 
 // Calls a pick-only list that Qt has made (in one of its own dialogs) by
-// its field, as Starbox's own date lists are called: a reader speaks the
+// the caption beside it ("Files of &type:" calls it "Files of type"), as
+// Starbox's own date lists are called by their fields: a reader speaks the
 // field and the entry, where Qt speaks the entry alone.
-void NameMadeList(QComboBox *list, const QString &field);
+void NameMadeList(QComboBox *list, const QString &caption);

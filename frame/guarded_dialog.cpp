@@ -50,4 +50,3 @@ GuardedDialogRun::~GuardedDialogRun()
     --g_running;
     RegainActiveWindow();
 }
-

@@ -30,7 +30,7 @@ std::optional<QString> ChooseFile(QWidget *parent, QFileDialog::AcceptMode mode,
     // the list, which a screen reader then speaks by its entry alone.
     auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
     if (auto *caption = dialog->findChild<QLabel *>(QStringLiteral("fileTypeLabel")); caption && types)
-        NameMadeList(types, caption->text().remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+        NameMadeList(types, caption->text());
     if (dialog.exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
     return dialog->selectedFiles().constFirst();
