@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/saved_reading.h"
 
+#include "core/file_names.h"
 #include "core/person.h"
 #include "core/line_encoding.h"
 
-#include <QDir>
 #include <QFile>
 #include <QList>
 #include <QSaveFile>
@@ -29,7 +29,7 @@ bool OpenOrdinaryFile(QFile &file, const QString &path, QString *error)
             *error = why;
         return false;
     };
-    const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int handle = ::open(FileNameBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (handle < 0)
         return refuse(QString::fromLocal8Bit(std::strerror(errno)));
     struct stat status {};
@@ -89,12 +89,17 @@ QString SaveFailedMessage()
     return QStringLiteral("The file could not be saved.");
 }
 
-QString ReadFailedMessage(const QString &path, const QString &reason)
+QString ReadFailedReason(const QString &reason)
 {
     QString because = reason;
     if (!because.isEmpty())
         because[0] = because[0].toUpper(); // "file to open is a directory"
-    return QStringLiteral("The file %1 could not be read.\n%2").arg(QDir::toNativeSeparators(path), because);
+    return because;
+}
+
+QString ReadFailedMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The file %1 could not be read.\n%2").arg(ShownPath(path), ReadFailedReason(reason));
 }
 
 SavedDetails SavedDetailsOf(const Person &details)

@@ -59,6 +59,8 @@ QString WrongFileMessage();          // "Please Check The File."
 QString SaveFailedMessage();         // shown when a save could not be completed
 // Shown when a chosen file cannot be read: names the file and the reason.
 QString ReadFailedMessage(const QString &path, const QString &reason);
+// The reason alone, as the message gives it: "It is a directory".
+QString ReadFailedReason(const QString &reason);
 
 // The file's bytes: four encoded lines in the kind's order, each with CR LF.
 QByteArray EncodeSavedReading(const SavedDetails &details, LineOrder order);

@@ -3,6 +3,7 @@
 // comes back as it was stored, outside the key rule, and a file that cannot
 // be read says so once and leaves the entries as they were.
 
+#include "core/file_names.h"
 #include "frame/program_window.h"
 #include "helpers/file_dialogs.h"
 #include "helpers/program_driver.h"
@@ -242,7 +243,7 @@ private slots:
         const SeenMessage &message = messages.first();
         QCOMPARE(message.title, u"Starbox"_s);
         QCOMPARE(message.icon, QMessageBox::Critical);
-        QVERIFY2(message.text.startsWith(u"The file "_s + path + u" could not be read.\n"_s), qPrintable(message.text));
+        QVERIFY2(message.text.startsWith(u"The file "_s + ShownPath(path) + u" could not be read.\n"_s), qPrintable(message.text));
         QVERIFY2(message.text.contains(reason, Qt::CaseInsensitive), qPrintable(message.text));
         // Nothing changed, nothing proceeded.
         QCOMPARE(driver.inInput<QLineEdit>("txtName")->text(), u"ROSE"_s);

@@ -2,6 +2,7 @@
 // The saved-reading file: its bytes, its line orders, and reading files
 // that are short, long, binary or endless.
 
+#include "core/file_names.h"
 #include "core/line_encoding.h"
 #include "core/person.h"
 #include "programs/financial/financial_reading.h"
@@ -16,7 +17,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -227,6 +230,7 @@ private slots:
         QTest::newRow("a device without end") << u"endless"_s << u"-"_s;
         QTest::newRow("a pipe nothing writes to") << u"pipe"_s << u"-"_s;
         QTest::newRow("a directory") << u"directory"_s << u"-"_s;
+        QTest::newRow("a name that is not UTF-8") << u"latin1"_s << u"ANNA"_s;
         QTest::newRow("no read permission") << u"unreadable"_s << u"?"_s; // root may still read it
     }
     void hostileFiles()
@@ -262,6 +266,16 @@ private slots:
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         } else if (kind == u"directory"_s) {
             QVERIFY(QDir().mkpath(path));
+        } else if (kind == u"latin1"_s) {
+            // The bytes a Latin-1 system gave "lat1-é.tvl"; opened by the
+            // name that carries them.
+            const QByteArray bytes = QFile::encodeName(m_dir.path()) + "/lat1-\xe9.tvl";
+            const QByteArray content = Lines({"ANNA"});
+            const int handle = ::open(bytes.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+            QVERIFY(handle >= 0);
+            QCOMPARE(::write(handle, content.constData(), content.size()), content.size());
+            ::close(handle);
+            path = FileNameFromBytes(bytes);
         } else if (kind == u"unreadable"_s) {
             write(Lines({"ANNA"}));
             QFile::setPermissions(path, QFileDevice::Permissions());
