@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/frmMDI.h"
 
+#include "core/file_names.h"
+#include "core/saved_reading.h"
 #include "frame/accessibility.h"
 #include "frame/clickable_label.h"
 #include "frame/enter_key.h"
@@ -398,45 +400,102 @@ ProgramWindow *frmMDI::OpenReadingProgram(int index)
 
 void frmMDI::openSavedFiles(const QStringList &paths)
 {
-    // Opened from the event loop: a message for one of them must not run
-    // inside a drop or inside the socket's reading.
+    // Opened from the event loop: a message must not run inside a drop or
+    // inside the socket's reading. Only the last files can matter, so no
+    // more than those wait, however many arrive.
     m_waitingFiles += paths;
+    if (const qsizetype excess = m_waitingFiles.size() - kMaxFilesTried; excess > 0) {
+        m_passedOverFiles += excess;
+        m_waitingFiles.remove(0, excess);
+    }
     QTimer::singleShot(0, this, &frmMDI::openWaitingFiles);
 }
 
+namespace {
+
+// A file from outside that could not be opened, and why.
+struct Refusal
+{
+    QString path;
+    QString message; // as a message of its own
+    QString reason;  // as a line of a list that names the file
+};
+
+QString BatchMessage(const QString &opened, qsizetype passedOver, qsizetype tried,
+                     const QList<Refusal> &refusals)
+{
+    if (passedOver == 0 && refusals.size() == 1)
+        return refusals.first().message;
+    QStringList parts;
+    if (passedOver > 0 && !opened.isEmpty()) {
+        const QString files =
+            passedOver == 1 ? QStringLiteral("the file") : QStringLiteral("%1 files").arg(passedOver);
+        parts.append(QStringLiteral("Starbox shows one reading at a time. It opened %1 and passed over "
+                                    "%2 given before it.")
+                         .arg(ShownPath(opened), files));
+    } else if (passedOver > 0) {
+        parts.append(QStringLiteral("None of the last %1 files given could be opened, so Starbox passed over "
+                                    "the %2 before them.")
+                         .arg(tried)
+                         .arg(passedOver));
+    }
+    if (!refusals.isEmpty()) {
+        constexpr qsizetype kListed = 5;
+        QStringList lines{QStringLiteral("These files could not be opened:")};
+        for (const Refusal &refusal : refusals.first(std::min(kListed, refusals.size())))
+            lines.append(QStringLiteral("%1: %2").arg(ShownPath(refusal.path), refusal.reason));
+        if (refusals.size() > kListed)
+            lines.append(QStringLiteral("and %1 more.").arg(refusals.size() - kListed));
+        parts.append(lines.join(QLatin1Char('\n')));
+    }
+    return parts.join(QStringLiteral("\n\n"));
+}
+
+} // namespace
+
 void frmMDI::openWaitingFiles()
 {
-    if (m_openingFiles)
-        return; // the loop below takes them in turn
+    if (m_waitingFiles.isEmpty())
+        return;
     if (QApplication::activeModalWidget() || !m_ownControlsEnabled) {
         QTimer::singleShot(250, this, &frmMDI::openWaitingFiles);
         return;
     }
-    m_openingFiles = true;
-    while (!m_waitingFiles.isEmpty())
-        openSavedFile(m_waitingFiles.takeFirst());
-    m_openingFiles = false;
-}
-
-void frmMDI::openSavedFile(const QString &path)
-{
-    const ReadingProgramEntry *program = ProgramForSavedFile(path);
-    if (!program) {
-        ShowMessage(this, WrongFileMessage(), MessageIcon::Stop);
-        return;
+    // One program shows at a time, so the files are tried from the last
+    // one given, and the first that reads is opened; those before it are
+    // passed over unread. What went wrong is told once, for them all.
+    const QStringList batch = std::exchange(m_waitingFiles, {});
+    qsizetype passedOver = std::exchange(m_passedOverFiles, 0);
+    QList<Refusal> refusals;
+    QString opened;
+    for (qsizetype i = batch.size() - 1; i >= 0; --i) {
+        const QString &path = batch.at(i);
+        const ReadingProgramEntry *program = ProgramForSavedFile(path);
+        if (!program) {
+            refusals.prepend({path, WrongFileMessage(), WrongFileMessage()});
+            continue;
+        }
+        if (!program->offered()) {
+            const QString which =
+                QStringLiteral("a saved %1 reading, which this Starbox does not open.").arg(program->name);
+            refusals.prepend({path, QStringLiteral("%1 is %2").arg(ShownPath(path), which), which});
+            continue;
+        }
+        QString error;
+        const std::optional<SavedDetails> lines = ReadSavedReading(path, program->savedFiles->order, &error);
+        if (!lines) {
+            refusals.prepend({path, ReadFailedMessage(path, error), ReadFailedReason(error)});
+            continue;
+        }
+        if (auto *input = qobject_cast<InputWindow *>(OpenReadingProgram(program->button)))
+            input->showSaved(SavedPerson(*lines));
+        opened = path;
+        passedOver += i;
+        break;
     }
-    if (!program->offered()) {
-        ShowMessage(this,
-                    QStringLiteral("%1 is a saved %2 reading, which this Starbox does not open.")
-                        .arg(QDir::toNativeSeparators(path), program->name),
-                    MessageIcon::Stop);
-        return;
-    }
-    const std::optional<Person> person = ReadSavedReadingFile(this, *program->savedFiles, path);
-    if (!person)
-        return;
-    if (auto *input = qobject_cast<InputWindow *>(OpenReadingProgram(program->button)))
-        input->showSaved(*person);
+    if (passedOver > 0 || !refusals.isEmpty())
+        ShowMessage(this, BatchMessage(opened, passedOver, batch.size(), refusals),
+                    refusals.isEmpty() ? MessageIcon::Information : MessageIcon::Stop);
 }
 
 void frmMDI::bringToFront()
@@ -453,10 +512,14 @@ QStringList LocalFiles(const QMimeData *data)
 {
     QStringList files;
     for (const QUrl &url : data->urls()) {
-        // A path holding a NUL ("rose.flo%00.flo") names to the system a
-        // file other than the one its end shows.
-        if (url.isLocalFile() && !url.toLocalFile().contains(QChar(u'\0')))
-            files.append(url.toLocalFile());
+        if (!url.isLocalFile() || !url.host().isEmpty())
+            continue;
+        // The name's bytes, UTF-8 or not. A path holding a NUL
+        // ("rose.flo%00.flo") names to the system a file other than the
+        // one its end shows.
+        const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        if (!path.contains('\0'))
+            files.append(FileNameFromBytes(path));
     }
     return files;
 }

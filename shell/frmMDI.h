@@ -41,12 +41,15 @@ public:
 
     static QString BannerText();
 
-    // Opens saved readings from outside (the command line, a later start, a
-    // drop) one after another, each in its program as that program's Open
-    // does; the last one read stays on screen. A file that is no saved
-    // reading, or cannot be read, gets Open's message and opens nothing; a
-    // file of a program the selector does not offer is refused, named in a
-    // message. While a dialog or a report is open they wait for it.
+    static constexpr qsizetype kMaxFilesTried = 32;
+
+    // Opens a saved reading from outside (the command line, a later start,
+    // a drop) in its program as that program's Open does. Only one program
+    // shows at a time, so of the files given together only the last that
+    // reads is opened, and of many only the last kMaxFilesTried are tried.
+    // One message tells of the files passed over and of those refused: no
+    // saved reading, unreadable, or of a program the selector does not
+    // offer. While a dialog or a report is open they wait for it.
     void openSavedFiles(const QStringList &paths);
     // Shows the window, unminimised, above the others and active.
     void bringToFront();
@@ -71,7 +74,6 @@ private:
     QWidget *createSelectorArea();
     QWidget *createBottomStrip();
     void openWaitingFiles();
-    void openSavedFile(const QString &path);
 
     QMdiArea *m_area = nullptr;
     QWidget *m_picMain = nullptr;
@@ -81,6 +83,6 @@ private:
     int m_lastProgram = -1;        // the program opened last, by index
     bool m_ownControlsEnabled = true; // false while a report is open
     QStringList m_waitingFiles;    // saved readings to open, in order
-    bool m_openingFiles = false;
+    qsizetype m_passedOverFiles = 0; // given before the last kMaxFilesTried
     bool m_openingProgram = false; // closing one program to open another
 };

@@ -10,6 +10,7 @@
 #include "programs/food/food_program.h"
 #include "programs/gift/gift_program.h"
 #include "programs/travel/travel_program.h"
+#include "core/file_names.h"
 #include "core/saved_reading.h"
 #include "shell/frmMDI.h"
 #include "shell/reading_programs.h"
@@ -324,8 +325,9 @@ private slots:
         QTest::addColumn<QStringList>("messages"); // each contains this
         const QString travel = TravelProgram().displayWindow;
         const QString flower = FlowerProgram().displayWindow;
-        QTest::newRow("two files: the last stays") << QStringList{u"anna.tvl"_s, u"rose.flo"_s} << flower
-                                                   << u"ROSE"_s << QStringList();
+        QTest::newRow("two files: the last stays")
+            << QStringList{u"anna.tvl"_s, u"rose.flo"_s} << flower << u"ROSE"_s
+            << QStringList{u"opened \u2068"_s + m_files.path() + u"/rose.flo\u2069 and passed over the file given"_s};
         QTest::newRow("capitals refused as Open refuses them")
             << QStringList{u"ANNA.TVL"_s} << QString() << QString() << QStringList{WrongFileMessage()};
         QTest::newRow("no saved reading") << QStringList{u"notes.txt"_s} << QString() << QString()
@@ -334,12 +336,26 @@ private slots:
             << QStringList{u"cash.zod"_s} << QString() << QString()
             << QStringList{u"is a saved Financial Astrology reading, which this Starbox does not open."_s};
         QTest::newRow("a folder") << QStringList{u"folder.flo"_s} << QString() << QString()
-                                  << QStringList{u"folder.flo could not be read."_s};
+                                  << QStringList{u"folder.flo\u2069 could not be read."_s};
         QTest::newRow("a missing file") << QStringList{u"gone.tvl"_s} << QString() << QString()
-                                        << QStringList{u"gone.tvl could not be read."_s};
-        QTest::newRow("a refused file, then a good one")
-            << QStringList{u"cash.zod"_s, u"anna.tvl"_s} << travel << u"ANNA"_s
-            << QStringList{u"cash.zod is a saved"_s};
+                                        << QStringList{u"gone.tvl\u2069 could not be read."_s};
+        QTest::newRow("refusals after the good one, told together")
+            << QStringList{u"anna.tvl"_s, u"cash.zod"_s, u"notes.txt"_s} << travel << u"ANNA"_s
+            << QStringList{u"could not be opened:\n\u2068"_s + m_files.path()
+                           + u"/cash.zod\u2069: a saved Financial Astrology reading, which this Starbox does not "
+                             "open.\n\u2068"_s
+                           + m_files.path() + u"/notes.txt\u2069: Please Check The File."_s};
+        QTest::newRow("many: only the last are tried")
+            << QStringList{u"anna.tvl"_s} + QStringList(frmMDI::kMaxFilesTried + 7, u"gone.tvl"_s) << QString()
+            << QString()
+            << QStringList{u"None of the last 32 files given could be opened, so Starbox passed over the 8 before "
+                           "them.\n\nThese files could not be opened:\n"_s};
+        QTest::newRow("a long name shortened in the middle")
+            << QStringList{QString(300, u'x') + u".tvl"_s} << QString() << QString()
+            << QStringList{u"\u2026"_s + QString(kShownPathLength / 2 - 4, u'x') + u".tvl\u2069 could not be read."_s};
+        QTest::newRow("a name that would turn the message round")
+            << QStringList{u"\u202egpn.tvl"_s} << QString() << QString()
+            << QStringList{u"/\ufffdgpn.tvl\u2069 could not be read."_s};
     }
     void savedFilesFromOutside()
     {
