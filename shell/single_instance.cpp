@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/single_instance.h"
 
+#include "core/file_names.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -8,7 +10,6 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
-#include <QStringDecoder>
 #include <QThread>
 #include <QTimer>
 
@@ -23,29 +24,33 @@ const QByteArray kGreeting = QByteArrayLiteral("starbox-open\n");
 const QByteArray kEnd = QByteArrayLiteral("\0\0"); // the last path's NUL, then the empty one
 const QByteArray kAnswer = QByteArrayLiteral("ok\n");
 
-// The files of a whole message (the greeting, and paths up to kEnd);
-// nothing when one of them is empty, not UTF-8 or not absolute.
-std::optional<QStringList> FilesOf(const QByteArray &message)
+} // namespace
+
+SingleInstance::HandOver SingleInstance::ReadHandOver(const QByteArray &received)
 {
-    const QByteArray paths = message.sliced(kGreeting.size(), message.size() - kGreeting.size() - kEnd.size());
+    if (received.size() > kMaxHandOverBytes || !kGreeting.startsWith(received.left(kGreeting.size())))
+        return {HandOver::Refused, {}};
+    if (received.size() < kGreeting.size() + kEnd.size() || !received.endsWith(kEnd))
+        return {HandOver::More, {}};
+    const QByteArray paths = received.sliced(kGreeting.size(), received.size() - kGreeting.size() - kEnd.size());
     QStringList files;
     for (const QByteArray &entry : paths.split('\0')) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString path = utf8(entry);
-        if (utf8.hasError() || !QDir::isAbsolutePath(path))
-            return std::nullopt;
-        files.append(path);
+        if (!entry.startsWith('/'))
+            return {HandOver::Refused, {}}; // empty or relative
+        files.append(FileNameFromBytes(entry));
     }
-    return files;
+    return {HandOver::Files, files};
 }
 
-QByteArray HandOverMessage(const QStringList &files)
+QByteArray SingleInstance::HandOverMessage(const QStringList &files)
 {
     QByteArray message = kGreeting;
     for (const QString &file : files)
-        message += file.toUtf8() + '\0';
+        message += FileNameBytes(file) + '\0';
     return message + '\0';
 }
+
+namespace {
 
 // Whether path names something that belongs to another user. Nothing
 // there is no one's.
@@ -80,7 +85,7 @@ QString SingleInstance::fault() const
         if (OthersAt(path))
             return QStringLiteral("%1 belongs to another user, so Starbox cannot tell whether it is running. "
                                   "Ask your administrator to remove it.")
-                .arg(QDir::toNativeSeparators(path));
+                .arg(ShownPath(path));
     }
     return {};
 }
@@ -91,19 +96,44 @@ bool SingleInstance::listen()
         return m_server->isListening();
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(m_server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+            // The newest are kept: a sender that has something to say says
+            // it within milliseconds, so a crowd of idle connections never
+            // keeps it out, nor uses up the open files.
+            while (m_connections.size() >= kMaxConnections) {
+                QLocalSocket *oldest = m_connections.takeFirst();
+                oldest->abort();
+                oldest->deleteLater();
+            }
+            m_connections.append(socket);
+            connect(socket, &QObject::destroyed, this, [this, socket] { m_connections.removeOne(socket); });
+            receive(socket);
+        }
+    });
+    // Qt closes a server that fails to take a connection (with every file
+    // open, say) and never opens it again: it is looked after here.
+    auto *watch = new QTimer(this);
+    connect(watch, &QTimer::timeout, this, [this] {
+        if (!m_server->isListening())
+            startListening();
+    });
+    watch->start(kListenCheckMs);
+    return startListening();
+}
+
+bool SingleInstance::startListening()
+{
     // The lock is ours, so a socket still there was left by a Starbox that
-    // ended without removing it.
+    // ended without removing it, or by a server Qt closed.
     QLocalServer::removeServer(m_socketPath);
-    if (!m_server->listen(m_socketPath)) {
+    if (m_server->listen(m_socketPath))
+        return true;
+    if (!m_listenFailureSaid)
         std::fprintf(stderr, "starbox: files cannot be handed over to this Starbox: %s\n",
                      qPrintable(m_server->errorString()));
-        return false;
-    }
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *socket = m_server->nextPendingConnection())
-            receive(socket);
-    });
-    return true;
+    m_listenFailureSaid = true;
+    return false;
 }
 
 void SingleInstance::receive(QLocalSocket *socket)
@@ -119,17 +149,15 @@ void SingleInstance::receive(QLocalSocket *socket)
     connect(socket, &QObject::destroyed, this, [message] { delete message; });
     connect(socket, &QLocalSocket::readyRead, this, [this, socket, message, drop] {
         message->append(socket->readAll());
-        if (message->size() > kMaxHandOverBytes || !kGreeting.startsWith(message->left(kGreeting.size())))
-            return drop();
-        if (message->size() < kGreeting.size() + kEnd.size() || !message->endsWith(kEnd))
-            return; // more to come
-        const std::optional<QStringList> files = FilesOf(*message);
-        if (!files)
+        const HandOver handOver = ReadHandOver(*message);
+        if (handOver.state == HandOver::More)
+            return;
+        if (handOver.state == HandOver::Refused)
             return drop();
         socket->write(kAnswer);
         socket->flush();
         socket->disconnectFromServer();
-        emit filesArrived(*files);
+        emit filesArrived(handOver.files);
     });
 }
 

@@ -14,12 +14,12 @@
 // Starbox running.
 //
 // What the socket takes, and nothing else:
-//   "starbox-open\n", then each file as an absolute path in UTF-8 ended by
-//   a NUL byte, then one more NUL; at most kMaxHandOverBytes in all.
+//   "starbox-open\n", then each file as an absolute path, the bytes of its
+//   name as the system has them (FileNameBytes), ended by a NUL byte, then
+//   one more NUL; at most kMaxHandOverBytes in all.
 // It answers "ok\n" and reports the files. Anything else (a wrong start, a
-// relative path, text that is not UTF-8, too much, or a message not
-// finished within kHandOverTimeoutMs) is dropped unanswered and the
-// connection closed.
+// relative path, too much, or a message not finished within
+// kHandOverTimeoutMs) is dropped unanswered and the connection closed.
 
 #include <QLockFile>
 #include <QObject>
@@ -44,8 +44,11 @@ public:
     QString fault() const;
 
     // Held the lock: listens for files from later starts. Nothing arrives
-    // before this. False when the socket cannot be made (files are then
-    // not handed over; the lock still keeps a second Starbox out).
+    // before this. False when the socket cannot be made (said once on
+    // standard error; files are not handed over until it can be, and the
+    // lock still keeps a second Starbox out). A server that stops is made
+    // again within kListenCheckMs; at most kMaxConnections are open at
+    // once, the oldest closed for a new one.
     bool listen();
 
     // Whether one hand-over takes all these files (kMaxHandOverBytes).
@@ -65,18 +68,34 @@ public:
     // belongs to the user and that no one else may enter; else empty.
     static QString OwnFolder(const QString &folder);
 
+    // What the bytes received so far on one connection are: a message
+    // still coming, one refused, or a whole one and its files.
+    struct HandOver
+    {
+        enum State { More, Refused, Files } state;
+        QStringList files;
+    };
+    static HandOver ReadHandOver(const QByteArray &received);
+    // The message that hands the files over.
+    static QByteArray HandOverMessage(const QStringList &files);
+
     static constexpr qsizetype kMaxHandOverBytes = 1 << 20;
     static constexpr int kHandOverTimeoutMs = 5000;
+    static constexpr qsizetype kMaxConnections = 16;
+    static constexpr int kListenCheckMs = 1000;
 
 signals:
     // Files handed over by a later start, in the order given.
     void filesArrived(const QStringList &files);
 
 private:
+    bool startListening();
     void receive(QLocalSocket *socket);
 
     QString m_folder;
     QString m_socketPath;
     QLockFile m_lock;
     QLocalServer *m_server = nullptr;
+    QList<QLocalSocket *> m_connections; // open, the oldest first
+    bool m_listenFailureSaid = false;
 };
