@@ -96,6 +96,7 @@ CommandLine ReadCommandLine(const QStringList &arguments)
         line.text = QStringLiteral("starbox: --screenshot needs a file name. Try starbox --help.");
         return line;
     }
+    line.platform = parser.value(QStringLiteral("platform"));
     for (const QString &file : parser.positionalArguments())
         line.files.append(QDir::cleanPath(QDir::current().absoluteFilePath(file)));
     return line;

@@ -23,6 +23,7 @@ struct CommandLine
     QString text;       // the version, or the error; for help, CommandLineHelp()
     QString screenshot; // --screenshot FILE: a picture of the main window, then end
     QStringList files;  // saved readings to open, as absolute paths
+    QString platform;   // -platform NAME, as the toolkit takes it; empty without
 };
 
 // The status of a run refused for its command line.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/file_names.h"
 #include "shell/command_line.h"
 #include "shell/startup.h"
 
@@ -11,9 +12,10 @@ int main(int argc, char *argv[])
     // The command line is read before the toolkit reaches for a display:
     // help, the version and a mistake need none.
     NameApplication();
+    // Every byte of a file name is kept, UTF-8 or not.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(FileNameFromBytes(argv[i]));
     const CommandLine line = ReadCommandLine(arguments);
     switch (line.action) {
     case CommandLine::Action::Help: {
@@ -30,7 +32,11 @@ int main(int argc, char *argv[])
     case CommandLine::Action::Run:
         break;
     }
-    if (!DisplayAvailable()) {
+    if (const QString missing = MissingPlatformMessage(line.platform); !missing.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(missing));
+        return 1;
+    }
+    if (!DisplayAvailable(line.platform)) {
         std::fprintf(stderr, "%s\n", qPrintable(NoDisplayMessage()));
         return 1;
     }

@@ -13,18 +13,66 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPluginLoader>
 #include <QIcon>
 #include <QTimer>
 
 #include <cstdio>
 
-bool DisplayAvailable()
+namespace {
+
+// The platform asked for: the command line's, else the environment's.
+QStringList PlatformNames(const QString &platform)
 {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland"))
-        return true; // offscreen, vnc and the like need no desktop
-    return !qEnvironmentVariableIsEmpty("DISPLAY")
-           || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const QString asked = platform.isEmpty() ? qEnvironmentVariable("QT_QPA_PLATFORM") : platform;
+    QStringList names;
+    for (const QString &entry : asked.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        names.append(entry.section(QLatin1Char(':'), 0, 0).trimmed().toLower()); // "xcb:option=value"
+    names.removeAll(QString());
+    return names;
+}
+
+} // namespace
+
+bool DisplayAvailable(const QString &platform)
+{
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const QStringList names = PlatformNames(platform);
+    if (names.isEmpty())
+        return x11 || wayland;
+    for (const QString &name : names) {
+        if (name == u"xcb" ? x11 : name.startsWith(u"wayland") ? wayland : true)
+            return true; // offscreen, vnc and the like need no desktop
+    }
+    return false;
+}
+
+QString MissingPlatformMessage(const QString &platform)
+{
+    const QStringList names = PlatformNames(platform);
+    if (names.isEmpty() || qEnvironmentVariableIsSet("QT_QPA_PLATFORM_PLUGIN_PATH"))
+        return {};
+    QStringList found;
+    for (const QString &folder : QCoreApplication::libraryPaths()) {
+        const QDir platforms(folder + QStringLiteral("/platforms"));
+        for (const QString &file : platforms.entryList(QDir::Files)) {
+            const QJsonObject meta = QPluginLoader(platforms.filePath(file)).metaData();
+            for (const QJsonValue &key : meta.value(u"MetaData").toObject().value(u"Keys").toArray())
+                found.append(key.toString().toLower());
+        }
+    }
+    for (const QString &name : names) {
+        if (found.isEmpty() || found.contains(name))
+            return {};
+    }
+    found.sort();
+    found.removeDuplicates();
+    return QStringLiteral("starbox: there is no display platform called \"%1\"; there are %2.")
+        .arg(names.join(u"\", \""), found.join(u", "));
 }
 
 QString NoDisplayMessage()

@@ -7,11 +7,16 @@
 
 struct CommandLine;
 
-// Whether a graphical desktop is there to show windows on. Checked before
-// the application object exists, so a missing display gives a message
-// instead of an abort inside the toolkit.
-bool DisplayAvailable();
+// Whether a graphical desktop is there to show windows on, for the
+// platform asked for on the command line ("-platform offscreen") or else
+// in QT_QPA_PLATFORM. Checked before the application object exists, so a
+// missing display gives a message instead of an abort inside the toolkit.
+bool DisplayAvailable(const QString &platform);
 QString NoDisplayMessage();
+// Likewise, a platform that the toolkit has no plugin for: the message,
+// one line, or nothing when one of the names asked for is there ("wayland;
+// xcb" asks for either) or when no plugin can be found to compare with.
+QString MissingPlatformMessage(const QString &platform);
 
 // The caption of the main window and of the About box, "Starbox v" and the
 // version: exactly what the window manager shows, as no application display

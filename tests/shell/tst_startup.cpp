@@ -17,18 +17,27 @@ class TestStartup : public QObject
 private slots:
     void displayDetection_data()
     {
+        QTest::addColumn<QString>("asked"); // -platform NAME
         QTest::addColumn<QByteArray>("platform");
         QTest::addColumn<QByteArray>("display");
         QTest::addColumn<QByteArray>("wayland");
         QTest::addColumn<bool>("available");
-        QTest::newRow("nothing") << QByteArray() << QByteArray() << QByteArray() << false;
-        QTest::newRow("X display") << QByteArray() << ":0"_ba << QByteArray() << true;
-        QTest::newRow("Wayland") << QByteArray() << QByteArray() << "wayland-0"_ba << true;
-        QTest::newRow("xcb asked, no display") << "xcb"_ba << QByteArray() << QByteArray() << false;
-        QTest::newRow("offscreen needs none") << "offscreen"_ba << QByteArray() << QByteArray() << true;
+        QTest::newRow("nothing") << QString() << QByteArray() << QByteArray() << QByteArray() << false;
+        QTest::newRow("X display") << QString() << QByteArray() << ":0"_ba << QByteArray() << true;
+        QTest::newRow("Wayland") << QString() << QByteArray() << QByteArray() << "wayland-0"_ba << true;
+        QTest::newRow("xcb asked, no display") << QString() << "xcb"_ba << QByteArray() << QByteArray() << false;
+        QTest::newRow("offscreen needs none") << QString() << "offscreen"_ba << QByteArray() << QByteArray() << true;
+        QTest::newRow("-platform offscreen needs none") << u"offscreen"_s << QByteArray() << QByteArray()
+                                                        << QByteArray() << true;
+        QTest::newRow("-platform before the variable") << u"xcb"_s << "offscreen"_ba << QByteArray()
+                                                       << QByteArray() << false;
+        QTest::newRow("Wayland asked, only X") << u"wayland"_s << QByteArray() << ":0"_ba << QByteArray() << false;
+        QTest::newRow("either, X there") << u"wayland;xcb:dpi=96"_s << QByteArray() << ":0"_ba << QByteArray()
+                                         << true;
     }
     void displayDetection()
     {
+        QFETCH(QString, asked);
         QFETCH(QByteArray, platform);
         QFETCH(QByteArray, display);
         QFETCH(QByteArray, wayland);
@@ -44,7 +53,7 @@ private slots:
         set("QT_QPA_PLATFORM", platform);
         set("DISPLAY", display);
         set("WAYLAND_DISPLAY", wayland);
-        const bool result = DisplayAvailable();
+        const bool result = DisplayAvailable(asked);
         set("QT_QPA_PLATFORM", saved[0]);
         set("DISPLAY", saved[1]);
         set("WAYLAND_DISPLAY", saved[2]);
@@ -67,6 +76,9 @@ private slots:
                                         << u"starbox: Unknown option 'colour'. Try starbox --help.\n"_s;
         QTest::newRow("--screenshot without its file") << QStringList{u"--screenshot"_s} << kUsageError
                                                        << QString() << u"Missing value after '--screenshot'"_s;
+        QTest::newRow("a platform that is not there")
+            << QStringList{u"-platform"_s, u"nosuch"_s} << 1 << QString()
+            << u"starbox: there is no display platform called \"nosuch\"; there are "_s;
         QTest::newRow("a run needs a display") << QStringList{u"anna.tvl"_s} << 1 << QString()
                                                << u"no display was found"_s;
     }
@@ -100,26 +112,29 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("screenshot");
+        QTest::addColumn<QString>("platform");
         const QString here = QDir::currentPath();
         QTest::newRow("two files, one relative")
             << QStringList{u"sub/../anna.tvl"_s, u"/tmp/rose.flo"_s}
-            << QStringList{here + u"/anna.tvl"_s, u"/tmp/rose.flo"_s} << QString();
+            << QStringList{here + u"/anna.tvl"_s, u"/tmp/rose.flo"_s} << QString() << QString();
         QTest::newRow("Qt's options and their values are no files")
             << QStringList{u"-platform"_s, u"offscreen"_s, u"-style=fusion"_s, u"-reverse"_s, u"/tmp/a.tvl"_s}
-            << QStringList{u"/tmp/a.tvl"_s} << QString();
+            << QStringList{u"/tmp/a.tvl"_s} << QString() << u"offscreen"_s;
         QTest::newRow("--screenshot and a file")
             << QStringList{u"--screenshot"_s, u"/tmp/main.png"_s, u"/tmp/a.flo"_s}
-            << QStringList{u"/tmp/a.flo"_s} << u"/tmp/main.png"_s;
+            << QStringList{u"/tmp/a.flo"_s} << u"/tmp/main.png"_s << QString();
     }
     void commandLineOfARun()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, files);
         QFETCH(QString, screenshot);
+        QFETCH(QString, platform);
         const CommandLine line = ReadCommandLine(QStringList{u"starbox"_s} + arguments);
         QCOMPARE(int(line.action), int(CommandLine::Action::Run));
         QCOMPARE(line.files, files);
         QCOMPARE(line.screenshot, screenshot);
+        QCOMPARE(line.platform, platform);
     }
 };
 
