@@ -16,9 +16,15 @@ asks the desktop's own tools, as a GNOME file manager would:
 Then, with that Starbox running, real processes hand files over:
   - malformed messages on its socket are ignored and it goes on;
   - a user other than its own cannot reach the socket (run as root only);
+  - a stranger's lock and socket in the runtime folder are a fault told to
+    the user, and the stranger is sent nothing (run as root only);
   - a second `starbox FILE` makes it show the reading and come back to the
     front from minimised, and ends at once with status 0 and no window of
-    its own.
+    its own; a name that is not UTF-8 opens too;
+  - a FIFO and 500 paths at once are answered within a second, with one
+    message, and memory comes back;
+  - after a flood of connections under a low open-files limit, a later
+    start still hands its file over.
 
   desktop_files.py --cmake CMAKE --build BUILD_DIR
 """
@@ -27,11 +33,13 @@ import argparse
 import os
 import signal
 import socket
+import resource
 import subprocess
 import sys
+import time
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
-from desktop_session import Failure, Session, ended, expect, need, need_atspi, run
+from desktop_session import Failure, Session, ended, expect, need, need_atspi, run, wait_for
 from desktop_identity import Accessibility, Checks, x11_windows, xprop
 
 TRAVEL = "application/x-starbox-travel"
@@ -87,6 +95,23 @@ def send(path, message):
         return answer
 
 
+def rss_mb(pid):
+    with open(f"/proc/{pid}/status") as status:
+        return next(int(line.split()[1]) for line in status if line.startswith("VmRSS:")) // 1024
+
+
+def message_answers(session, accessibility, checks, what, text):
+    """The message a refused hand-over leaves: on screen within a second of
+    the hand-over, saying text, and closed with Return."""
+    start = time.monotonic()
+    messages = lambda: [window for window, names in x11_windows(session.env).items() if names["transient"]]
+    shown = wait_for(messages, 5)
+    checks.equal(f"{what}: a message within a second", bool(shown) and time.monotonic() - start < 1.0, True)
+    checks.equal(f"{what}: the message says {text!r}", bool(wait_for(lambda: shows(accessibility, text), 5)), True)
+    subprocess.run(["xdotool", "key", "Return"], env=session.env, check=True)
+    expect(f"{what}: the message to close", lambda: not messages())
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--cmake", required=True)
@@ -124,6 +149,10 @@ def main():
         rose = saved_reading(os.path.join(readings, "rose.flo"), ["ROSE", "9", "March", "1984"])
         capitals = saved_reading(os.path.join(readings, "ANNA.TVL"), ["ANNA", "March", "7", "1980"])
         odd = saved_reading(os.path.join(readings, "an na\nü.flo"), ["IRIS", "15", "July", "1990"])
+        # A name from a Latin-1 system: not UTF-8.
+        latin1 = saved_reading(os.path.join(readings.encode(), b"lat1-\xe9.flo"), ["LENA", "2", "May", "1991"])
+        fifo = os.path.join(readings, "pipe.tvl")
+        os.mkfifo(fifo)
 
         for file, expected in ((anna, TRAVEL), (rose, FLOWER)):
             checks.equal(f"xdg-mime query filetype {os.path.basename(file)}",
@@ -150,7 +179,6 @@ def main():
         malformed = {
             "a stranger's greeting": b"hello\n" + rose.encode() + b"\0\0",
             "a relative path": b"starbox-open\nrose.flo\0\0",
-            "a path that is not UTF-8": b"starbox-open\n" + readings.encode() + b"/\xff.flo\0\0",
             "an empty file name": b"starbox-open\n\0\0",
             "more than a megabyte": b"starbox-open\n/" + b"a" * (1 << 20) + b".flo\0\0",
             "half a message": b"starbox-open\n" + rose.encode(),
@@ -167,6 +195,32 @@ def main():
                 capture_output=True, text=True, timeout=60)
             checks.equal("another user cannot connect to the socket",
                          other.returncode != 0 and "PermissionError" in other.stderr, True)
+            # A stranger's lock and listening socket in the folder given as
+            # the runtime folder: a fault said to the user, and not a byte
+            # sent to the stranger.
+            stranger = session.path("stranger")
+            os.mkdir(stranger, 0o700)
+            with socket.socket(socket.AF_UNIX) as listener:
+                listener.bind(os.path.join(stranger, "starbox.socket"))
+                listener.listen()
+                listener.setblocking(False)
+                with open(os.path.join(stranger, "starbox.lock"), "w") as lock:
+                    lock.write("garbage")
+                for name in ("starbox.socket", "starbox.lock"):
+                    os.chown(os.path.join(stranger, name), 65534, 65534)
+                refused = subprocess.Popen([starbox, rose], env=dict(session.env, XDG_RUNTIME_DIR=stranger),
+                                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                said = Accessibility(session, refused.pid)
+                checks.equal("a stranger's lock is a fault said to the user",
+                             bool(wait_for(lambda: shows(said, "belongs to another user"), 10)), True)
+                subprocess.run(["xdotool", "key", "Return"], env=session.env, check=True)
+                checks.equal("and that Starbox ends with status 1", refused.wait(20), 1)
+                try:
+                    listener.accept()
+                    reached = True
+                except BlockingIOError:
+                    reached = False
+                checks.equal("the stranger's socket was not reached", reached, False)
         else:
             print("not root: the check that another user cannot connect was skipped")
 
@@ -175,7 +229,7 @@ def main():
         subprocess.run(["xdotool", "windowminimize", str(int(main_window, 16))], env=session.env, check=True)
         hidden = lambda: "_NET_WM_STATE_HIDDEN" in xprop(session.env, "-id", main_window, "_NET_WM_STATE")
         expect("the main window to be minimised", hidden)
-        for file, sign in ((rose, "Pisces"), (odd, "Cancer")):
+        for file, sign in ((rose, "Pisces"), (odd, "Cancer"), (latin1, "Taurus")):
             second = subprocess.run([starbox, file], env=session.env, capture_output=True, text=True,
                                     timeout=60)
             checks.equal(f"a second starbox {os.path.basename(file)!r} ends with status 0, saying nothing",
@@ -183,6 +237,62 @@ def main():
             expect(f"the first Starbox to show the Flower reading of {os.path.basename(file)!r}",
                    lambda: all(shows(accessibility, text) for text in ("Lucky Flower", sign))
                    and not shows(accessibility, "Travel Traits"))
+        # Hand-overs that once froze Starbox: each is answered at once.
+        before = rss_mb(pid)
+        missing = [os.path.join(readings, f"gone{i}.flo") for i in range(499)]
+        hostile = (
+            ("a FIFO handed over by a second starbox", lambda: subprocess.run([starbox, fifo], env=session.env,
+                                                                                timeout=60).returncode,
+             0, "It is not a file of data"),
+            ("a FIFO in a raw hand-over", lambda: send(socket_path, b"starbox-open\n" + fifo.encode() + b"\0\0"),
+             b"ok\n", "It is not a file of data"),
+            ("500 paths, the last one good", lambda: subprocess.run([starbox, *missing, anna], env=session.env,
+                                                                   timeout=60).returncode,
+             0, "passed over 499 files"),
+        )
+        for what, hand_over, answer, text in hostile:
+            checks.equal(f"{what}: handed over", hand_over(), answer)
+            message_answers(session, accessibility, checks, what, text)
+        expect("the Travel reading of the last of 500 paths", lambda: shows(accessibility, "Travel Traits"))
+        checks.equal(f"memory back after 500 paths ({before} MB, then {rss_mb(pid)} MB)",
+                     rss_mb(pid) < before + 20, True)
+
+        # A flood of idle connections under a low open-files limit: the
+        # oldest give way, so a later start hands its file over even while
+        # they are open. A flood that leaves no file to take a connection
+        # with stops the server: it comes back.
+        hard = resource.getrlimit(resource.RLIMIT_NOFILE)[1]
+        resource.setrlimit(resource.RLIMIT_NOFILE, (min(4096, hard), hard))
+        in_use = len(os.listdir(f"/proc/{pid}/fd"))
+        for limit, open_meanwhile, file, sign in ((1024, True, rose, "Lucky Flower"),
+                                                  (in_use + 4, False, anna, "Travel Traits")):
+            subprocess.run(["prlimit", f"--pid={pid}", f"--nofile={limit}:"], check=True)
+            flood = []
+            for _ in range(1100):
+                connection = socket.socket(socket.AF_UNIX)
+                connection.settimeout(5)
+                try:
+                    connection.connect(socket_path)
+                except OSError:
+                    connection.close()
+                    continue  # the queue is full, or the server was closed
+                flood.append(connection)
+            if open_meanwhile:
+                held = len(os.listdir(f"/proc/{pid}/fd")) - in_use
+                checks.equal(f"{len(flood)} idle connections hold {held} files of Starbox's: 16 and any on their way",
+                             held <= 20, True)
+            else:
+                for connection in flood:
+                    connection.close()
+            time.sleep(1)
+            second = subprocess.run([starbox, file], env=session.env, capture_output=True, timeout=20)
+            for connection in flood:
+                connection.close()
+            checks.equal(f"1100 connections, {'open' if open_meanwhile else 'closed'}, with {limit} open files: "
+                         "the next file handed over", second.returncode, 0)
+            expect(f"the reading of {os.path.basename(file)} after the flood", lambda: shows(accessibility, sign))
+        subprocess.run(["prlimit", f"--pid={pid}", "--nofile=1024:"], check=True)
+
         # More paths than one hand-over takes: said, and nothing sent.
         many = [os.path.join(readings, "x" * 200 + f"{i}.flo") for i in range(4500)]
         second = subprocess.run([starbox, *many], env=session.env, capture_output=True, text=True, timeout=60)
