@@ -254,8 +254,11 @@ def main():
             checks.equal(f"{what}: handed over", hand_over(), answer)
             message_answers(session, accessibility, checks, what, text)
         expect("the Travel reading of the last of 500 paths", lambda: shows(accessibility, "Travel Traits"))
-        checks.equal(f"memory back after 500 paths ({before} MB, then {rss_mb(pid)} MB)",
-                     rss_mb(pid) < before + 20, True)
+        with open(f"/proc/{pid}/maps") as maps:
+            sanitized = "libasan" in maps.read()  # which holds freed memory back on purpose
+        if not sanitized:
+            checks.equal(f"memory back after 500 paths ({before} MB, then {rss_mb(pid)} MB)",
+                         rss_mb(pid) < before + 20, True)
 
         # A flood of idle connections under a low open-files limit: the
         # oldest give way, so a later start hands its file over even while
