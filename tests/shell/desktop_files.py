@@ -23,6 +23,8 @@ Then, with that Starbox running, real processes hand files over:
     its own; a name that is not UTF-8 opens too;
   - a FIFO and 500 paths at once are answered within a second, with one
     message, and memory comes back;
+  - a file dragged from a window of GTK's and dropped opens when its name
+    is not UTF-8, and is not taken when its path holds a NUL;
   - after a flood of connections under a low open-files limit, a later
     start still hands its file over.
 
@@ -37,9 +39,10 @@ import resource
 import subprocess
 import sys
 import time
+import urllib.parse
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
-from desktop_session import Failure, Session, ended, expect, need, need_atspi, run, wait_for
+from desktop_session import Failure, Session, Skip, ended, expect, need, need_atspi, run, wait_for
 from desktop_identity import Accessibility, Checks, x11_windows, xprop
 
 TRAVEL = "application/x-starbox-travel"
@@ -112,6 +115,47 @@ def message_answers(session, accessibility, checks, what, text):
     expect(f"{what}: the message to close", lambda: not messages())
 
 
+# A window of GTK's that a drag starts from, offering the URIs it is given
+# as a file manager offers files; it ends when the drag does.
+DRAG_SOURCE = """
+import sys
+import gi
+gi.require_version("Gtk", "3.0")
+from gi.repository import Gdk, Gtk
+window = Gtk.Window(title="starbox-test drag source")
+window.set_default_size(120, 120)
+window.move(0, 0)
+box = Gtk.EventBox()
+box.add(Gtk.Label(label="drag"))
+window.add(box)
+box.drag_source_set(Gdk.ModifierType.BUTTON1_MASK, [Gtk.TargetEntry.new("text/uri-list", 0, 0)],
+                    Gdk.DragAction.COPY)
+box.connect("drag-data-get", lambda widget, context, data, info, time: data.set(
+    data.get_target(), 8, "".join(uri + "\\r\\n" for uri in sys.argv[1:]).encode()))
+box.connect("drag-end", lambda *ended: Gtk.main_quit())
+window.show_all()
+Gtk.main()
+"""
+
+
+def drop(session, uris, target):
+    """Drags the URIs from a window of GTK's and drops them in the middle of
+    the X window target, with the mouse, as a user does from a file manager."""
+    source = session.start([sys.executable, "-c", DRAG_SOURCE, *uris])
+    xdotool = lambda *argv: subprocess.run(["xdotool", *argv], env=session.env, capture_output=True, text=True,
+                                           timeout=30).stdout
+    window = expect("the drag source", lambda: xdotool("search", "--name", "starbox-test drag source").split())
+
+    def centre(window):
+        geometry = dict(line.split("=") for line in xdotool("getwindowgeometry", "--shell", window).split())
+        return (int(geometry["X"]) + int(geometry["WIDTH"]) // 2, int(geometry["Y"]) + int(geometry["HEIGHT"]) // 2)
+    (x, y), (to_x, to_y) = centre(window[0]), centre(str(int(target, 16)))
+    xdotool("mousemove", str(x), str(y), "mousedown", "1", "sleep", "0.2", "mousemove", str(x + 20), str(y + 20),
+            "sleep", "0.2", "mousemove", str(to_x), str(to_y), "sleep", "0.3", "mousemove", str(to_x + 10),
+            str(to_y), "sleep", "0.5", "mouseup", "1")
+    source.wait(10)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--cmake", required=True)
@@ -124,6 +168,11 @@ def main():
                              ("xdotool", "xdotool")):
         need(program, package)
     need_atspi()
+    try:
+        import gi
+        gi.require_version("Gtk", "3.0")  # for a window to drag files from
+    except (ImportError, ValueError):
+        raise Skip("GTK's bindings are missing: install the Debian package gir1.2-gtk-3.0")
 
     checks = Checks()
     with Session("files") as session:
@@ -295,6 +344,22 @@ def main():
                          "the next file handed over", second.returncode, 0)
             expect(f"the reading of {os.path.basename(file)} after the flood", lambda: shows(accessibility, sign))
         subprocess.run(["prlimit", f"--pid={pid}", "--nofile=1024:"], check=True)
+
+        # Drops from a file manager: a name that is not UTF-8 opens; a path
+        # that holds a NUL ("anna.tvl%00.flo", anna.tvl to the system) is
+        # not taken, and nothing changes.
+        url = lambda path: "file://" + urllib.parse.quote(path)
+        for what, uri, opened in (("a Latin-1 name", url(latin1), True),
+                                  ("a path holding a NUL", url(anna.encode()) + "%00.flo", False)):
+            drop(session, [uri], main_window)
+            if opened:
+                expect(f"{what} dropped: its Flower reading",
+                       lambda: shows(accessibility, "Lucky Flower") and shows(accessibility, "Taurus"))
+                continue
+            time.sleep(2)
+            checks.equal(f"{what} dropped: no message, the same reading",
+                         (any(names["transient"] for names in x11_windows(session.env).values()),
+                          shows(accessibility, "Taurus")), (False, True))
 
         # More paths than one hand-over takes: said, and nothing sent.
         many = [os.path.join(readings, "x" * 200 + f"{i}.flo") for i in range(4500)]
