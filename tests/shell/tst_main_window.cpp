@@ -408,8 +408,6 @@ private slots:
         const QString path = QDir(m_files.path()).filePath(u"rose.flo"_s);
         QTest::newRow("a saved reading") << QList<QUrl>{QUrl::fromLocalFile(path)} << true;
         QTest::newRow("a web address") << QList<QUrl>{QUrl(u"https://www.starbox.example/a.flo"_s)} << false;
-        QTest::newRow("a path holding a NUL")
-            << QList<QUrl>{QUrl(QUrl::fromLocalFile(path).toString() + u"%00.flo"_s)} << false;
     }
     void droppedFilesOpen()
     {
