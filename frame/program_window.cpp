@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/program_window.h"
 
-#include "frame/accessibility.h"
+#include "frame/accessibility/accessibility.h"
 #include "frame/clickable_label.h"
 #include "frame/enter_key.h"
 #include "frame/fonts.h"

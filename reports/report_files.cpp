@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports/report_files.h"
 
-#include "frame/accessibility.h"
+#include "frame/accessibility/accessibility.h"
 #include "frame/guarded_dialog.h"
 #include "frame/messages.h"
 

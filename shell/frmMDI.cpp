@@ -3,7 +3,7 @@
 
 #include "core/file_names.h"
 #include "core/saved_reading.h"
-#include "frame/accessibility.h"
+#include "frame/accessibility/accessibility.h"
 #include "frame/clickable_label.h"
 #include "frame/enter_key.h"
 #include "frame/fonts.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/startup.h"
 
-#include "frame/accessibility.h"
+#include "frame/accessibility/accessibility.h"
 #include "frame/fonts.h"
 #include "frame/messages.h"
 #include "shell/app_settings.h"
