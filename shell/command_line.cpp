@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/command_line.h"
 
+#include "core/saved_reading.h"
+#include "shell/reading_programs.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -46,11 +49,20 @@ Parser::Parser()
 {
     // "-platform xcb", as every Qt program takes it, rather than -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
-        "Light-hearted astrology readings for the desktop.\n"
-        "Saved Travel (.tvl) and Flower (.flo) readings named after the options open in\n"
-        "their program; a Starbox that already runs is handed them and opens them.\n"
-        "Starbox also takes the options of every Qt program, such as -platform NAME."));
+    // The kinds of saved reading that the selector's programs open.
+    const QString kinds = OfferedProgramsText(
+        [](const ReadingProgramEntry &program) {
+            return program.savedFiles ? QStringLiteral("%1 (.%2)").arg(program.name, program.savedFiles->extension)
+                                      : QString();
+        },
+        QStringLiteral(" and "));
+    parser.setApplicationDescription(
+        QStringLiteral("Light-hearted astrology readings for the desktop.\n"
+                       "Files named after the options are saved readings, each opened in its program:\n"
+                       "%1.\n"
+                       "A Starbox that already runs is handed them and opens them.\n"
+                       "Starbox also takes the options of every Qt program, such as -platform NAME.")
+            .arg(kinds));
     parser.addOptions({help, version, screenshot});
     for (const ToolkitOption &option : kToolkitOptions) {
         QCommandLineOption taken(QString::fromLatin1(option.name));

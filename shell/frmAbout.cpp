@@ -5,6 +5,7 @@
 #include "frame/fonts.h"
 #include "frame/pictures.h"
 #include "frame/program_host.h"
+#include "shell/reading_programs.h"
 #include "shell/startup.h"
 
 #include <QFrame>
@@ -90,9 +91,9 @@ frmAbout::frmAbout(ProgramHost &host, QWidget *parent)
 
 QString frmAbout::DescriptionText()
 {
-    return QStringLiteral(
-        "Starbox shows you the fun and entertainment side of astrology. This program includes "
-        "Fashion Astrology, Food Astrology, Travel Astrology, Gift Astrology, Flower Astrology "
-        "& Fruit Astrology. Astrology can make life fun and give you more information about "
-        "the above associated with each zodiac sign personality.");
+    return QStringLiteral("Starbox shows you the fun and entertainment side of astrology. This program includes "
+                          "%1. Astrology can make life fun and give you more information about "
+                          "the above associated with each zodiac sign personality.")
+        .arg(OfferedProgramsText([](const ReadingProgramEntry &program) { return program.name; },
+                                 QStringLiteral(" & ")));
 }

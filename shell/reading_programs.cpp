@@ -46,6 +46,17 @@ const QList<const ReadingProgramEntry *> &SelectorOrder()
     return order;
 }
 
+QString OfferedProgramsText(QString (*describe)(const ReadingProgramEntry &), const QString &beforeLast)
+{
+    QStringList texts;
+    for (const ReadingProgramEntry *program : SelectorOrder()) {
+        if (const QString text = describe(*program); !text.isEmpty())
+            texts.append(text);
+    }
+    const QString last = texts.isEmpty() ? QString() : texts.takeLast();
+    return texts.isEmpty() ? last : texts.join(QStringLiteral(", ")) + beforeLast + last;
+}
+
 const ReadingProgramEntry *ProgramForSavedFile(const QString &path)
 {
     for (const ReadingProgramEntry *entry : ReadingPrograms()) {

@@ -21,6 +21,12 @@ const ReadingProgramEntry &ReadingProgramAt(int button);
 // The programs the selector offers, by their place in it, row by row.
 const QList<const ReadingProgramEntry *> &SelectorOrder();
 
+// What the selector's programs are called, one text for them all, in the
+// selector's order: "Fashion Astrology, Food Astrology & Fruit Astrology"
+// (beforeLast " & "). Each program's text is what describe gives it;
+// programs that it gives nothing are left out.
+QString OfferedProgramsText(QString (*describe)(const ReadingProgramEntry &), const QString &beforeLast);
+
 // The program whose kind of saved reading the file is, by its extension
 // (capitals counting, as Open's rule); null when none saves such files.
 const ReadingProgramEntry *ProgramForSavedFile(const QString &path);

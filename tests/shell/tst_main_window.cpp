@@ -309,7 +309,10 @@ private slots:
         m_main->findChild<QAction *>(u"mnuAbout"_s)->trigger();
         QCOMPARE(title, u"Starbox v1.15"_s);
         QVERIFY(modal);
-        QVERIFY(description.startsWith(u"Starbox shows you the fun and entertainment side of astrology."_s));
+        QCOMPARE(description, u"Starbox shows you the fun and entertainment side of astrology. This program includes "
+                              "Fashion Astrology, Food Astrology, Travel Astrology, Gift Astrology, Flower Astrology & "
+                              "Fruit Astrology. Astrology can make life fun and give you more information about the "
+                              "above associated with each zodiac sign personality."_s);
         QCOMPARE(browser.opened, (QList<QUrl>{QUrl(u"https://help.velmora.example/fully-branded.html"_s),
                                               QUrl(u"https://www.velmora.example/"_s)}));
     }
