@@ -309,9 +309,9 @@ QWidget *ProgramWindow::openingFocus() const
     return nullptr;
 }
 
-QString ProgramWindow::caption() const
+QString ProgramWindow::CaptionOf(const QString &programName)
 {
-    return QStringLiteral("Orla ") + m_programName;
+    return QStringLiteral("Orla ") + programName;
 }
 
 QPoint ProgramWindow::TopCentre(const QMdiArea *area, int windowWidth)

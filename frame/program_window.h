@@ -41,7 +41,8 @@ public:
 
     const QString &programName() const { return m_programName; }
     // "Orla " and the program's name; the window shows it once opened.
-    QString caption() const;
+    QString caption() const { return CaptionOf(m_programName); }
+    static QString CaptionOf(const QString &programName);
     WindowRole role() const { return m_role; }
 
     // Shows the window in the host's program area, centred at the top; the

@@ -9,10 +9,7 @@
 #include "helpers/modal_watcher.h"
 #include "helpers/program_driver.h"
 #include "helpers/url_catcher.h"
-#include "programs/fashion/fashion_program.h"
-#include "programs/food/food_program.h"
 #include "programs/fruit/fruit_program.h"
-#include "programs/gift/gift_program.h"
 #include "programs/travel/travel_program.h"
 #include "reports/report_links.h"
 
@@ -29,16 +26,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// One row for each program: the program and whether it asks for three names.
+// One row for each program.
 void AddProgramRows()
 {
     QTest::addColumn<int>("program");
-    QTest::addColumn<bool>("threeNames");
-    for (const ReadingProgramEntry *program : ReadingPrograms()) {
-        const bool three = program == &FoodProgram() || program == &GiftProgram()
-                           || program == &FashionProgram() || program == &FruitProgram();
-        QTest::newRow(qPrintable(program->name)) << program->button << three;
-    }
+    for (const ReadingProgramEntry *program : ReadingPrograms())
+        QTest::newRow(qPrintable(program->name)) << program->button;
 }
 
 } // namespace
@@ -53,16 +46,14 @@ private slots:
     void enterProceeds()
     {
         QFETCH(int, program);
-        QFETCH(bool, threeNames);
         MessageWatcher messages;
         ProgramDriver driver{ReadingProgramAt(program)};
         if (auto *female = driver.inInput<QRadioButton>("optFemale"))
             female->setChecked(true);
-        QLineEdit *name = driver.inInput<QLineEdit>(threeNames ? "txtFirstName" : "txtName");
-        if (threeNames) {
-            if (auto *last = driver.inInput<QLineEdit>("txtLastName"))
-                last->setText(u"BERG"_s);
-        }
+        const QStringList boxes = NameBoxesOf(driver.input());
+        QLineEdit *name = driver.inInput<QLineEdit>(qPrintable(boxes.first()));
+        if (boxes.contains(u"txtLastName"_s))
+            driver.inInput<QLineEdit>("txtLastName")->setText(u"BERG"_s);
         name->setFocus();
         QTest::keyClicks(name, u"anna"_s);
         QTest::keyClick(name, Qt::Key_Return);

@@ -26,6 +26,7 @@ BROWSER is /bin/true. Printing reaches no printer: CUPS_SERVER names a
 socket that does not exist. Settings, runtime and home folders are temporary.
 """
 
+import json
 import os
 import subprocess
 import sys
@@ -34,18 +35,17 @@ sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 from desktop_session import (Failure, Session, action_names, application_of, do_action, need_atspi, run,
                              wait_for)
 
-PROGRAMS = [
-    # selector button, window caption, names typed, has a report
-    ("Financial Astrology", "Orla Financial Astrology", ["ANNA"], True),
-    ("Flower Astrology", "Orla Flower Astrology", ["ANNA"], True),
-    ("Food Astrology", "Orla Food Astrology", ["ANNA", "", "BERG"], False),
-    ("Fruit Astrology", "Orla Fruit Astrology", ["ANNA", "", "BERG"], False),
-    ("Health Astrology", "Orla Health Astrology", ["ANNA"], True),
-    ("Zodiac Power Sign", "Orla Zodiac Power Sign", ["ANNA"], False),
-    ("Fashion Astrology", "Orla Fashion Astrology", ["ANNA", "", "BERG"], False),
-    ("Gift Astrology", "Orla Gift Astrology", ["ANNA", "", "BERG"], False),
-    ("Travel Astrology", "Orla Travel Astrology", ["ANNA"], True),
-]
+# Typed into a window's name boxes in order: one name, or a first, no
+# middle and a last.
+NAMES = ["ANNA", "", "BERG"]
+
+
+def programs_of(binary):
+    """The programs of the build, as the registry gives them (programs.json,
+    written by the build beside the program)."""
+    with open(os.path.join(os.path.dirname(binary), "programs.json")) as file:
+        return json.load(file)
+
 
 DATE_FIELDS = {"Date", "Month", "Year"}
 
@@ -440,21 +440,22 @@ def main():
         import pyatspi
         starbox = Starbox(session, binary)
         if len(sys.argv) >= 4 and sys.argv[2] == "--dump":
-            entry = next(p for p in PROGRAMS if p[0] == sys.argv[3])
-            window = starbox.open_program(entry[0], entry[1])
+            entry = next(p for p in programs_of(binary) if p["name"] == sys.argv[3])
+            window = starbox.open_program(entry["name"], entry["caption"])
             if os.environ.get("STARBOX_DUMP_DISPLAY"):
-                window = starbox.proceed(entry[1], window, entry[2])
+                window = starbox.proceed(entry["caption"], window, NAMES)
                 if os.environ.get("STARBOX_DUMP_DISPLAY") == "report":
                     display = window
                     starbox.press(display, "Print")
-                    window = wait_for(lambda: [w for w in starbox.windows(entry[1]) if w != display])[0]
+                    window = wait_for(lambda: [w for w in starbox.windows(entry["caption"]) if w != display])[0]
             with open(sys.argv[4] if len(sys.argv) > 4 else "/dev/stdout", "w") as out:
                 out.write("\n".join(tree_text(window)) + "\n")
             return 0
         opened = session.opened_addresses
         problems = check_main_and_about(starbox, opened)
-        for button, caption, names, has_report in PROGRAMS:
-            problems += check_program(starbox, opened, button, caption, names, has_report)
+        for program in programs_of(binary):
+            problems += check_program(starbox, opened, program["name"], program["caption"], NAMES,
+                                      program["report"])
         problems += check_gift(starbox, opened)
         problems += check_pictures_and_boxes(starbox)
         if starbox.process.poll() is not None:
