@@ -267,6 +267,14 @@ class Session:
         self.env["DBUS_SESSION_BUS_ADDRESS"] = address
         self.start([launcher, "--launch-immediately", "--a11y=1"],
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # The AT-SPI bindings give up for good (and end the process) on a
+        # session bus where no one owns org.a11y.Bus yet: on a busy machine
+        # the launcher takes a moment.
+        gdbus = need("gdbus", "libglib2.0-bin")
+        expect("the accessibility bus launcher on the session bus", lambda: "true" in subprocess.run(
+            [gdbus, "call", "--session", "--dest", "org.freedesktop.DBus", "--object-path", "/org/freedesktop/DBus",
+             "--method", "org.freedesktop.DBus.NameHasOwner", "org.a11y.Bus"],
+            env=self.env, capture_output=True, text=True, timeout=30).stdout)
 
     def start_xvfb(self):
         """An Xvfb display of a number of its own, taking connections; its name."""
