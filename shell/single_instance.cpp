@@ -24,6 +24,14 @@ const QByteArray kGreeting = QByteArrayLiteral("starbox-open\n");
 const QByteArray kEnd = QByteArrayLiteral("\0\0"); // the last path's NUL, then the empty one
 const QByteArray kAnswer = QByteArrayLiteral("ok\n");
 
+// Whether path names something that belongs to another user. Nothing
+// there is no one's.
+bool OthersAt(const QString &path)
+{
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && status.st_uid != ::getuid();
+}
+
 } // namespace
 
 SingleInstance::HandOver SingleInstance::ReadHandOver(const QByteArray &received)
@@ -49,18 +57,6 @@ QByteArray SingleInstance::HandOverMessage(const QStringList &files)
         message += FileNameBytes(file) + '\0';
     return message + '\0';
 }
-
-namespace {
-
-// Whether path names something that belongs to another user. Nothing
-// there is no one's.
-bool OthersAt(const QString &path)
-{
-    struct stat status {};
-    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && status.st_uid != ::getuid();
-}
-
-} // namespace
 
 SingleInstance::SingleInstance(const QString &folder)
     : m_folder(folder)

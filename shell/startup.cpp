@@ -20,6 +20,7 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -65,10 +66,8 @@ QString MissingPlatformMessage(const QString &platform)
                 found.append(key.toString().toLower());
         }
     }
-    for (const QString &name : names) {
-        if (found.isEmpty() || found.contains(name))
-            return {};
-    }
+    if (found.isEmpty() || std::ranges::any_of(names, [&found](const QString &name) { return found.contains(name); }))
+        return {};
     found.sort();
     found.removeDuplicates();
     return QStringLiteral("starbox: there is no display platform called \"%1\"; there are %2.")

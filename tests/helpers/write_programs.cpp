@@ -2,10 +2,8 @@
 // Writes the registry's programs to the file named, as JSON, for the
 // python tests: they walk the programs the build holds, not a list of
 // their own. Each: its name (the selector button's), its window caption,
-// whether the selector offers it, whether it has a report, and the
-// extension of its saved readings ("" for none).
+// and whether it has a report.
 
-#include "core/saved_reading.h"
 #include "frame/program_window.h"
 #include "shell/reading_programs.h"
 
@@ -27,9 +25,7 @@ int main(int argc, char *argv[])
         programs.append(QJsonObject{
             {QStringLiteral("name"), program->name},
             {QStringLiteral("caption"), ProgramWindow::CaptionOf(program->name)},
-            {QStringLiteral("offered"), program->offered()},
             {QStringLiteral("report"), !program->reportWindow.isEmpty()},
-            {QStringLiteral("extension"), program->savedFiles ? program->savedFiles->extension : QString()},
         });
     }
     QFile file(QString::fromLocal8Bit(argv[1]));
